@@ -1,0 +1,81 @@
+// The block and material codes of the level text.
+#include "model/Block.h"
+
+#include <string_view>
+
+namespace {
+
+constexpr std::string_view kKindLetters = "GTIHSW";
+constexpr int kKindValues[] = {Grass, Wall, Ice, Hole, Sand, Water};
+constexpr std::string_view kShapeLetters = "SCPTM";
+constexpr int kShapeValues[] = {Solid, Circle, QuarterDisc, Triangle, HalfDisc};
+
+char LetterOf(std::string_view letters, const int* values, int value, char fallback)
+{
+    for (std::size_t i = 0; i < letters.size(); ++i)
+        if (values[i] == value)
+            return letters[i];
+    return fallback;
+}
+
+int ValueOf(std::string_view letters, const int* values, char letter, int fallback)
+{
+    const auto index = letters.find(letter);
+    return index == std::string_view::npos ? fallback : values[index];
+}
+
+} // namespace
+
+std::string CMaterial::ToCode() const
+{
+    std::string code;
+    code += LetterOf(kKindLetters, kKindValues, m_kind, 'G');
+    code += static_cast<char>('0' + m_rotation);
+    return code;
+}
+
+bool CMaterial::FromCode(const std::string& text)
+{
+    if (text.size() < 2)
+        return false;
+    m_kind = ValueOf(kKindLetters, kKindValues, text[0], Grass);
+    SetRotation(text[1] - '0');
+    return true;
+}
+
+std::string CBlock::ToCode() const
+{
+    if (IsEmpty())
+        return "$";
+    const int shape = IsUniform() ? Solid : m_shape;
+    std::string code;
+    code += LetterOf(kShapeLetters, kShapeValues, shape, 'S');
+    code += static_cast<char>('0' + m_shapeRotation);
+    code += m_back.ToCode();
+    if (shape != Solid)
+        code += m_front.ToCode();
+    return code;
+}
+
+bool CBlock::FromCode(const std::string& text)
+{
+    if (text == "$") {
+        Reset();
+        return true;
+    }
+    if (text.size() < 4)
+        return false;
+    Reset();
+    m_shape = ValueOf(kShapeLetters, kShapeValues, text[0], Solid);
+    const int rotation = text[1] - '0';
+    if (IsValidShapeRotation(rotation))
+        m_shapeRotation = rotation;
+    m_back.FromCode(text.substr(2));
+    if (m_shape == Solid) {
+        m_front.SetKind(Grass);
+        m_front.SetRotation(0);
+        return true;
+    }
+    m_front.FromCode(text.substr(4));
+    return true;
+}

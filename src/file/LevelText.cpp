@@ -1,0 +1,183 @@
+// The level text: writing a level, reading it back, the identity string and the file container.
+#include "file/LevelText.h"
+
+#include "file/Archive.h"
+#include "file/NumberText.h"
+#include "model/Level.h"
+
+#include <cstdint>
+#include <fstream>
+
+namespace {
+
+// Old files numbered the slope directions differently; index = old digit.
+constexpr char kAlfa1Digits[] = {'8', '1', '0', '7', '6', '5', '4', '3', '2', '0'};
+
+void ConvertAlfa1Digit(std::string& code, std::size_t position)
+{
+    if (position < code.size() && code[position] >= '0' && code[position] <= '9')
+        code[position] = kAlfa1Digits[code[position] - '0'];
+}
+
+std::size_t CountFields(std::string_view text)
+{
+    std::size_t count = 0;
+    for (std::size_t open = text.find('{'); open != std::string_view::npos; open = text.find('{', open)) {
+        const std::size_t close = text.find('}', open + 1);
+        if (close == std::string_view::npos)
+            break;
+        ++count;
+        open = close + 1;
+    }
+    return count;
+}
+
+void Reject(std::string* why, const char* reason)
+{
+    if (why)
+        *why = reason;
+}
+
+} // namespace
+
+std::string_view NextField(std::string_view& text)
+{
+    const std::size_t open = text.find('{');
+    const std::size_t close = open == std::string_view::npos ? open : text.find('}', open + 1);
+    if (close == std::string_view::npos) {
+        text = {};
+        return {};
+    }
+    const std::string_view field = text.substr(open + 1, close - open - 1);
+    text.remove_prefix(close + 1);
+    return field;
+}
+
+bool IsAcceptedHeader(std::string_view header)
+{
+    return header == kHeaderCurrent || header == kHeaderAlfa2 || header == kHeaderAlfa1;
+}
+
+std::string CLevel::WriteText() const
+{
+    std::string text;
+    text.reserve(64 + m_id.size() + m_name.size() + m_creator.size() +
+                 static_cast<std::size_t>(GetWidth()) * GetHeight() * 8);
+    text += "{";
+    text += kHeaderCurrent;
+    text += "}\r\n{" + m_id + "}\r\n{" + m_name + "}{" + m_creator + "}\r\n";
+    text += "{" + FormatInt(GetWidth()) + "}{" + FormatInt(GetHeight()) + "}\r\n";
+    text += "{" + FormatFixed(m_ballX) + "}{" + FormatFixed(m_ballY) + "}\r\n";
+    for (int y = 0; y < GetHeight(); ++y) {
+        for (int x = 0; x < GetWidth(); ++x) {
+            text += '{';
+            text += m_grid.At(x, y).ToCode();
+            text += '}';
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+bool CLevel::ReadText(const std::string& source, std::string* whyRejected)
+{
+    std::string_view text = source;
+    const std::string_view header = NextField(text);
+    if (!IsAcceptedHeader(header)) {
+        Reject(whyRejected, "unknown header");
+        return false;
+    }
+    const bool alfa1 = header == kHeaderAlfa1;
+    const std::string id(NextField(text));
+    const std::string name(NextField(text));
+    const std::string creator(NextField(text));
+    const int width = ParseIntPrefix(NextField(text));
+    const int height = ParseIntPrefix(NextField(text));
+    const double ballX = ParseDoublePrefix(NextField(text));
+    const double ballY = ParseDoublePrefix(NextField(text));
+    if (width < 2 || height < 2) {
+        Reject(whyRejected, "width or height below 2");
+        return false;
+    }
+    // A size whose cells the text cannot hold would fail on a missing cell field anyway; beyond
+    // the largest level the editor makes, refuse it before allocating a grid of that size.
+    const std::int64_t cells = static_cast<std::int64_t>(width) * height;
+    if (cells > 99 * 99 && static_cast<std::int64_t>(CountFields(text)) < cells) {
+        Reject(whyRejected, "size larger than the cells in the file");
+        return false;
+    }
+    SetName(name);
+    SetCreator(creator);
+    SetId(id);
+    Resize(width, height);
+    m_ballX = ballX;
+    m_ballY = ballY;
+    ClampBall();
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            std::string code(NextField(text));
+            if (code.empty()) {
+                Reject(whyRejected, "missing cell field");
+                return false;
+            }
+            if (alfa1) {
+                ConvertAlfa1Digit(code, 3);
+                ConvertAlfa1Digit(code, 5);
+            }
+            m_grid.At(x, y).FromCode(code);
+        }
+    m_modified = false;
+    return true;
+}
+
+void CLevel::MakeId()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    MakeId(local);
+}
+
+void CLevel::MakeId(const std::tm& localTime)
+{
+    // Wrap-around arithmetic of a signed 32-bit hash, done unsigned to stay defined.
+    std::uint32_t hash = 0;
+    for (int x = 0; x < GetWidth(); ++x)
+        for (int y = 0; y < GetHeight(); ++y) {
+            const CBlock& block = m_grid.At(x, y);
+            for (int value : {block.GetShape(), block.GetBackRotation(), block.GetFrontKind(), block.GetBackKind(),
+                              block.GetFrontRotation()})
+                hash = hash * 37u + static_cast<std::uint32_t>(value);
+        }
+    char stamp[64];
+    const std::size_t length = std::strftime(stamp, sizeof stamp, "%Y%m%j%H%d%S", &localTime);
+    m_id = FormatInt(static_cast<std::int32_t>(hash)) + std::string(stamp, length);
+}
+
+bool CLevel::Store(CArchive& archive)
+{
+    MakeId();
+    if (!archive.WriteString(WriteText()))
+        return false;
+    m_modified = false;
+    return true;
+}
+
+bool CLevel::Load(CArchive& archive, std::string* whyRejected)
+{
+    std::string text;
+    if (!archive.ReadString(text))
+        return false; // the bytes could not be read: the level stays as it was
+    const bool accepted = ReadText(text, whyRejected);
+    m_modified = false;
+    return accepted;
+}
+
+bool CLevel::LoadFromFile(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return false;
+    CArchive archive(file);
+    return Load(archive);
+}

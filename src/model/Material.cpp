@@ -1,0 +1,135 @@
+#include "model/Material.h"
+
+#include "render/Brush.h"
+
+#include <array>
+#include <cmath>
+
+namespace {
+
+struct KindInfo {
+    int kind;
+    Colour colour;
+    double friction;
+};
+
+// Indexed by kind value; the table index of a kind equals its value.
+constexpr std::array<KindInfo, 6> kKinds = {{
+    {Grass, MakeRgb(20, 128, 20), 0.602},
+    {Wall, MakeRgb(97, 1, 18), 0.602},
+    {Ice, MakeRgb(137, 154, 148), 0.42},
+    {Hole, MakeRgb(0, 0, 0), 1.12},
+    {Sand, MakeRgb(184, 119, 22), 2.464},
+    {Water, MakeRgb(0, 0, 198), 0.602},
+}};
+
+// Shading of a sloped material by direction: rotations 4..7 negate rotations 0..3.
+constexpr std::array<int, 8> kSlopeShade = {-15, 7, 22, 30, 15, -7, -22, -30};
+
+// Computed once at start-up: pi, and gravity 9.82 on a 40-degree incline.
+const double s_pi = std::acos(-1.0);
+const double s_slopeG = 9.82 * std::sin(40.0 * s_pi / 180.0);
+
+} // namespace
+
+CMaterial::CMaterial() = default;
+
+CMaterial::CMaterial(const CMaterial& other) : m_kind(other.m_kind), m_rotation(other.m_rotation) {}
+
+CMaterial& CMaterial::operator=(const CMaterial& other)
+{
+    m_kind = other.m_kind;
+    m_rotation = other.m_rotation;
+    return *this;
+}
+
+CMaterial::~CMaterial() = default;
+
+void CMaterial::SetKind(int kind)
+{
+    if (IsValidKind(kind))
+        m_kind = kind;
+}
+
+void CMaterial::SetRotation(int rotation)
+{
+    if (IsValidRotation(rotation))
+        m_rotation = rotation;
+}
+
+void CMaterial::Swap(CMaterial& other)
+{
+    std::swap(m_kind, other.m_kind);
+    std::swap(m_rotation, other.m_rotation);
+}
+
+void CMaterial::Rotate()
+{
+    if (m_rotation != NoSlope)
+        m_rotation = (m_rotation + 6) % 8;
+}
+
+void CMaterial::FlipHorizontal()
+{
+    if (m_rotation != NoSlope)
+        m_rotation = (4 - m_rotation + 8) % 8;
+}
+
+void CMaterial::FlipVertical()
+{
+    if (m_rotation != NoSlope)
+        m_rotation = (8 - m_rotation) % 8;
+}
+
+double CMaterial::GetFriction() const
+{
+    return IsValidKind(m_kind) ? kKinds[m_kind].friction : kKinds[Grass].friction;
+}
+
+double CMaterial::GetSlopeX() const
+{
+    if (m_rotation == NoSlope)
+        return 0.0;
+    return s_slopeG * std::cos(m_rotation * s_pi / 4);
+}
+
+double CMaterial::GetSlopeY() const
+{
+    if (m_rotation == NoSlope)
+        return 0.0;
+    return -s_slopeG * std::sin(m_rotation * s_pi / 4);
+}
+
+CBrush* CMaterial::CreateBrush()
+{
+    DeleteBrush();
+    m_colour = GetBaseColour(m_kind);
+    m_sloped = m_rotation != NoSlope && m_kind != Hole;
+    if (!m_sloped) {
+        m_brush = std::make_unique<CBrush>(CBrush::MakeSolid(m_colour));
+        return m_brush.get();
+    }
+    const int shade = kSlopeShade[m_rotation];
+    m_colour = AdjustColour(m_colour, shade, shade, shade);
+    static constexpr std::array<int, 4> kHatchByDirection = {HatchHorizontal, HatchBackwardDiagonal,
+                                                            HatchVertical, HatchForwardDiagonal};
+    m_brush = std::make_unique<CBrush>(
+        CBrush::MakeHatched(kHatchByDirection[m_rotation % 4], AdjustColour(m_colour, -30, -30, -30)));
+    return m_brush.get();
+}
+
+void CMaterial::DeleteBrush() { m_brush.reset(); }
+
+bool CMaterial::IsValidKind(int kind) { return kind >= 0 && kind < static_cast<int>(kKinds.size()); }
+
+int CMaterial::GetKindByIndex(int index)
+{
+    return (index >= 0 && index < GetKindCount()) ? kKinds[index].kind : Grass;
+}
+
+Colour CMaterial::GetBaseColour(int kind)
+{
+    return IsValidKind(kind) ? kKinds[kind].colour : kKinds[Grass].colour;
+}
+
+double CMaterial::GetSlopeMagnitude() { return s_slopeG; }
