@@ -39,6 +39,9 @@ void CLevel::FloodFill(int x, int y, const CBlock& fill)
 
 void CLevel::Shift(int dx, int dy)
 {
+    // A shift by the whole width or height already loses every block; larger ones are the same.
+    dx = std::clamp(dx, -GetWidth(), GetWidth());
+    dy = std::clamp(dy, -GetHeight(), GetHeight());
     const CLevel copy(*this);
     Clear();
     for (int x = 0; x < copy.GetWidth(); ++x)
