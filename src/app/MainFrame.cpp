@@ -1,0 +1,3 @@
+#include "app/MainFrame.h"
+
+CMainFrame::CMainFrame() = default;
