@@ -1,0 +1,175 @@
+#include "file/Archive.h"
+#include "file/LevelText.h"
+#include "model/Level.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+CBlock Make(int shape, int rotation, int backKind, int backRot, int frontKind, int frontRot)
+{
+    CBlock block;
+    block.Set(shape, rotation, backKind, backRot, frontKind, frontRot);
+    return block;
+}
+
+// The 2 x 2 example level: empty, wall / triangle over water, cup.
+CLevel ExampleLevel()
+{
+    CLevel level;
+    level.Init(2, 2, "Test", "Me");
+    level.Clear();
+    level.SetBlock(1, 0, Make(Solid, 0, Wall, 8, Grass, 8));
+    level.SetBlock(0, 1, Make(Triangle, 1, Grass, 8, Water, 8));
+    level.SetBlock(1, 1, Make(Solid, 0, Hole, 8, Grass, 8));
+    level.SetBall(1.0, 1.0);
+    return level;
+}
+
+std::tm ExampleTime()
+{
+    std::tm t{};
+    t.tm_year = 2004 - 1900;
+    t.tm_mon = 2;
+    t.tm_mday = 5;
+    t.tm_yday = 64;
+    t.tm_hour = 14;
+    t.tm_min = 7;
+    t.tm_sec = 9;
+    return t;
+}
+
+std::string Archived(const std::string& text)
+{
+    std::ostringstream out;
+    CArchive archive(out);
+    EXPECT_TRUE(archive.WriteString(text));
+    return out.str();
+}
+
+std::string Header(int width, int height, const std::string& first = "Quorvale1")
+{
+    return "{" + first + "}\r\n{id}\r\n{n}{c}\r\n{" + std::to_string(width) + "}{" + std::to_string(height) +
+           "}\r\n{1.000000}{1.000000}\r\n";
+}
+
+} // namespace
+
+TEST(LevelText, WorkedExampleByteForByte)
+{
+    CLevel level = ExampleLevel();
+    level.MakeId(ExampleTime());
+    const std::string expected = "{Quorvale1}\r\n{-28330017200403065140509}\r\n{Test}{Me}\r\n{2}{2}\r\n"
+                                 "{1.000000}{1.000000}\r\n{$}{S0T8}\r\n{T1G8W8}{S0H8}\r\n";
+    EXPECT_EQ(level.WriteText(), expected);
+    EXPECT_EQ(expected.size(), 110u);
+    EXPECT_EQ(Archived(expected), std::string(1, '\x6E') + expected);
+
+    // Read back, the Solid cells have a front of Grass/0, so the hash changes.
+    CLevel back;
+    ASSERT_TRUE(back.ReadText(expected));
+    EXPECT_EQ(back.GetCellFrontRotation(1, 0), 0);
+    EXPECT_EQ(back.GetCellFrontKind(0, 1), Water);
+    EXPECT_EQ(back.GetId(), "-28330017200403065140509");
+    back.MakeId(ExampleTime());
+    EXPECT_NE(back.GetId(), "-28330017200403065140509");
+}
+
+TEST(LevelText, BlockCodes)
+{
+    EXPECT_EQ(Make(Triangle, 2, Ice, 3, Ice, 3).ToCode(), "S2I3");
+    CBlock block = Make(Circle, 3, Sand, 1, Water, 2);
+    EXPECT_EQ(block.ToCode(), "C3S1W2");
+    EXPECT_TRUE(block.FromCode("S2I3"));
+    EXPECT_EQ(block.GetShape(), Solid);
+    EXPECT_EQ(block.GetShapeRotation(), 2);
+    EXPECT_EQ(block.GetBackRotation(), 3);
+
+    CBlock unchanged = Make(HalfDisc, 1, Wall, 2, Ice, 4);
+    EXPECT_FALSE(unchanged.FromCode("X9Q"));
+    EXPECT_EQ(unchanged.ToCode(), "M1T2I4");
+    EXPECT_TRUE(unchanged.FromCode("X9Q7"));
+    EXPECT_EQ(unchanged.GetShape(), Solid);
+    EXPECT_EQ(unchanged.GetShapeRotation(), 0);
+    EXPECT_EQ(unchanged.GetBackKind(), Grass);
+    EXPECT_EQ(unchanged.GetBackRotation(), 7);
+    EXPECT_EQ(unchanged.GetFrontRotation(), 0);
+    EXPECT_TRUE(unchanged.FromCode("C5G9"));
+    EXPECT_EQ(unchanged.GetShape(), Circle);
+    EXPECT_EQ(unchanged.GetBackRotation(), 8);
+    EXPECT_EQ(unchanged.GetFrontRotation(), 8);
+    EXPECT_TRUE(unchanged.FromCode("$"));
+    EXPECT_TRUE(unchanged.IsEmpty());
+}
+
+TEST(LevelText, RejectedHeadersAndSizesLeaveTheLevelAlone)
+{
+    CLevel level = ExampleLevel();
+    level.SetModified(true);
+    std::string why;
+    EXPECT_FALSE(level.ReadText(Header(3, 3, "Quorvale2") + "{$}", &why));
+    EXPECT_EQ(why, "unknown header");
+    EXPECT_FALSE(level.ReadText(Header(1, 5), &why));
+    EXPECT_EQ(why, "width or height below 2");
+    EXPECT_FALSE(level.ReadText("", &why));
+    EXPECT_FALSE(level.ReadText(Header(70000, 70000) + "{$}{$}", &why));
+    EXPECT_EQ(level.GetWidth(), 2);
+    EXPECT_EQ(level.GetName(), "Test");
+    EXPECT_EQ(level.GetCellBackKind(1, 1), Hole);
+    EXPECT_TRUE(level.IsModified());
+
+    // Load clears the flag whatever the verdict.
+    std::istringstream in(Archived(Header(1, 5)));
+    CArchive archive(in);
+    EXPECT_FALSE(level.Load(archive));
+    EXPECT_FALSE(level.IsModified());
+    EXPECT_EQ(level.GetWidth(), 2);
+}
+
+TEST(LevelText, MissingCellFieldKeepsWhatWasRead)
+{
+    CLevel level;
+    level.FillRect(0, 0, 9, 9, Make(Solid, 0, Sand, 8, Grass, 8));
+    std::string why;
+    // 3 x 2: five cells present, the last one missing.
+    EXPECT_FALSE(level.ReadText(Header(3, 2) + "{S0T8}{S0T8}{S0T8}\r\n{S0I8}{}{S0I8}", &why));
+    EXPECT_EQ(why, "missing cell field");
+    EXPECT_EQ(level.GetWidth(), 3);
+    EXPECT_EQ(level.GetName(), "n");
+    EXPECT_EQ(level.GetCellBackKind(2, 0), Wall);
+    EXPECT_EQ(level.GetCellBackKind(0, 1), Ice);
+    EXPECT_EQ(level.GetCellBackKind(1, 1), Sand); // kept from before
+    EXPECT_EQ(level.GetCellBackKind(2, 1), Sand);
+}
+
+TEST(LevelText, OldHeadersAndLooseLayout)
+{
+    CLevel alfa1;
+    ASSERT_TRUE(alfa1.ReadText(Header(2, 2, "Quorvael alfa1") + "{T1G2W8}{S0G3}{S1G?}{$}"));
+    EXPECT_EQ(alfa1.GetBlock(0, 0).ToCode(), "T1G0W2");
+    EXPECT_EQ(alfa1.GetBlock(1, 0).ToCode(), "S0G7");
+    EXPECT_EQ(alfa1.GetCellBackRotation(0, 1), 8); // a non-digit keeps the reset rotation
+
+    CLevel alfa2;
+    ASSERT_TRUE(alfa2.ReadText("junk" + Header(2, 2, "Quorvale alfa2") + "{T1G2W8}{S0G3}{S1I4}{$} and more {x}"));
+    EXPECT_EQ(alfa2.GetBlock(0, 0).ToCode(), "T1G2W8");
+    EXPECT_EQ(alfa2.GetCellBackKind(0, 1), Ice);
+
+    CLevel numbers;
+    ASSERT_TRUE(numbers.ReadText("{Quorvale1}{}{}{}{ 3x}{+2}{1.5e0z}{nan}{$}{$}{$}{$}{$}{$}"));
+    EXPECT_EQ(numbers.GetWidth(), 3);
+    EXPECT_EQ(numbers.GetBallX(), 1.5);
+    EXPECT_DOUBLE_EQ(numbers.GetBallY(), 0.35);
+}
+
+TEST(LevelText, NextFieldConsumesUpToTheClosingBrace)
+{
+    std::string_view text = "ab{one}{two} {three";
+    EXPECT_EQ(NextField(text), "one");
+    EXPECT_EQ(text, "{two} {three");
+    EXPECT_EQ(NextField(text), "two");
+    EXPECT_EQ(NextField(text), "");
+    EXPECT_TRUE(text.empty());
+}

@@ -1,0 +1,153 @@
+#include "model/Block.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+CBlock Make(int shape, int rotation, int backKind, int backRot, int frontKind, int frontRot)
+{
+    CBlock block;
+    block.Set(shape, rotation, backKind, backRot, frontKind, frontRot);
+    return block;
+}
+
+} // namespace
+
+TEST(Material, SetIgnoresInvalidValuesAndRotationsFollowTheTurns)
+{
+    CBlock block = Make(Triangle, 2, Ice, 3, Sand, 5);
+    block.Set(-1, 7, 9, 9, 6, -2);
+    EXPECT_EQ(block.GetShape(), Triangle);
+    EXPECT_EQ(block.GetShapeRotation(), 2);
+    EXPECT_EQ(block.GetBackKind(), Ice);
+    EXPECT_EQ(block.GetBackRotation(), 3);
+    EXPECT_EQ(block.GetFrontKind(), Sand);
+    EXPECT_EQ(block.GetFrontRotation(), 5);
+
+    // Stepping the back rotation as the view does: 8, 7, ..., 0, 8.
+    CBlock stepped;
+    stepped.Set(-1, -1, -1, (stepped.GetBackRotation() + 8) % 9, -1, -1);
+    EXPECT_EQ(stepped.GetBackRotation(), 7);
+    for (int i = 1; i < 9; ++i)
+        stepped.Set(-1, -1, -1, (stepped.GetBackRotation() + 8) % 9, -1, -1);
+    EXPECT_EQ(stepped.GetBackRotation(), NoSlope);
+
+    const int turn[8] = {6, 7, 0, 1, 2, 3, 4, 5};
+    const int mirrorH[8] = {4, 3, 2, 1, 0, 7, 6, 5};
+    const int mirrorV[8] = {0, 7, 6, 5, 4, 3, 2, 1};
+    for (int r = 0; r < 9; ++r) {
+        CMaterial m;
+        m.SetRotation(r);
+        CMaterial h = m, v = m;
+        m.Rotate();
+        h.FlipHorizontal();
+        v.FlipVertical();
+        EXPECT_EQ(m.GetRotation(), r == 8 ? 8 : turn[r]) << r;
+        EXPECT_EQ(h.GetRotation(), r == 8 ? 8 : mirrorH[r]) << r;
+        EXPECT_EQ(v.GetRotation(), r == 8 ? 8 : mirrorV[r]) << r;
+    }
+}
+
+TEST(Material, SlopePullAndBrushShading)
+{
+    const double g = 9.82 * std::sin(40.0 * std::acos(-1.0) / 180.0);
+    CMaterial hole;
+    hole.SetKind(Hole);
+    hole.SetRotation(2);
+    EXPECT_NEAR(hole.GetSlopeY(), -g, 1e-12);
+    EXPECT_NEAR(hole.GetSlopeX(), 0.0, 1e-12);
+    ASSERT_NE(hole.CreateBrush(), nullptr);
+    EXPECT_FALSE(hole.IsSloped());
+    EXPECT_EQ(hole.GetColour(), MakeRgb(0, 0, 0));
+
+    CMaterial flat;
+    EXPECT_EQ(flat.GetSlopeX(), 0.0);
+    EXPECT_EQ(flat.GetSlopeY(), 0.0);
+
+    CMaterial sloped;
+    sloped.SetKind(Sand);
+    sloped.SetRotation(3);
+    sloped.CreateBrush();
+    EXPECT_TRUE(sloped.IsSloped());
+    EXPECT_EQ(sloped.GetColour(), MakeRgb(214, 149, 52));
+    // A copy is the value only: it starts without a brush.
+    CMaterial copy(sloped);
+    EXPECT_EQ(copy.GetBrush(), nullptr);
+    EXPECT_TRUE(copy == sloped);
+
+    EXPECT_EQ(AdjustColour(MakeRgb(250, 5, 128), 22, 22, 22), MakeRgb(255, 27, 150));
+    EXPECT_EQ(AdjustColour(MakeRgb(250, 5, 128), -30, -30, -30), MakeRgb(220, 0, 98));
+}
+
+TEST(Block, EqualityIsOneSided)
+{
+    const CBlock uniform = Make(Triangle, 0, Grass, 8, Grass, 8);
+    const CBlock water = Make(Triangle, 0, Grass, 8, Water, 8);
+    EXPECT_TRUE(uniform == water);
+    EXPECT_FALSE(water == uniform);
+    EXPECT_FALSE(Make(Triangle, 1, Grass, 8, Grass, 8) == uniform);
+    EXPECT_TRUE(Make(Circle, 0, Ice, 3, Ice, 3).IsUniform());
+    EXPECT_TRUE(CBlock().IsEmpty());
+    EXPECT_FALSE(Make(Solid, 0, Grass, 0, Grass, 8).IsEmpty());
+}
+
+TEST(Block, TurnsAndMirrorsRestoreEveryBlock)
+{
+    for (int shape = 0; shape < 5; ++shape)
+        for (int rotation = 0; rotation < 4; ++rotation) {
+            const CBlock original = Make(shape, rotation, Sand, 1, Ice, 6);
+            CBlock turned = original, h = original, v = original;
+            for (int i = 0; i < 4; ++i)
+                turned.Rotate(true);
+            h.FlipHorizontal();
+            h.FlipHorizontal();
+            v.FlipVertical();
+            v.FlipVertical();
+            for (const CBlock* b : {&turned, &h, &v}) {
+                EXPECT_EQ(b->GetShapeRotation(), rotation);
+                EXPECT_EQ(b->GetBackRotation(), 1);
+                EXPECT_EQ(b->GetFrontRotation(), 6);
+            }
+        }
+    CBlock solid = Make(Solid, 3, Grass, 1, Grass, 8);
+    solid.Rotate(false);
+    EXPECT_EQ(solid.GetShapeRotation(), 0);
+    EXPECT_EQ(solid.GetBackRotation(), 1);
+    solid.Rotate(true);
+    EXPECT_EQ(solid.GetBackRotation(), 7);
+    EXPECT_EQ(solid.GetFrontRotation(), 8);
+
+    CBlock half = Make(HalfDisc, 1, Grass, 8, Wall, 8);
+    half.FlipHorizontal();
+    EXPECT_EQ(half.GetShapeRotation(), 1);
+    half.FlipVertical();
+    EXPECT_EQ(half.GetShapeRotation(), 3);
+    CBlock tri = Make(Triangle, 0, Grass, 8, Wall, 8);
+    tri.FlipHorizontal();
+    EXPECT_EQ(tri.GetShapeRotation(), 3);
+}
+
+TEST(Block, FrontRegionBoundaries)
+{
+    auto back = [](int shape, int rotation, double u, double v) {
+        return Make(shape, rotation, Grass, 8, Wall, 8).IsBackAt(u, v);
+    };
+    EXPECT_TRUE(back(Triangle, 0, 0.5, 0.5));
+    EXPECT_FALSE(back(Triangle, 1, 0.5, 0.5));
+    EXPECT_FALSE(back(Triangle, 2, 0.5, 0.5));
+    EXPECT_TRUE(back(Triangle, 3, 0.5, 0.5));
+    EXPECT_FALSE(back(Triangle, 0, 0.9, 0.1));
+    EXPECT_TRUE(back(Triangle, 0, 0.0, 1.0));
+    EXPECT_FALSE(back(QuarterDisc, 1, 1.0, 0.0));
+    EXPECT_TRUE(back(QuarterDisc, 1, 1.0, 0.01));
+    EXPECT_FALSE(back(HalfDisc, 3, 0.5, 0.5));
+    EXPECT_TRUE(back(HalfDisc, 3, 0.5, 0.51));
+    EXPECT_FALSE(back(Circle, 2, 0.5, 0.0));
+    EXPECT_TRUE(back(Circle, 0, 0.01, 0.01));
+    EXPECT_TRUE(back(Solid, 0, 0.5, 0.5));
+    // A uniform circle is back material everywhere.
+    EXPECT_TRUE(Make(Circle, 0, Ice, 3, Ice, 3).IsBackAt(0.5, 0.5));
+    EXPECT_EQ(Make(Circle, 0, Grass, 8, Water, 8).GetKindAt(0.5, 0.5), Water);
+}

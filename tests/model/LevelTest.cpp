@@ -1,0 +1,138 @@
+#include "model/Level.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+CBlock Make(int shape, int rotation, int backKind, int backRot = NoSlope, int frontKind = Grass,
+            int frontRot = NoSlope)
+{
+    CBlock block;
+    block.Set(shape, rotation, backKind, backRot, frontKind, frontRot);
+    return block;
+}
+
+int CountNonEmpty(const CLevel& level)
+{
+    int count = 0;
+    for (int x = 0; x < level.GetWidth(); ++x)
+        for (int y = 0; y < level.GetHeight(); ++y)
+            count += level.GetBlock(x, y).IsEmpty() ? 0 : 1;
+    return count;
+}
+
+} // namespace
+
+TEST(Level, NewLevelAndResizeKeepTheOverlap)
+{
+    CLevel level;
+    EXPECT_EQ(level.GetWidth(), 10);
+    EXPECT_EQ(level.GetHeight(), 10);
+    EXPECT_EQ(CountNonEmpty(level), 0);
+    EXPECT_EQ(level.GetBallX(), 5.0);
+    EXPECT_EQ(level.GetBallY(), 5.0);
+    EXPECT_FALSE(level.IsModified());
+
+    level.SetBlock(1, 1, Make(Circle, 0, Grass, 8, Wall));
+    level.Resize(3, 4);
+    level.Resize(5, 2);
+    EXPECT_EQ(level.GetCellShape(1, 1), Circle);
+    EXPECT_EQ(level.GetHeight(), 2);
+    EXPECT_EQ(level.GetCellShape(1, 2), -1);
+    EXPECT_TRUE(level.GetBlock(3, 0).IsEmpty() && level.GetBlock(4, 1).IsEmpty());
+    EXPECT_TRUE(level.IsModified());
+
+    CLevel big;
+    big.Resize(20, 20);
+    EXPECT_EQ(big.GetBallX(), 5.0);
+    big.Resize(3, 3);
+    EXPECT_DOUBLE_EQ(big.GetBallX(), 2.65);
+    EXPECT_DOUBLE_EQ(big.GetBallY(), 2.65);
+
+    CLevel clamped;
+    clamped.SetBall(0.1, 9.9);
+    EXPECT_DOUBLE_EQ(clamped.GetBallX(), 0.35);
+    EXPECT_DOUBLE_EQ(clamped.GetBallY(), 9.65);
+}
+
+TEST(Level, RectanglesAndFramesNeedBothCornersInside)
+{
+    CLevel level;
+    const CBlock wall = Make(Solid, 0, Wall);
+    level.FillRect(5, 5, 12, 7, wall);
+    EXPECT_EQ(CountNonEmpty(level), 0);
+    EXPECT_FALSE(level.IsModified());
+
+    level.FillRect(7, 6, 2, 3, wall);
+    EXPECT_EQ(CountNonEmpty(level), 6 * 4);
+    EXPECT_EQ(level.GetCellBackKind(2, 3), Wall);
+    EXPECT_EQ(level.GetCellBackKind(7, 6), Wall);
+    EXPECT_EQ(level.GetCellBackKind(8, 6), Grass);
+
+    CLevel framed;
+    framed.DrawFrame(2, 2, 2, 2, wall);
+    EXPECT_EQ(CountNonEmpty(framed), 1);
+    framed.DrawFrame(1, 1, 5, 4, wall);
+    EXPECT_EQ(CountNonEmpty(framed), 2 * 5 + 2 * 2 + 1); // the border plus (2, 2) inside it
+    EXPECT_TRUE(framed.GetBlock(3, 3).IsEmpty());
+}
+
+TEST(Level, NameCreatorAndModifiedFlag)
+{
+    CLevel level;
+    level.SetName("a{b}c");
+    EXPECT_EQ(level.GetName(), "abc");
+    level.SetModified(false);
+    level.SetName("abc");
+    EXPECT_FALSE(level.IsModified());
+    level.SetCreator(level.GetCreator());
+    EXPECT_TRUE(level.IsModified());
+    level.SetModified(false);
+    level.SetId("x{y}");
+    EXPECT_EQ(level.GetId(), "x{y}");
+    EXPECT_FALSE(level.IsModified());
+}
+
+TEST(Level, PointQueriesTreatTheOutsideAsWall)
+{
+    CLevel level;
+    level.SetBlock(3, 3, Make(Triangle, 0, Sand, 8, Water));
+    EXPECT_EQ(level.GetKindAt(-0.01, 3.0), -1);
+    EXPECT_TRUE(level.IsWallAt(-0.01, 3.0));
+    EXPECT_EQ(level.GetKindAt(10.0, 3.0), -1);
+    EXPECT_DOUBLE_EQ(level.GetWallFactorAt(10.0, 3.0), 0.19);
+    EXPECT_EQ(level.GetFrictionAt(10.0, 3.0), 0.0);
+    EXPECT_EQ(level.GetKindAt(3.9, 3.1), Water);
+    EXPECT_EQ(level.GetKindAt(3.1, 3.9), Sand);
+    EXPECT_DOUBLE_EQ(level.GetFrictionAt(3.1, 3.9), 2.464);
+    EXPECT_FALSE(level.IsWallAt(3.5, 3.5));
+    EXPECT_EQ(level.GetKindAt(1e300, 1.0), -1);
+    EXPECT_EQ(level.GetKindAt(std::nan(""), 1.0), -1);
+    EXPECT_EQ(level.GetCellShape(0, 10), -1);
+}
+
+TEST(Level, AssignmentCopiesEverythingAndSharesNothing)
+{
+    CLevel small;
+    small.Resize(3, 7);
+    small.SetBlock(2, 6, Make(HalfDisc, 3, Ice, 2, Wall, 8));
+    small.SetBall(1.5, 2.5);
+    small.SetName("n");
+    small.SetCreator("c");
+    small.SetId("id");
+    CLevel target;
+    target = small;
+    EXPECT_EQ(target.GetWidth(), 3);
+    EXPECT_EQ(target.GetHeight(), 7);
+    EXPECT_TRUE(target.GetBlock(2, 6) == small.GetBlock(2, 6));
+    EXPECT_EQ(target.GetCellFrontKind(2, 6), Wall);
+    EXPECT_EQ(target.GetBallX(), 1.5);
+    EXPECT_EQ(target.GetName(), "n");
+    EXPECT_EQ(target.GetCreator(), "c");
+    EXPECT_EQ(target.GetId(), "id");
+    EXPECT_EQ(target.IsModified(), small.IsModified());
+    target.SetBlock(2, 6, CBlock());
+    EXPECT_EQ(small.GetCellShape(2, 6), HalfDisc);
+}

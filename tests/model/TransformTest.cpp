@@ -1,0 +1,110 @@
+#include "model/Level.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+CBlock Make(int shape, int rotation, int backKind, int backRot, int frontKind, int frontRot)
+{
+    CBlock block;
+    block.Set(shape, rotation, backKind, backRot, frontKind, frontRot);
+    return block;
+}
+
+// Every cell differs, every shape and slope occurs: a level on which a wrong turn shows.
+CLevel MixedLevel(int width, int height)
+{
+    CLevel level;
+    level.Resize(width, height);
+    for (int x = 0; x < width; ++x)
+        for (int y = 0; y < height; ++y)
+            level.SetBlock(x, y, Make((x + y) % 5, (x * 3 + y) % 4, (x + 2 * y) % 6, (x * y) % 9, (x + 1) % 6,
+                                      (y * 5 + x) % 9));
+    level.SetBall(1.25, 0.75);
+    return level;
+}
+
+bool SameCells(const CLevel& a, const CLevel& b, bool ignoreSolidAndCircleRotation = false)
+{
+    if (a.GetWidth() != b.GetWidth() || a.GetHeight() != b.GetHeight())
+        return false;
+    for (int x = 0; x < a.GetWidth(); ++x)
+        for (int y = 0; y < a.GetHeight(); ++y) {
+            const CBlock p = a.GetBlock(x, y), q = b.GetBlock(x, y);
+            const bool rotationMatters =
+                !(ignoreSolidAndCircleRotation && (p.GetShape() == Solid || p.GetShape() == Circle));
+            if (p.GetShape() != q.GetShape() || (rotationMatters && p.GetShapeRotation() != q.GetShapeRotation()) ||
+                p.GetBackKind() != q.GetBackKind() || p.GetBackRotation() != q.GetBackRotation() ||
+                p.GetFrontKind() != q.GetFrontKind() || p.GetFrontRotation() != q.GetFrontRotation())
+                return false;
+        }
+    return a.GetBallX() == b.GetBallX() && a.GetBallY() == b.GetBallY();
+}
+
+} // namespace
+
+TEST(Transform, QuarterTurnMovesBlocksAndBall)
+{
+    CLevel level;
+    level.Resize(3, 2);
+    level.SetBlock(0, 0, Make(Solid, 0, Wall, 8, Grass, 8));
+    level.SetBall(0.5, 1.5);
+    level.Rotate90();
+    EXPECT_EQ(level.GetWidth(), 2);
+    EXPECT_EQ(level.GetHeight(), 3);
+    EXPECT_EQ(level.GetCellBackKind(1, 0), Wall);
+    EXPECT_EQ(level.GetBallX(), 0.5);
+    EXPECT_EQ(level.GetBallY(), 0.5);
+
+    CLevel slope;
+    slope.SetBlock(0, 0, Make(Triangle, 0, Grass, 0, Wall, 8));
+    CLevel mirrored = slope;
+    slope.Rotate90();
+    EXPECT_EQ(slope.GetCellShape(9, 0), Triangle);
+    EXPECT_EQ(slope.GetBlock(9, 0).GetShapeRotation(), 1);
+    EXPECT_EQ(slope.GetCellBackRotation(9, 0), 6);
+    mirrored.FlipHorizontal();
+    EXPECT_EQ(mirrored.GetBlock(9, 0).GetShapeRotation(), 3);
+    EXPECT_EQ(mirrored.GetCellBackRotation(9, 0), 4);
+}
+
+TEST(Transform, RoundTripsRestoreTheLevel)
+{
+    for (auto [w, h] : {std::pair{7, 4}, std::pair{5, 5}, std::pair{1, 3}}) {
+        const CLevel original = MixedLevel(w, h);
+        CLevel turned = original;
+        for (int i = 0; i < 4; ++i)
+            turned.Rotate90();
+        EXPECT_TRUE(SameCells(turned, original)) << w << "x" << h;
+        CLevel h2 = original;
+        h2.FlipHorizontal();
+        EXPECT_FALSE(w > 1 && SameCells(h2, original));
+        h2.FlipHorizontal();
+        EXPECT_TRUE(SameCells(h2, original));
+        CLevel v2 = original;
+        v2.FlipVertical();
+        v2.FlipVertical();
+        EXPECT_TRUE(SameCells(v2, original));
+
+        // Both mirrors equal a half turn, but for the quarter-turn count of Solid and Circle.
+        CLevel mirrors = original;
+        mirrors.FlipHorizontal();
+        mirrors.FlipVertical();
+        CLevel halfTurn = original;
+        halfTurn.Rotate90();
+        halfTurn.Rotate90();
+        EXPECT_TRUE(SameCells(mirrors, halfTurn, true));
+        EXPECT_FALSE(SameCells(mirrors, halfTurn, false));
+    }
+}
+
+TEST(Transform, OddWidthMirrorsTheMiddleColumnInPlace)
+{
+    CLevel level;
+    level.Resize(5, 2);
+    level.SetBlock(2, 1, Make(Triangle, 0, Grass, 1, Wall, 8));
+    level.FlipHorizontal();
+    EXPECT_EQ(level.GetCellShape(2, 1), Triangle);
+    EXPECT_EQ(level.GetBlock(2, 1).GetShapeRotation(), 3);
+    EXPECT_EQ(level.GetCellBackRotation(2, 1), 3);
+}
