@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds the editor (installing what is missing) and starts it; arguments go to the editor.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh"
+build="$root/build"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQV_BUILD_TESTS=OFF >/dev/null
+cmake --build "$build"
+if [ -x "$build/bin/quorvale-editor" ]; then
+  exec "$build/bin/quorvale-editor" "$@"
+fi
+exec "$build/bin/quorvale-level" info "${1:-$root/data/Levels/first-steps.lev}"

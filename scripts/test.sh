@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Builds everything (installing what is missing) and runs the whole test suite headless.
+#   scripts/test.sh            plain build, every test
+#   scripts/test.sh --asan     AddressSanitizer + UndefinedBehaviorSanitizer, every test
+#   scripts/test.sh --tsan     ThreadSanitizer, the tests that run threads (named *Thread*)
+# Exits non-zero when anything fails.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+mode=${1:-plain}
+"$root/scripts/setup.sh"
+
+sanitize=""
+ctest_args=()
+case "$mode" in
+  plain) build="$root/build-test" ;;
+  --asan) build="$root/build-asan"; sanitize="address;undefined" ;;
+  --tsan) build="$root/build-tsan"; sanitize="thread"; ctest_args=(-R Thread) ;;
+  *) echo "usage: $0 [--asan|--tsan]" >&2; exit 64 ;;
+esac
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1
+
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQV_WERROR=ON \
+  -DQV_SANITIZE="$sanitize" >/dev/null
+cmake --build "$build" -j "$(nproc)"
+ctest --test-dir "$build" --output-on-failure -j "$(nproc)" "${ctest_args[@]}"
