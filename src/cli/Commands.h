@@ -5,3 +5,4 @@
 int RunInfo(const CliArgs& args);
 int RunCat(const CliArgs& args);
 int RunSave(const CliArgs& args);
+int RunRandom(const CliArgs& args);

@@ -28,6 +28,11 @@ constexpr CCommand kCommands[] = {
      "save FILE OUT [OP ...]\n"
      "    Loads FILE, applies the OPs and saves OUT as the editor's Save does (identity rebuilt).\n"
      "    A failed save leaves no partial OUT and an existing OUT intact.\n"},
+    {"random", RunRandom,
+     "random OUT [--seed N] [--bites DIR]\n"
+     "    Seeds the C library's rand() with N (default: the clock), builds one random level from\n"
+     "    the bites in DIR (default: RBites beside the program) and saves it to OUT as Save does.\n"
+     "    Prints the seed used. A missing bite folder only gives a warning.\n"},
 };
 
 void PrintHelp(std::ostream& out)
