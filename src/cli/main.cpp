@@ -33,6 +33,13 @@ constexpr CCommand kCommands[] = {
      "    Seeds the C library's rand() with N (default: the clock), builds one random level from\n"
      "    the bites in DIR (default: RBites beside the program) and saves it to OUT as Save does.\n"
      "    Prints the seed used. A missing bite folder only gives a warning.\n"},
+    {"shoot", RunShoot,
+     "shoot FILE --strength S --angle A [--trace] [--max-steps N]\n"
+     "    Test mode without a window: shoots the ball from the level's start with speed S\n"
+     "    (blocks per time unit) and heading A (radians, y down), sound off, and steps it as the\n"
+     "    ball thread does until it stops. --trace prints one line per step: step x y speed angle\n"
+     "    radius. The last line is 'result: cup|rest|water steps: N x: X y: Y'; a ball still\n"
+     "    rolling after N steps (default 1000000) ends the run with 'result: moving'.\n"},
 };
 
 void PrintHelp(std::ostream& out)

@@ -1,0 +1,135 @@
+#include "sim/Ball.h"
+
+#include "SimFakes.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+// A tick at each speed level performs as many steps as that many calls of Advance.
+TEST(BallThread, StepsPerTick)
+{
+    const CLevel level = MakeGrassLevel();
+    const std::pair<int, int> stepsByLevel[] = {{-2, 0}, {-1, 1}, {0, 2}, {1, 4}, {2, 6}, {3, 8}, {4, 10}, {5, 20}};
+    for (const auto& [speedLevel, steps] : stepsByLevel) {
+        CBall ticked(0);
+        CBall stepped(0);
+        for (CBall* ball : {&ticked, &stepped}) {
+            ball->AttachLevel(&level);
+            ball->SetX(1.0);
+            ball->Launch(20.0, 0.0, speedLevel);
+        }
+        EXPECT_TRUE(ticked.Tick());
+        for (int i = 0; i < steps; ++i)
+            stepped.Advance();
+        EXPECT_EQ(ticked.GetX(), stepped.GetX()) << "speed level " << speedLevel;
+        // A new speed level takes effect from the next tick on.
+        ticked.SetSpeedLevel(1);
+        ticked.Tick();
+        for (int i = 0; i < 4; ++i)
+            stepped.Advance();
+        EXPECT_EQ(ticked.GetX(), stepped.GetX()) << "after speed level " << speedLevel;
+    }
+}
+
+TEST(BallThread, ShotsEndWithTheirNotification)
+{
+    CLevel level = MakeGrassLevel();
+    SetCell(level, 8, 5, Hole);
+    CRecordingPlayer player;
+    CBall ball(0);
+    ball.AttachLevel(&level);
+    ball.SetX(2.5);
+    ball.SetY(5.5);
+    ball.SetSoundPlayer(&player);
+    CFakeView view;
+    // The view reads the ball for painting while the thread moves it.
+    double paintedX = 0.0;
+    view.onNotify = [&](int) { paintedX = ball.GetX() + ball.GetRect().right; };
+
+    // Rolls gently to a stop short of the cup, at Super speed without sleeping.
+    ball.Start(2.0, 0.0, &view, CBall::kSuper);
+    EXPECT_TRUE(ball.IsMoving());
+    // Refused while the ball moves.
+    ball.Start(50.0, 3.0, &view, CBall::kSuper);
+    view.RunUntilStopped();
+    EXPECT_EQ(view.Codes().back(), BallStopped);
+    EXPECT_GT(view.Codes().size(), 2u);
+    EXPECT_FALSE(ball.IsMoving());
+    EXPECT_GT(paintedX, 2.5);
+
+    // At Ultra speed no BallMoved is sent, and the cup sound still plays.
+    CBall ultra(0);
+    ultra.AttachLevel(&level);
+    ultra.SetX(ball.GetX());
+    ultra.SetY(5.5);
+    ultra.SetSoundPlayer(&player);
+    CFakeView ultraView;
+    ultra.Start(20.0, 0.0, &ultraView, CBall::kUltra);
+    ultraView.RunUntilStopped();
+    EXPECT_EQ(ultraView.Codes(), std::vector<int>{BallInCup});
+    EXPECT_EQ(player.Played().back(), CBall::kInCupSound);
+}
+
+TEST(BallThread, StopWhileTheThreadWaitsInANotification)
+{
+    const CLevel level = MakeGrassLevel();
+    CBall ball(0);
+    ball.AttachLevel(&level);
+    CFakeView view;
+    int handled = 0;
+    view.onNotify = [&](int) {
+        ++handled;
+        // A view handler asking for a stop while the stop is already under way returns at once.
+        ball.Stop();
+    };
+    for (int speedLevel : {CBall::kPaus, CBall::kNormal, CBall::kUltra}) {
+        ball.AttachLevel(&level);
+        ball.Start(0.0, 0.0, &view, speedLevel);
+        if (speedLevel != CBall::kUltra) {
+            // The thread now waits for the view to handle its BallMoved.
+            view.WaitForPending();
+            ball.SetSoundOn(false);
+            ball.SetSpeedLevel(CBall::kSuper);
+        }
+        ball.Stop();
+        EXPECT_FALSE(ball.IsMoving());
+        // No message after a stop; the one the thread was sending was handled during the wait.
+        EXPECT_EQ(handled, static_cast<int>(view.Codes().size()));
+        for (int code : view.Codes())
+            EXPECT_EQ(code, BallMoved);
+        ball.Stop();
+        ball.SetSoundOn(true);
+    }
+}
+
+TEST(BallThread, ClosingApplicationEndsTheWaitAtOnce)
+{
+    const CLevel level = MakeGrassLevel();
+    CFakeView view;
+    {
+        CBall ball(0);
+        ball.AttachLevel(&level);
+        ball.Start(0.0, 0.0, &view, CBall::kNormal);
+        view.WaitForPending();
+        view.SetClosing();
+        ball.Stop();
+        // The thread still waits in its notification; the ball's end handles it and joins.
+        EXPECT_TRUE(ball.IsMoving());
+    }
+    EXPECT_EQ(view.Codes(), std::vector<int>{BallMoved});
+}
+
+TEST(BallThread, StartRefusedWithoutViewOrLevel)
+{
+    const CLevel level = MakeGrassLevel();
+    CFakeView view;
+    CBall unbound(0);
+    unbound.Start(5.0, 0.0, &view, CBall::kNormal);
+    EXPECT_FALSE(unbound.IsMoving());
+    unbound.AttachLevel(&level);
+    unbound.Start(5.0, 0.0, nullptr, CBall::kNormal);
+    EXPECT_FALSE(unbound.IsMoving());
+    unbound.Stop();
+}
