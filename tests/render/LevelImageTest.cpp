@@ -1,0 +1,101 @@
+// The cached level image: size, tile, grid, border; the slope arrow.
+#include "model/Level.h"
+#include "render/BackgroundTile.h"
+#include "render/DeviceContext.h"
+#include "render/LevelImage.h"
+#include "render/SlopeArrow.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr Colour kBlack = MakeRgb(0, 0, 0);
+
+Colour TileAt(int x, int y) { return GetBackgroundTile()[(y % 8) * 8 + x % 8]; }
+
+TEST(LevelImageTest, GridBorderAndTileOfATenByTenLevel)
+{
+    CLevel level; // 10 x 10, empty
+    level.SetBlock(9, 9, Solid, 0, Water, NoSlope, Grass, NoSlope);
+    CRasterImage image;
+    ASSERT_TRUE(RenderLevelImage(level, 20, true, image));
+    ASSERT_EQ(image.GetWidth(), 201);
+    ASSERT_EQ(image.GetHeight(), 201);
+    const Colour grass = CMaterial::GetBaseColour(Grass);
+    int verticalLines = 0;
+    for (int x = 0; x <= 200; ++x) {
+        bool line = true;
+        for (int y = 0; y < 200; ++y)
+            line = line && image.GetPixel(x, y) == kBlack;
+        verticalLines += line;
+        EXPECT_EQ(line, x % 20 == 0) << x;
+    }
+    EXPECT_EQ(verticalLines, 11);
+    for (int y = 0; y <= 200; ++y)
+        EXPECT_EQ(image.GetPixel(50, y) == kBlack, y % 20 == 0) << y;
+    EXPECT_EQ(image.GetPixel(10, 10), grass);
+    EXPECT_EQ(image.GetPixel(190, 190), CMaterial::GetBaseColour(Water));
+    // Lines end before their end points: the bottom-right corner shows the tile.
+    EXPECT_EQ(image.GetPixel(200, 200), TileAt(200, 200));
+
+    ASSERT_TRUE(RenderLevelImage(level, 20, false, image));
+    for (int i = 1; i <= 200; ++i) {
+        ASSERT_EQ(image.GetPixel(200, i), TileAt(200, i)) << i;
+        ASSERT_EQ(image.GetPixel(i, 200), TileAt(i, 200)) << i;
+        ASSERT_EQ(image.GetPixel(i, 0), kBlack);
+        ASSERT_EQ(image.GetPixel(0, i), kBlack);
+    }
+    EXPECT_EQ(image.GetPixel(20, 20), grass);
+    EXPECT_EQ(image.GetPixel(199, 199), CMaterial::GetBaseColour(Water));
+}
+
+TEST(LevelImageTest, SizesAndRefusals)
+{
+    CLevel level;
+    level.Init(3, 2, "", "");
+    CRasterImage image;
+    ASSERT_TRUE(RenderLevelImage(level, 1, true, image));
+    EXPECT_EQ(image.GetWidth(), 4);
+    EXPECT_EQ(image.GetHeight(), 3);
+    EXPECT_FALSE(RenderLevelImage(level, 0, true, image));
+    EXPECT_EQ(image.GetWidth(), 4);
+
+    level.Init(0, 0, "", "");
+    ASSERT_TRUE(RenderLevelImage(level, 20, true, image));
+    EXPECT_TRUE(image.IsEmpty());
+
+    level.Init(200, 2, "", "");
+    EXPECT_FALSE(RenderLevelImage(level, 200, true, image)); // 40001 pixels wide
+}
+
+TEST(LevelImageTest, SlopeArrowPointsDownTheSlope)
+{
+    // The back box of the view: (10, 10)-(23, 23), centre (16, 16), radius 13 / 2.2.
+    struct CCase {
+        int rotation;
+        CPoint tip;
+    };
+    for (const CCase c : {CCase{0, {21, 16}}, CCase{2, {16, 11}}, CCase{4, {11, 16}}, CCase{6, {16, 21}}}) {
+        CRasterImage image(32, 32, MakeRgb(255, 255, 255));
+        CDeviceContext dc(image);
+        DrawSlopeArrow(dc, 16, 16, 13 / 2.2, c.rotation);
+        EXPECT_EQ(image.GetPixel(c.tip.x, c.tip.y), kBlack) << c.rotation;
+        // The tip is the figure's extreme pixel in its direction.
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x) {
+                if (image.GetPixel(x, y) != kBlack)
+                    continue;
+                const int along = c.rotation == 0 ? x - c.tip.x : c.rotation == 2 ? c.tip.y - y
+                                : c.rotation == 4 ? c.tip.x - x : y - c.tip.y;
+                ASSERT_LE(along, 0) << c.rotation << " at " << x << "," << y;
+            }
+    }
+    CRasterImage image(32, 32, MakeRgb(255, 255, 255));
+    CDeviceContext dc(image);
+    DrawSlopeArrow(dc, 16, 16, 13 / 2.2, NoSlope);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            ASSERT_NE(image.GetPixel(x, y), kBlack);
+}
+
+} // namespace
