@@ -1,7 +1,7 @@
 #pragma once
 #include "render/Colour.h"
+#include "render/Rect.h"
 #include "sim/BallListener.h"
-#include "sim/PixelRect.h"
 #include "sim/Relaxed.h"
 
 #include <array>
@@ -75,7 +75,7 @@ public:
     void SetSoundPlayer(CSoundPlayer* player) { m_soundPlayer = player; }
 
     // The pixel rectangle holding the ball and its shadow.
-    CPixelRect GetRect() const;
+    CRect GetRect() const;
     // Shadow, body and, unless in the cup, the visible half of the rolling dots; darker when
     // dimmed. Draws nothing once the ball has sunk into the cup. User-interface thread only.
     void Draw(CDeviceContext& dc, bool dimmed);

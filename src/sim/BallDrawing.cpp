@@ -1,5 +1,9 @@
 #include "sim/Ball.h"
 
+#include "render/Brush.h"
+#include "render/DeviceContext.h"
+#include "render/Pen.h"
+
 #include <cmath>
 #include <numbers>
 
@@ -12,7 +16,7 @@ int Trunc(double value) { return static_cast<int>(value); }
 
 } // namespace
 
-CPixelRect CBall::GetRect() const
+CRect CBall::GetRect() const
 {
     const double r = m_radius;
     const double x = m_x;
@@ -47,5 +51,40 @@ void CBall::RotateDots(double a, double b, double c, int first, int last)
         m_dots[i] = {cC * cA * d.x + (-sC * cB - cC * sA * sB) * d.y + (sC * sB - cC * sA * cB) * d.z,
                      sC * cA * d.x + (cC * cB - sC * sA * sB) * d.y + (-cC * sB - sC * sA * cB) * d.z,
                      sA * d.x + cA * sB * d.y + cA * cB * d.z};
+    }
+}
+
+void CBall::Draw(CDeviceContext& dc, bool dimmed)
+{
+    if (m_inCup && !m_moving)
+        return; // sunk out of sight
+    const Colour colour = dimmed ? AdjustColour(m_colour, -90, -90, -90) : m_colour;
+    const double r = m_radius;
+    const double x = m_x;
+    const double y = m_y;
+    // The ball's square at 1.5 pixels' offset is the shadow, at 0.5 the body: the shadow shows
+    // one pixel to the right and below.
+    auto ellipse = [&](double offset) {
+        dc.Ellipse(Trunc((x - r) * m_cellSize + m_originX + offset), Trunc((y - r) * m_cellSize + m_originY + offset),
+                   Trunc((x + r) * m_cellSize + m_originX + offset) + 1,
+                   Trunc((y + r) * m_cellSize + m_originY + offset) + 1);
+    };
+    const CPen* oldPen = dc.SelectPen(&CPen::Null());
+    const CBrush* oldBrush = dc.SelectBrush(&CBrush::Black());
+    ellipse(1.5);
+    const CBrush body = CBrush::MakeSolid(colour);
+    dc.SelectBrush(&body);
+    ellipse(0.5);
+    dc.SelectBrush(oldBrush);
+    dc.SelectPen(oldPen);
+    if (m_inCup)
+        return;
+    // Turn the dots by the roll since the last drawing and show the half facing the viewer.
+    RotateDots(m_rollX.exchange(0.0), m_rollY.exchange(0.0), 0.0, 0, static_cast<int>(m_dots.size()) - 1);
+    const Colour dotColour = AdjustColour(colour, -90, -90, -90);
+    for (const CDot& dot : m_dots) {
+        if (dot.z > 0)
+            dc.SetPixel(Trunc((x + dot.x) * m_cellSize + m_originX), Trunc((y + dot.y) * m_cellSize + m_originY),
+                        dotColour);
     }
 }

@@ -44,7 +44,7 @@ TEST(BallPhysics, StepOnFlatGrassAndRect)
     shot.ball.SetCellSize(20);
     shot.ball.SetOriginX(5);
     shot.ball.SetOriginY(50);
-    EXPECT_EQ(shot.ball.GetRect(), (CPixelRect{108, 153, 124, 169}));
+    EXPECT_EQ(shot.ball.GetRect(), (CRect{108, 153, 124, 169}));
 
     shot.ball.Step();
     EXPECT_DOUBLE_EQ(shot.ball.GetX(), 5.505);
