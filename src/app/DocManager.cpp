@@ -1,0 +1,137 @@
+#include "app/DocManager.h"
+
+#include "app/EditorDoc.h"
+#include "app/RecentFileList.h"
+#include "app/StringTable.h"
+#include "holmfc/ResourceString.h"
+#include "view/EditorView.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace {
+
+QString LevelFileFilter()
+{
+    return CDocManager::tr("Level file") + QStringLiteral(" (*.lev);;") + CDocManager::tr("All files") +
+           QStringLiteral(" (*)");
+}
+
+QString DisplayName(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+CDocManager::CDocManager(CEditorDoc& document, CEditorView& view, CRecentFileList& recentFiles, QWidget* window)
+    : m_document(document), m_view(view), m_recentFiles(recentFiles), m_window(window)
+{
+}
+
+void CDocManager::OnFileNew()
+{
+    if (!SaveModified())
+        return;
+    m_document.OnNewDocument(m_window);
+    m_document.SetPathName(QString());
+    m_view.OnInitialUpdate();
+    emit DocumentChanged();
+}
+
+void CDocManager::OnFileOpen()
+{
+    const QString path = QFileDialog::getOpenFileName(m_window, tr("Open"), QString(), LevelFileFilter());
+    if (!path.isEmpty())
+        OpenDocumentFile(path);
+}
+
+void CDocManager::OnFileSave()
+{
+    DoSave(m_document.GetPathName());
+}
+
+void CDocManager::OnFileSaveAs()
+{
+    DoSave(QString());
+}
+
+void CDocManager::OnOpenRecentFile(int index)
+{
+    const QString path = m_recentFiles.GetAt(index);
+    if (path.isEmpty())
+        return;
+    if (!OpenDocumentFile(path) && !QFileInfo::exists(path)) {
+        m_recentFiles.Remove(index);
+        m_recentFiles.WriteList();
+        emit DocumentChanged();
+    }
+}
+
+bool CDocManager::OpenDocumentFile(const QString& path)
+{
+    const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    // The file that is open already stays as it is.
+    if (!m_document.GetPathName().isEmpty() && absolute == m_document.GetPathName())
+        return true;
+    if (!SaveModified())
+        return false;
+    QString reason;
+    if (!m_document.OnOpenDocument(absolute, &reason)) {
+        ReportError(tr("Cannot open %1.\n%2").arg(DisplayName(absolute), reason));
+        return false;
+    }
+    m_document.SetPathName(absolute);
+    m_recentFiles.Add(absolute);
+    m_recentFiles.WriteList();
+    m_view.OnInitialUpdate();
+    emit DocumentChanged();
+    return true;
+}
+
+bool CDocManager::DoSave(const QString& path)
+{
+    QString target = path;
+    if (target.isEmpty()) {
+        QFileDialog dialog(m_window, tr("Save As"), QString(), LevelFileFilter());
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("lev"));
+        dialog.selectFile(m_document.GetPathName().isEmpty() ? m_document.GetTitle() + QStringLiteral(".lev")
+                                                             : m_document.GetPathName());
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return false;
+        target = dialog.selectedFiles().constFirst();
+    }
+    const QString absolute = QDir::cleanPath(QFileInfo(target).absoluteFilePath());
+    QString reason;
+    if (!m_document.OnSaveDocument(absolute, &reason)) {
+        ReportError(tr("Cannot save %1.\n%2").arg(DisplayName(absolute), reason));
+        return false;
+    }
+    m_document.SetPathName(absolute);
+    m_recentFiles.Add(absolute);
+    m_recentFiles.WriteList();
+    emit DocumentChanged();
+    return true;
+}
+
+bool CDocManager::SaveModified()
+{
+    if (!m_document.IsModified())
+        return true;
+    const QString name =
+        m_document.GetPathName().isEmpty() ? m_document.GetTitle() : DisplayName(m_document.GetPathName());
+    const QMessageBox::StandardButton answer = QMessageBox::question(
+        m_window, LoadResourceString(IdsAppTitle), tr("Save changes to %1?").arg(name),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Cancel)
+        return false;
+    return answer == QMessageBox::No || DoSave(m_document.GetPathName());
+}
+
+void CDocManager::ReportError(const QString& message) const
+{
+    QMessageBox::warning(m_window, LoadResourceString(IdsAppTitle), message);
+}

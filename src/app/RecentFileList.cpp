@@ -1,0 +1,63 @@
+#include "app/RecentFileList.h"
+
+#include "app/ProfileKey.h"
+#include "holmfc/Registry.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+CRegistry OpenListKey()
+{
+    CRegistry registry;
+    registry.SetKey(QLatin1String(kProfileKeyPath) + QLatin1String("\\Recent File List"), true);
+    return registry;
+}
+
+QString EntryName(int index)
+{
+    return QStringLiteral("File%1").arg(index + 1);
+}
+
+} // namespace
+
+void CRecentFileList::ReadList()
+{
+    const CRegistry registry = OpenListKey();
+    m_files.clear();
+    for (int i = 0; i < kMaxFiles; ++i) {
+        const QString path = registry.ReadString(EntryName(i), QString());
+        if (!path.isEmpty())
+            m_files.append(path);
+    }
+}
+
+void CRecentFileList::WriteList() const
+{
+    CRegistry registry = OpenListKey();
+    for (int i = 0; i < kMaxFiles; ++i)
+        registry.WriteString(EntryName(i), GetAt(i));
+}
+
+void CRecentFileList::Add(const QString& path)
+{
+    const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    m_files.removeAll(absolute);
+    m_files.prepend(absolute);
+    while (m_files.size() > kMaxFiles)
+        m_files.removeLast();
+}
+
+void CRecentFileList::Remove(int index)
+{
+    if (index >= 0 && index < m_files.size())
+        m_files.removeAt(index);
+}
+
+QString CRecentFileList::GetMenuText(int index) const
+{
+    QString path = QDir::toNativeSeparators(GetAt(index));
+    path.replace(QLatin1Char('&'), QLatin1String("&&"));
+    return QStringLiteral("&%1 %2").arg(index + 1).arg(path);
+}

@@ -1,0 +1,359 @@
+#include "view/EditorView.h"
+
+#include "app/EditorDoc.h"
+#include "app/RecentFileList.h"
+#include "holmfc/ProgramPath.h"
+#include "render/DeviceContext.h"
+#include "render/LevelImage.h"
+#include "render/SlopeArrow.h"
+
+#include <QDir>
+#include <QImage>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <ctime>
+
+bool CEditorView::s_firstInitialUpdate = true;
+
+namespace {
+
+// The view's background, shown where nothing else is drawn.
+constexpr Colour kWindowColour = MakeRgb(255, 255, 255);
+
+// The shape palette's order: the order of the shape table.
+constexpr int kPaletteShapes[] = {Solid, Circle, QuarterDisc, Triangle, HalfDisc};
+
+CRect NormalisedRect(CPoint a, CPoint b)
+{
+    return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
+}
+
+CRect UnionRect(const CRect& a, const CRect& b)
+{
+    if (a.IsEmpty())
+        return b;
+    if (b.IsEmpty())
+        return a;
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
+
+CRect IntersectRect(const CRect& a, const CRect& b)
+{
+    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+            std::min(a.bottom, b.bottom)};
+}
+
+} // namespace
+
+CEditorView::CEditorView(CEditorDoc& document, const CRecentFileList& recentFiles, QWidget* parent)
+    : QWidget(parent), m_document(document), m_recentFiles(recentFiles)
+{
+    m_currentBlock.Set(Solid, 0, Grass, NoSlope, Wall, NoSlope);
+    m_settings.LoadSettings();
+    // Random levels draw from the C library's generator.
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    BuildPalettes();
+
+    // Every paint covers its whole rectangle from the window image.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+CEditorView::~CEditorView()
+{
+    m_settings.SaveSettings();
+}
+
+void CEditorView::BuildPalettes()
+{
+    CBlock sample;
+    for (int i = 0; i < 5; ++i) {
+        sample.Set(kPaletteShapes[i], 0, Grass, NoSlope, Wall, NoSlope);
+        m_shapePalette.emplace_back(CRect{70 + 50 * i, 5, 110 + 50 * i, 45}, sample);
+    }
+    for (int kind = Grass; kind <= Water; ++kind) {
+        sample.Set(Solid, 0, kind, NoSlope, Wall, NoSlope);
+        m_materialPalette.emplace_back(CRect{330 + 50 * kind, 5, 370 + 50 * kind, 45}, sample);
+        m_materialPalette.back().SetSelected(true);
+    }
+    m_shapePalette.front().SetSelected(true);
+}
+
+// Geometry ------------------------------------------------------------------------------------
+
+CRect CEditorView::GetLevelArea() const
+{
+    const CLevel& level = m_document.m_level;
+    const int c = m_document.m_cellSize;
+    return {m_originX, m_originY, m_originX + level.GetWidth() * c, m_originY + level.GetHeight() * c};
+}
+
+bool CEditorView::CellFromPoint(CPoint point, CPoint* cell) const
+{
+    if (!GetLevelArea().PtInRect(point))
+        return false;
+    const int c = m_document.m_cellSize;
+    const CPoint found{(point.x - m_originX) / c, (point.y - m_originY) / c};
+    if (!m_document.m_level.IsInside(found.x, found.y))
+        return false;
+    *cell = found;
+    return true;
+}
+
+CPoint CEditorView::ClampedCellFromPoint(CPoint point) const
+{
+    CPoint cell;
+    if (CellFromPoint(point, &cell))
+        return cell;
+    const int c = m_document.m_cellSize;
+    auto clamp = [c](int v, int origin, int count) {
+        if (v <= origin)
+            return 0;
+        if (v >= origin + count * c)
+            return count - 1;
+        return (v - origin) / c;
+    };
+    return {clamp(point.x, m_originX, m_document.m_level.GetWidth()),
+            clamp(point.y, m_originY, m_document.m_level.GetHeight())};
+}
+
+CPoint CEditorView::CellTopLeft(CPoint point) const
+{
+    const CPoint cell = ClampedCellFromPoint(point);
+    const int c = m_document.m_cellSize;
+    return {cell.x * c + m_originX, cell.y * c + m_originY};
+}
+
+CPoint CEditorView::CellBottomRight(CPoint point) const
+{
+    const CPoint cell = ClampedCellFromPoint(point);
+    const int c = m_document.m_cellSize;
+    return {(cell.x + 1) * c + m_originX, (cell.y + 1) * c + m_originY};
+}
+
+CRect CEditorView::CellRect(int x1, int y1, int x2, int y2) const
+{
+    const int c = m_document.m_cellSize;
+    return {std::min(x1, x2) * c + m_originX, std::min(y1, y2) * c + m_originY,
+            (std::max(x1, x2) + 1) * c + m_originX, (std::max(y1, y2) + 1) * c + m_originY};
+}
+
+CRect CEditorView::GetRubberBandRect(CPoint start, CPoint current, CPoint previous) const
+{
+    // Each preview widened to the cells its corners lie in: the new one, and the old one so
+    // that none of its outline stays behind.
+    auto widened = [this](CPoint a, CPoint b) {
+        const CRect r = NormalisedRect(a, b);
+        const CPoint topLeft = CellTopLeft({r.left, r.top});
+        const CPoint bottomRight = CellBottomRight({r.right, r.bottom});
+        return CRect{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
+    };
+    return UnionRect(widened(start, current), widened(start, previous));
+}
+
+void CEditorView::FitCellSize()
+{
+    const CLevel& level = m_document.m_level;
+    const int w = GetClientWidth() - m_originX;
+    const int h = GetClientHeight() - m_originY;
+    if (level.GetWidth() > 0 && level.GetHeight() > 0)
+        m_document.m_cellSize = std::min(w / level.GetWidth(), h / level.GetHeight());
+    else
+        m_document.m_cellSize = 0;
+}
+
+int CEditorView::PixelScale() const
+{
+    return std::max(1, static_cast<int>(std::floor(devicePixelRatioF())));
+}
+
+double CEditorView::ClientPerWidgetPixel() const
+{
+    return devicePixelRatioF() / PixelScale();
+}
+
+int CEditorView::GetClientWidth() const
+{
+    return static_cast<int>(std::floor(width() * ClientPerWidgetPixel()));
+}
+
+int CEditorView::GetClientHeight() const
+{
+    return static_cast<int>(std::floor(height() * ClientPerWidgetPixel()));
+}
+
+CPoint CEditorView::ClientPointFromWidget(const QPointF& position) const
+{
+    const double f = ClientPerWidgetPixel();
+    return {static_cast<int>(std::floor(position.x() * f)), static_cast<int>(std::floor(position.y() * f))};
+}
+
+// Commands and document changes -----------------------------------------------------------------
+
+void CEditorView::OnShowGrid()
+{
+    m_settings.m_showGrid = !m_settings.m_showGrid;
+    RebuildLevelBitmap();
+    InvalidateLevelArea();
+    emit StateChanged();
+}
+
+void CEditorView::SelectShape(int index)
+{
+    if (index < 0 || index >= static_cast<int>(m_shapePalette.size()))
+        return;
+    m_currentBlock.Set(m_shapePalette[index].GetBlock().GetShape(), -1, -1, -1, -1, -1);
+    for (CPaletteItem& item : m_shapePalette)
+        item.SetSelected(false);
+    m_shapePalette[index].SetSelected(true);
+    InvalidateRect(UnionRect(UnionRect(m_shapePalette.front().GetRect(), m_shapePalette.back().GetRect()), m_blockBox),
+                   false);
+}
+
+void CEditorView::OnInitialUpdate()
+{
+    InvalidateAll(true);
+    FitCellSize();
+    RebuildLevelBitmap();
+    m_dragMoved = 0;
+    if (s_firstInitialUpdate) {
+        s_firstInitialUpdate = false;
+        QDir::setCurrent(QStringLiteral("Levels"));
+        if (m_recentFiles.GetSize() > 0 && !m_recentFiles.GetAt(0).isEmpty())
+            QDir::setCurrent(GetFolderOfPath(m_recentFiles.GetAt(0)));
+    }
+}
+
+void CEditorView::OnUpdate()
+{
+    RebuildLevelBitmap();
+    InvalidateAll(true);
+}
+
+// Painting ------------------------------------------------------------------------------------
+
+void CEditorView::RebuildLevelBitmap()
+{
+    const CLevel& level = m_document.m_level;
+    if (level.GetWidth() <= 0 || level.GetHeight() <= 0 ||
+        !RenderLevelImage(level, m_document.m_cellSize, m_settings.m_showGrid, m_levelBitmap))
+        m_levelBitmap.Resize(0, 0);
+}
+
+void CEditorView::InvalidateRect(const CRect& rect, bool erase)
+{
+    const CRect clipped = IntersectRect(rect, {0, 0, m_windowImage.GetWidth(), m_windowImage.GetHeight()});
+    if (clipped.IsEmpty())
+        return;
+    if (erase) {
+        CDeviceContext dc(m_windowImage);
+        dc.FillRect(clipped, CBrush::MakeSolid(kWindowColour));
+    }
+    // Widget pixels covering the client rectangle, rounded outward.
+    const double f = ClientPerWidgetPixel();
+    const int left = static_cast<int>(std::floor(clipped.left / f));
+    const int top = static_cast<int>(std::floor(clipped.top / f));
+    const int right = static_cast<int>(std::ceil(clipped.right / f));
+    const int bottom = static_cast<int>(std::ceil(clipped.bottom / f));
+    update(left, top, right - left, bottom - top);
+}
+
+void CEditorView::InvalidateAll(bool erase)
+{
+    InvalidateRect({0, 0, m_windowImage.GetWidth(), m_windowImage.GetHeight()}, erase);
+}
+
+void CEditorView::InvalidateLevelArea()
+{
+    InvalidateRect(GetLevelArea(), false);
+}
+
+void CEditorView::InvalidateCurrentBlock()
+{
+    InvalidateRect(m_currentBlockArea, false);
+}
+
+void CEditorView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (m_windowImage.Resize(GetClientWidth(), GetClientHeight()))
+        m_windowImage.Fill(kWindowColour);
+    FitCellSize();
+    RebuildLevelBitmap();
+    InvalidateAll(false);
+}
+
+void CEditorView::paintEvent(QPaintEvent* event)
+{
+    const double f = ClientPerWidgetPixel();
+    const QRect dirty = event->rect();
+    const CRect clientDirty{static_cast<int>(std::floor(dirty.left() * f)), static_cast<int>(std::floor(dirty.top() * f)),
+                            static_cast<int>(std::ceil((dirty.right() + 1) * f)),
+                            static_cast<int>(std::ceil((dirty.bottom() + 1) * f))};
+    CDeviceContext dc(m_windowImage);
+    OnDraw(dc, clientDirty);
+
+    // The image's pixels are shown as squares of whole device pixels, without smoothing.
+    QImage image(reinterpret_cast<const uchar*>(m_windowImage.GetBits()), m_windowImage.GetWidth(),
+                 m_windowImage.GetHeight(), m_windowImage.GetBytesPerLine(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(f);
+    QPainter painter(this);
+    painter.drawImage(QPointF(0, 0), image);
+}
+
+void CEditorView::OnDraw(CDeviceContext& dc, const CRect& dirty)
+{
+    // The level picture reaches one pixel beyond the level area: the right and bottom edges.
+    const CRect area = GetLevelArea();
+    const CRect picture{area.left, area.top, area.left + m_levelBitmap.GetWidth(), area.top + m_levelBitmap.GetHeight()};
+    const CRect copy = IntersectRect(picture, dirty);
+    if (!copy.IsEmpty())
+        dc.BitBlt(copy.left, copy.top, copy.Width(), copy.Height(), m_levelBitmap, copy.left - area.left,
+                  copy.top - area.top);
+    if (!m_testMode)
+        DrawOverlay(dc);
+}
+
+void CEditorView::DrawOverlay(CDeviceContext& dc)
+{
+    m_currentBlock.Draw(dc, m_blockBox.left, m_blockBox.top, m_blockBox.Width() - 1);
+    for (const CPaletteItem& item : m_shapePalette)
+        item.Draw(dc);
+    for (const CPaletteItem& item : m_materialPalette)
+        item.Draw(dc);
+
+    DrawMaterialSwatch(dc, m_currentBlock.GetFrontKind(), m_currentBlock.GetFrontRotation(), m_frontBox);
+    DrawMaterialSwatch(dc, m_currentBlock.GetBackKind(), m_currentBlock.GetBackRotation(), m_backBox);
+
+    if (!m_buttonDown)
+        return;
+    const CPen red = CPen::MakeSolid(MakeRgb(255, 0, 0));
+    const CPen* oldPen = dc.SelectPen(&red);
+    const CBrush* oldBrush = dc.SelectBrush(&CBrush::Null());
+    if (m_tool == ToolRectangle || m_tool == ToolFrame) {
+        const CRect r = NormalisedRect(m_dragStart, m_dragCurrent);
+        const CPoint topLeft = CellTopLeft({r.left, r.top});
+        const CPoint bottomRight = CellBottomRight({r.right, r.bottom});
+        dc.Rectangle(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y);
+    } else if (m_tool == ToolLine) {
+        dc.MoveTo(m_dragStart.x, m_dragStart.y);
+        dc.LineTo(m_dragCurrent.x, m_dragCurrent.y);
+    }
+    dc.SelectBrush(oldBrush);
+    dc.SelectPen(oldPen);
+}
+
+void CEditorView::DrawMaterialSwatch(CDeviceContext& dc, int kind, int rotation, const CRect& box)
+{
+    // The flat base colour of the kind, with an arrow for its slope.
+    CBlock swatch;
+    swatch.Set(Solid, 0, kind, -1, -1, -1);
+    swatch.Draw(dc, box.left, box.top, box.Width());
+    DrawSlopeArrow(dc, (box.left + box.right) / 2, (box.top + box.bottom) / 2, box.Width() / 2.2, rotation);
+}

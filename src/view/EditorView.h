@@ -1,0 +1,134 @@
+#pragma once
+#include "app/EditorSettings.h"
+#include "model/Block.h"
+#include "render/PaletteItem.h"
+#include "render/RasterImage.h"
+#include "render/Rect.h"
+#include "view/EditTool.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+class CDeviceContext;
+class CEditorDoc;
+class CRecentFileList;
+
+// The editor's view of the document's level: the current tool and block, the palettes to choose
+// the block from, the settings, and the painting of the level with everything drawn over it.
+//
+// Positions are client pixels: the view's own pixels, which on a high-density screen are shown
+// as squares of whole device pixels (ClientPointFromWidget converts event positions). The level's
+// top-left corner lies at (m_originX, m_originY) and every block is the document's m_cellSize
+// pixels square. Rectangles exclude their right and bottom edges.
+class CEditorView : public QWidget {
+    Q_OBJECT
+public:
+    CEditorView(CEditorDoc& document, const CRecentFileList& recentFiles, QWidget* parent = nullptr);
+    // Saves the settings.
+    ~CEditorView() override;
+
+    CEditorDoc& GetDocument() const { return m_document; }
+
+    // State.
+    EditTool GetTool() const { return m_tool; }
+    void SetTool(EditTool tool) { m_tool = tool; }
+    const CBlock& GetCurrentBlock() const { return m_currentBlock; }
+    const std::vector<CPaletteItem>& GetShapePalette() const { return m_shapePalette; }
+    const std::vector<CPaletteItem>& GetMaterialPalette() const { return m_materialPalette; }
+    bool IsTestMode() const { return m_testMode; }
+    int GetSpeedLevel() const { return m_speedLevel; }
+    bool IsGridShown() const { return m_settings.m_showGrid; }
+    int GetOriginX() const { return m_originX; }
+    int GetOriginY() const { return m_originY; }
+    // The current block, the back material and the front material samples, and their union.
+    const CRect& GetBlockBox() const { return m_blockBox; }
+    const CRect& GetBackBox() const { return m_backBox; }
+    const CRect& GetFrontBox() const { return m_frontBox; }
+    const CRect& GetCurrentBlockArea() const { return m_currentBlockArea; }
+
+    // Geometry.
+    CRect GetLevelArea() const;
+    // The cell under the point; false when the point is outside the level area.
+    bool CellFromPoint(CPoint point, CPoint* cell) const;
+    // The cell under the point, each coordinate clamped onto the grid.
+    CPoint ClampedCellFromPoint(CPoint point) const;
+    CPoint CellTopLeft(CPoint point) const;
+    CPoint CellBottomRight(CPoint point) const;
+    // The pixels of the cells from (x1, y1) to (x2, y2), corners in any order.
+    CRect CellRect(int x1, int y1, int x2, int y2) const;
+    // What to repaint when a rubber band from start moves from previous to current: both
+    // previews widened to whole cells.
+    CRect GetRubberBandRect(CPoint start, CPoint current, CPoint previous) const;
+    // The largest whole cell size at which the level fits right of and below the origin.
+    void FitCellSize();
+    // The view's pixel size.
+    int GetClientWidth() const;
+    int GetClientHeight() const;
+    CPoint ClientPointFromWidget(const QPointF& position) const;
+
+    // Commands.
+    void OnShowGrid();
+    void SelectShape(int index);
+
+    // The document was replaced (New, Open): fit, rebuild and repaint. The first call of a run
+    // also moves the current directory to "Levels", then to the folder of the most recent file.
+    void OnInitialUpdate();
+    // The document's level changed as a whole: rebuild and repaint everything.
+    void OnUpdate();
+
+    // Painting. The level picture is rebuilt after the level, the cell size or the grid flag
+    // changed; paints copy it and draw the overlays on top. Invalidation never erases unless
+    // asked to: what lies outside the repainted parts stays as it was.
+    void RebuildLevelBitmap();
+    void InvalidateRect(const CRect& rect, bool erase);
+    void InvalidateAll(bool erase);
+    void InvalidateLevelArea();
+    void InvalidateCurrentBlock();
+    // The view's picture as shown: the client area at one pixel per client pixel.
+    const CRasterImage& GetWindowImage() const { return m_windowImage; }
+    const CRasterImage& GetLevelBitmap() const { return m_levelBitmap; }
+
+signals:
+    // Something that the menus and the toolbar show changed.
+    void StateChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void BuildPalettes();
+    void OnDraw(CDeviceContext& dc, const CRect& dirty);
+    void DrawOverlay(CDeviceContext& dc);
+    void DrawMaterialSwatch(CDeviceContext& dc, int kind, int rotation, const CRect& box);
+    int PixelScale() const;
+    double ClientPerWidgetPixel() const;
+
+    CEditorDoc& m_document;
+    const CRecentFileList& m_recentFiles;
+
+    int m_originX = 5;
+    int m_originY = 50;
+    std::vector<CPaletteItem> m_shapePalette;
+    std::vector<CPaletteItem> m_materialPalette;
+    CBlock m_currentBlock;
+    int m_dragMoved = 0;
+    bool m_testMode = false;
+    bool m_buttonDown = false;
+    CEditorSettings m_settings;
+    int m_speedLevel = 0;
+    EditTool m_tool = ToolPlot;
+    CRect m_blockBox{30, 10, 60, 40};
+    CRect m_backBox{10, 10, 23, 23};
+    CRect m_frontBox{10, 26, 23, 38};
+    CRect m_currentBlockArea{10, 10, 61, 41};
+    CPoint m_dragStart;
+    CPoint m_dragCurrent;
+    CRasterImage m_levelBitmap;
+    // What the view shows, one pixel per client pixel.
+    CRasterImage m_windowImage;
+
+    static bool s_firstInitialUpdate;
+};

@@ -1,0 +1,57 @@
+#pragma once
+#include "app/EditorApp.h"
+
+#include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+// The application object of the GUI tests: offscreen, with the settings in a temporary folder.
+class CQtTestEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        m_config = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME", m_config->path().toLocal8Bit());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config->path());
+        static int argc = 1;
+        static char name[] = "gui-test";
+        static char* argv[] = {name, nullptr};
+        m_app = std::make_unique<CEditorApp>(argc, argv);
+    }
+    void TearDown() override
+    {
+        m_app.reset();
+        m_config.reset();
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_config;
+    std::unique_ptr<CEditorApp> m_app;
+};
+
+inline ::testing::Environment* const g_qtTestEnvironment =
+    ::testing::AddGlobalTestEnvironment(new CQtTestEnvironment);
+
+// Runs the action on the modal widget (message box or dialog) that the code under test opens
+// next; the widget is handed over once it is shown.
+inline void OnNextModal(std::function<void(QWidget*)> action)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, action] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            action(modal);
+        }
+    });
+    timer->start();
+}
