@@ -6,4 +6,5 @@ int RunInfo(const CliArgs& args);
 int RunCat(const CliArgs& args);
 int RunSave(const CliArgs& args);
 int RunRandom(const CliArgs& args);
+int RunRender(const CliArgs& args);
 int RunShoot(const CliArgs& args);

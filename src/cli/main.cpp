@@ -28,6 +28,11 @@ constexpr CCommand kCommands[] = {
      "save FILE OUT [OP ...]\n"
      "    Loads FILE, applies the OPs and saves OUT as the editor's Save does (identity rebuilt).\n"
      "    A failed save leaves no partial OUT and an existing OUT intact.\n"},
+    {"render", RunRender,
+     "render FILE OUT.png [--cell N] [--no-grid]\n"
+     "    Loads FILE and writes the level image as the editor caches it to OUT.png (RGB):\n"
+     "    (W N + 1) x (H N + 1) pixels at N pixels a cell (1 to 200, default 20), with the grid\n"
+     "    unless --no-grid.\n"},
     {"random", RunRandom,
      "random OUT [--seed N] [--bites DIR]\n"
      "    Seeds the C library's rand() with N (default: the clock), builds one random level from\n"

@@ -26,18 +26,28 @@ bool CEllipseFigure::GetRowSpan(int y, CSpan& span) const
     // X^2 b^2 + Y^2 a^2 <= a^2 b^2. Find the largest |X| that passes, from a floating estimate
     // corrected by the exact test.
     const std::int64_t dy = 2 * std::int64_t{y} + 1 - m_cy2;
-    const Int128 a2 = Int128(m_a) * m_a;
-    const Int128 b2 = Int128(m_b) * m_b;
-    const Int128 limit = a2 * (b2 - Int128(dy) * dy);
-    if (limit < 0)
-        return false;
     const double ratio = static_cast<double>(dy) / static_cast<double>(m_b);
     std::int64_t dx = static_cast<std::int64_t>(static_cast<double>(m_a) * std::sqrt(std::max(0.0, 1.0 - ratio * ratio)));
-    auto fits = [&](std::int64_t value) { return Int128(value) * value * b2 <= limit; };
-    while (dx > 0 && !fits(dx))
-        --dx;
-    while (fits(dx + 1))
-        ++dx;
+    if (m_a <= kSmall && m_b <= kSmall) {
+        // Every product stays below 2^62: plain 64-bit arithmetic.
+        const std::int64_t b2 = m_b * m_b;
+        const std::int64_t limit = m_a * m_a * (b2 - dy * dy);
+        if (limit < 0)
+            return false;
+        while (dx > 0 && dx * dx * b2 > limit)
+            --dx;
+        while ((dx + 1) * (dx + 1) * b2 <= limit)
+            ++dx;
+    } else {
+        const Int128 b2 = Int128(m_b) * m_b;
+        const Int128 limit = Int128(m_a) * m_a * (b2 - Int128(dy) * dy);
+        if (limit < 0)
+            return false;
+        while (dx > 0 && Int128(dx) * dx * b2 > limit)
+            --dx;
+        while (Int128(dx + 1) * (dx + 1) * b2 <= limit)
+            ++dx;
+    }
     const std::int64_t first = CeilDiv(m_cx2 - 1 - dx, 2);
     const std::int64_t last = FloorDiv(m_cx2 - 1 + dx, 2);
     if (first > last)

@@ -21,6 +21,8 @@ public:
     std::int64_t GetCentreY2() const { return m_cy2; }
 
 private:
+    static constexpr std::int64_t kSmall = std::int64_t{1} << 15; // doubled radii of 64-bit rows
+
     std::int64_t m_cx2;
     std::int64_t m_cy2;
     std::int64_t m_a; // doubled radii: the box's width and height

@@ -3,7 +3,7 @@
 #include "render/RasterImage.h"
 
 #include <algorithm>
-#include <cstring>
+#include <bit>
 
 CSpanPainter::CSpanPainter(const CBrush& brush, Colour background)
 {
@@ -14,24 +14,16 @@ CSpanPainter::CSpanPainter(const CBrush& brush, Colour background)
         m_mode = Mode::Solid;
         m_solid = CRasterImage::kOpaque | brush.GetColour();
         return;
-    case CBrush::Style::Hatched: {
-        m_mode = Mode::Periodic;
-        const auto masks = GetHatchMasks(brush.GetHatch());
-        const std::uint32_t line = CRasterImage::kOpaque | brush.GetColour();
-        const std::uint32_t gap = CRasterImage::kOpaque | background;
-        for (int y = 0; y < 8; ++y)
-            for (int x = 0; x < 16; ++x)
-                m_rows[y * 16 + x] = (masks[y] >> (7 - x % 8)) & 1 ? line : gap;
+    case CBrush::Style::Hatched:
+        m_mode = Mode::Hatched;
+        m_solid = CRasterImage::kOpaque | brush.GetColour();
+        m_gap = CRasterImage::kOpaque | background;
+        m_masks = GetHatchMasks(brush.GetHatch());
         return;
-    }
-    case CBrush::Style::Pattern: {
-        m_mode = Mode::Periodic;
-        const Tile& tile = brush.GetTile();
-        for (int y = 0; y < 8; ++y)
-            for (int x = 0; x < 16; ++x)
-                m_rows[y * 16 + x] = CRasterImage::kOpaque | tile[y * 8 + x % 8];
+    case CBrush::Style::Pattern:
+        m_mode = Mode::Pattern;
+        m_tile = &brush.GetTile();
         return;
-    }
     }
 }
 
@@ -51,17 +43,33 @@ std::array<std::uint8_t, 8> CSpanPainter::GetHatchMasks(int hatch)
 
 void CSpanPainter::Fill(std::uint32_t* row, int y, int x0, int x1) const
 {
-    if (m_mode == Mode::Solid) {
+    switch (m_mode) {
+    case Mode::Null:
+        return;
+    case Mode::Solid:
         std::fill(row + x0, row + x1, m_solid);
         return;
-    }
-    if (m_mode == Mode::Null)
+    case Mode::Hatched: {
+        const unsigned mask = m_masks[y & 7];
+        if (mask == 0xFF) {
+            std::fill(row + x0, row + x1, m_solid);
+            return;
+        }
+        std::fill(row + x0, row + x1, m_gap);
+        if (mask == 0)
+            return;
+        // Every hatch row other than full or empty has one line pixel in 8 (GetHatchMasks):
+        // the first at or after x0 with the mask's phase, then every eighth.
+        const int phase = 7 - std::countr_zero(mask);
+        for (int x = x0 + ((phase - x0) & 7); x < x1; x += 8)
+            row[x] = m_solid;
         return;
-    // Stepping by 8 keeps the phase, so every chunk copies the same 8 pattern pixels.
-    const std::uint32_t* source = m_rows.data() + (y & 7) * 16 + (x0 & 7);
-    int x = x0;
-    for (; x + 8 <= x1; x += 8)
-        std::memcpy(row + x, source, 8 * sizeof(std::uint32_t));
-    for (int i = 0; x < x1; ++x, ++i)
-        row[x] = source[i];
+    }
+    case Mode::Pattern: {
+        const Colour* tileRow = m_tile->data() + (y & 7) * 8;
+        for (int x = x0; x < x1; ++x)
+            row[x] = CRasterImage::kOpaque | tileRow[x & 7];
+        return;
+    }
+    }
 }

@@ -4,9 +4,8 @@
 #include <array>
 #include <cstdint>
 
-// Paints runs of pixels with one brush: a solid colour, or a pattern of period 8 each way taken
-// from the brush's hatch (line colour on the background colour) or tile, aligned to the
-// image's origin.
+// Paints runs of pixels with one brush: a solid colour, hatch lines on the background colour,
+// or an 8 x 8 tile; hatches and tiles repeat every 8 pixels from the image's origin.
 class CSpanPainter {
 public:
     CSpanPainter(const CBrush& brush, Colour background);
@@ -19,10 +18,11 @@ public:
     static std::array<std::uint8_t, 8> GetHatchMasks(int hatch);
 
 private:
-    enum class Mode { Null, Solid, Periodic };
+    enum class Mode { Null, Solid, Hatched, Pattern };
 
     Mode m_mode = Mode::Null;
-    std::uint32_t m_solid = 0;
-    // Each pattern row twice over, so that any 8 consecutive pixels can be copied at once.
-    std::array<std::uint32_t, 8 * 16> m_rows{};
+    std::uint32_t m_solid = 0; // the solid colour, or the hatch's line colour
+    std::uint32_t m_gap = 0;   // the background between hatch lines
+    std::array<std::uint8_t, 8> m_masks{};
+    const Tile* m_tile = nullptr; // the pattern brush's tile, which outlives the painter
 };
