@@ -1,7 +1,6 @@
-#include "BiteFolder.h"
+#include "RandomFixtures.h"
 
 #include "random/ProgramFolder.h"
-#include "random/RandomLevelGenerator.h"
 
 #include <gtest/gtest.h>
 
@@ -44,11 +43,7 @@ TEST(RandomCommand, SeedReproducesTheGenerationAndFailuresFollowTheExitContract)
     EXPECT_EQ(RunCli("random " + file + " --seed 42 --bites " + bites), std::make_pair(0, std::string("seed: 42\n")));
     CLevel saved;
     ASSERT_TRUE(saved.LoadFromFile(file));
-    CRandomLevelGenerator generator;
-    generator.SetBiteFolder(bites);
-    std::srand(42);
-    generator.Generate();
-    EXPECT_EQ(Body(saved), Body(generator.GetLevel()));
+    EXPECT_EQ(Body(saved), Body(GenerateWithSeed(42, bites)));
 
     // A bite folder that does not exist is only worth a warning.
     const auto [status, text] = RunCli("random " + file + " --bites " + bites + "none --seed 1");
@@ -62,4 +57,27 @@ TEST(RandomCommand, SeedReproducesTheGenerationAndFailuresFollowTheExitContract)
     EXPECT_EQ(why.rfind("error:", 0), 0u) << why;
     std::filesystem::remove(file);
     std::filesystem::remove(kTemp + ".out");
+}
+
+TEST(RandomCommand, InstalledProgramFindsTheBitesInTheDataFolder)
+{
+    namespace fs = std::filesystem;
+    if (!fs::exists(GetProgramFolder() + "quorvale-level"))
+        GTEST_SKIP() << "quorvale-level is not built";
+    const fs::path prefix = kTemp + "-prefix";
+    fs::create_directories(prefix / "bin");
+    fs::create_directories(prefix / "share/quorvale-editor");
+    fs::copy_file(GetProgramFolder() + "quorvale-level", prefix / "bin/quorvale-level");
+    fs::copy(ShippedBiteFolder(), prefix / "share/quorvale-editor/RBites");
+    const std::string file = kTemp + ".lev";
+    const int raw = std::system(((prefix / "bin/quorvale-level").string() + " random " + file +
+                                 " --seed 9 >/dev/null 2>" + kTemp + ".out").c_str());
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 0);
+    EXPECT_EQ(fs::file_size(kTemp + ".out"), 0u);
+    CLevel saved;
+    ASSERT_TRUE(saved.LoadFromFile(file));
+    EXPECT_EQ(Body(saved), Body(GenerateWithSeed(9, ShippedBiteFolder())));
+    fs::remove_all(prefix);
+    fs::remove(file);
+    fs::remove(kTemp + ".out");
 }

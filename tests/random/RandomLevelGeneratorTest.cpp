@@ -1,4 +1,4 @@
-#include "BiteFolder.h"
+#include "RandomFixtures.h"
 #include "CoursePath.h"
 
 #include "random/RandomLevelGenerator.h"
@@ -27,17 +27,6 @@ bool IsCellEmpty(const CLevel& level, int cell)
     return IsAreaEmpty(level, cell % kSide * kSide, cell / kSide * kSide, kSide, kSide);
 }
 
-CLevel Generate(unsigned seed, const std::string& folder, std::vector<int>* course = nullptr)
-{
-    CRandomLevelGenerator generator;
-    generator.SetBiteFolder(folder);
-    std::srand(seed);
-    generator.Generate();
-    if (course)
-        *course = generator.GetCourse();
-    return generator.GetLevel();
-}
-
 // Whether the straight cell k of the course runs on in the direction it was entered.
 bool IsStraight(const std::vector<int>& course, std::size_t k)
 {
@@ -51,7 +40,7 @@ TEST(RandomLevel, CoursesAreSelfAvoidingPlayableWalks)
     for (unsigned seed = 0; seed < 200; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         std::vector<int> course;
-        const CLevel level = Generate(seed, ShippedBiteFolder(), &course);
+        const CLevel level = GenerateWithSeed(seed, ShippedBiteFolder(), &course);
         // Two variant draws, the start cell, one direction draw per move plus the one that found
         // no way (unless all 14 moves were made), one corner draw per cell between start and end.
         const int moves = static_cast<int>(course.size()) - 1;
@@ -93,7 +82,7 @@ TEST(RandomLevel, StraightBiteKeepsTheHalfTurnOfNorthSouthRuns)
     std::set<int> seenTurns;
     for (unsigned seed = 0; seed < 300; ++seed) {
         std::vector<int> course;
-        const CLevel level = Generate(seed, bites.GetFolder(), &course);
+        const CLevel level = GenerateWithSeed(seed, bites.GetFolder(), &course);
         int northSouthBefore = 0;
         for (std::size_t k = 1; k + 1 < course.size(); ++k) {
             if (!IsStraight(course, k))
@@ -119,7 +108,7 @@ TEST(RandomLevel, MissingBitesBlankTheirSquares)
     int straightCells = 0;
     for (unsigned seed = 0; seed < 100; ++seed) {
         std::vector<int> course;
-        const CLevel level = Generate(seed, bites.GetFolder(), &course);
+        const CLevel level = GenerateWithSeed(seed, bites.GetFolder(), &course);
         ASSERT_EQ(level.GetWidth(), 50);
         // A straight cell pastes 10 x 10 empty blocks; later cells only cover their own squares.
         for (std::size_t k = 1; k + 1 < course.size(); ++k)
@@ -132,7 +121,7 @@ TEST(RandomLevel, MissingBitesBlankTheirSquares)
 
     // Without any bite the level stays empty and the ball is a new level's, turned once.
     std::vector<int> course;
-    const CLevel level = Generate(5, bites.GetFolder() + "none/", &course);
+    const CLevel level = GenerateWithSeed(5, bites.GetFolder() + "none/", &course);
     EXPECT_TRUE(IsAreaEmpty(level, 0, 0, 50, 50));
     EXPECT_EQ(level.GetBallX(), course[0] % kSide * kSide + 5.0);
     EXPECT_EQ(level.GetBallY(), course[0] / kSide * kSide + 5.0);
@@ -142,7 +131,7 @@ TEST(RandomLevel, BitesAreReadAfreshFromBesideTheProgram)
 {
     CBiteFolderCopy bites("afresh");
     std::vector<int> course;
-    const CLevel before = Generate(7, bites.GetFolder(), &course);
+    const CLevel before = GenerateWithSeed(7, bites.GetFolder(), &course);
     const int x = course[0] % kSide * kSide + 3;
     const int y = course[0] / kSide * kSide + 3;
     EXPECT_NE(before.GetCellBackKind(x, y), Sand);
@@ -151,7 +140,7 @@ TEST(RandomLevel, BitesAreReadAfreshFromBesideTheProgram)
         start.SetBlock(3, 3, Solid, 0, Sand, NoSlope, Grass, NoSlope);
         bites.Write(name, start);
     }
-    EXPECT_EQ(Generate(7, bites.GetFolder()).GetCellBackKind(x, y), Sand);
+    EXPECT_EQ(GenerateWithSeed(7, bites.GetFolder()).GetCellBackKind(x, y), Sand);
 
     // By default the bites beside the binary are used, whatever the current directory.
     const std::filesystem::path previous = std::filesystem::current_path();

@@ -1,4 +1,4 @@
-#include "BiteFolder.h"
+#include "RandomFixtures.h"
 
 #include <gtest/gtest.h>
 

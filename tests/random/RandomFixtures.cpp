@@ -1,7 +1,8 @@
-#include "BiteFolder.h"
+#include "RandomFixtures.h"
 
 #include "file/Archive.h"
 #include "random/ProgramFolder.h"
+#include "random/RandomLevelGenerator.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -38,4 +39,15 @@ void CBiteFolderCopy::Write(const std::string& file, CLevel& bite) const
     std::ofstream out(m_folder + file, std::ios::binary | std::ios::trunc);
     CArchive archive(out);
     bite.Store(archive);
+}
+
+CLevel GenerateWithSeed(unsigned seed, const std::string& folder, std::vector<int>* course)
+{
+    CRandomLevelGenerator generator;
+    generator.SetBiteFolder(folder);
+    std::srand(seed);
+    generator.Generate();
+    if (course)
+        *course = generator.GetCourse();
+    return generator.GetLevel();
 }

@@ -2,6 +2,7 @@
 #include "model/Level.h"
 
 #include <string>
+#include <vector>
 
 // The shipped bites: data/RBites/ of the source tree under CTest, else the copy beside the binary.
 std::string ShippedBiteFolder();
@@ -18,3 +19,6 @@ public:
 private:
     std::string m_folder;
 };
+
+// Seeds rand() and generates one level from the bites in folder; optionally hands back the course.
+CLevel GenerateWithSeed(unsigned seed, const std::string& folder, std::vector<int>* course = nullptr);
