@@ -13,6 +13,10 @@ constexpr int kWest = -1;
 constexpr int kSouth = CBiteWalk::kSide;
 constexpr int kNorth = -CBiteWalk::kSide;
 
+// The level block at the top-left corner of a bite cell.
+int CellLeft(int cell) { return cell % CBiteWalk::kSide * CRandomLevelGenerator::kBitePitch; }
+int CellTop(int cell) { return cell / CBiteWalk::kSide * CRandomLevelGenerator::kBitePitch; }
+
 void Turn(CLevel& level, int quarterTurns)
 {
     for (int i = 0; i < quarterTurns; ++i)
@@ -88,11 +92,9 @@ void CRandomLevelGenerator::SetBiteFolder(const std::string& folder)
 
 void CRandomLevelGenerator::Paste(const CLevel& bite, int cell)
 {
-    const int left = cell % CBiteWalk::kSide * kBitePitch;
-    const int top = cell / CBiteWalk::kSide * kBitePitch;
     for (int x = 0; x < bite.GetWidth(); ++x)
         for (int y = 0; y < bite.GetHeight(); ++y)
-            m_level.SetBlock(left + x, top + y, bite.GetBlock(x, y));
+            m_level.SetBlock(CellLeft(cell) + x, CellTop(cell) + y, bite.GetBlock(x, y));
 }
 
 void CRandomLevelGenerator::Generate()
@@ -116,9 +118,7 @@ void CRandomLevelGenerator::Generate()
     Turn(startBite, startTurns);
     Paste(startBite, start);
     Turn(startBite, (4 - startTurns) % 4);
-    const int left = start % CBiteWalk::kSide * kBitePitch;
-    const int top = start / CBiteWalk::kSide * kBitePitch;
-    m_level.SetBall(left + startBite.GetBallX(), top + startBite.GetBallY());
+    m_level.SetBall(CellLeft(start) + startBite.GetBallX(), CellTop(start) + startBite.GetBallY());
 
     int in = move;
     int cell = start + move;
