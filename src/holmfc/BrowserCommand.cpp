@@ -40,7 +40,7 @@ bool CBrowserCommand::Build(const QString& commandText, const QString& address)
     qsizetype cut = FindPlaceholder(commandText, QStringLiteral("\""));
     if (cut < 0)
         cut = FindPlaceholder(commandText, QString());
-    const QString command = cut < 0 ? commandText : commandText.left(cut);
+    const QString command = (cut < 0 ? commandText : commandText.left(cut)).trimmed();
     const QString line = command + QLatin1Char(' ') + address;
     if (line.size() >= kBufferSize)
         return false;

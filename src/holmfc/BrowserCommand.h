@@ -12,8 +12,8 @@ public:
 
     // Builds the command line from commandText and address. The text is cut where the first
     // placeholder in double quotes is found ("%1", "%u", "%U", "%f", "%F", "%s"), failing that
-    // where the first bare placeholder is, and kept whole when it has none; then a space and the
-    // address follow. False, with nothing built, when the text names no program or the command
+    // where the first bare placeholder is, and kept whole when it has none; then, after the
+    // spaces around it are dropped, a space and the address follow. False, with nothing built, when the text names no program or the command
     // line would not fit in kBufferSize.
     bool Build(const QString& commandText, const QString& address);
 

@@ -106,17 +106,12 @@ void CHyperLink::PositionWindow()
     int right = left + client.width();
     int bottom = top + client.height();
 
-    if (alignment() & Qt::AlignVCenter) {
-        const int shrink = (bottom - top - textHeight) / 2;
-        top += shrink;
-        bottom -= shrink;
-    } else {
-        bottom = top + textHeight;
-    }
+    if (alignment() & Qt::AlignVCenter)
+        top += (bottom - top - textHeight) / 2;
+    bottom = top + textHeight;
     if (alignment() & Qt::AlignHCenter) {
-        const int shrink = (right - left - textWidth) / 2;
-        left += shrink;
-        right -= shrink;
+        left += (right - left - textWidth) / 2;
+        right = left + textWidth;
     } else if (alignment() & Qt::AlignRight) {
         left = right - textWidth;
     } else {
