@@ -91,19 +91,56 @@ CRect CDeviceContext::FigureBox(int left, int top, int right, int bottom) const
     return box;
 }
 
+namespace {
+
+enum FigureKind : int { KindBox = 1, KindEllipse, KindPie, KindPolygon };
+
+// Polygons with more vertices than this are never recorded.
+constexpr int kMaxRecordedVertices = 4;
+
+} // namespace
+
+template <class MakeFigure>
+void CDeviceContext::PaintCached(const CFigureCache::CKey& key, CPoint corner, int rows, MakeFigure make)
+{
+    if (rows > CFigureCache::kMaxRows) {
+        PaintFigure(make(0, 0), 0, 0);
+        return;
+    }
+    const CFigure* figure = m_figures.Find(key);
+    if (!figure)
+        figure = &m_figures.Record(key, make(corner.x, corner.y));
+    PaintFigure(*figure, corner.x, corner.y);
+}
+
 void CDeviceContext::Rectangle(int left, int top, int right, int bottom)
 {
-    PaintFigure(CBoxFigure(FigureBox(left, top, right, bottom)));
+    const CRect box = FigureBox(left, top, right, bottom);
+    PaintCached({KindBox, box.Width(), box.Height()}, {box.left, box.top}, box.Height(), [&](int dx, int dy) {
+        return CBoxFigure({box.left - dx, box.top - dy, box.right - dx, box.bottom - dy});
+    });
 }
 
 void CDeviceContext::Ellipse(int left, int top, int right, int bottom)
 {
-    PaintFigure(CEllipseFigure(FigureBox(left, top, right, bottom)));
+    const CRect box = FigureBox(left, top, right, bottom);
+    PaintCached({KindEllipse, box.Width(), box.Height()}, {box.left, box.top}, box.Height(), [&](int dx, int dy) {
+        return CEllipseFigure({box.left - dx, box.top - dy, box.right - dx, box.bottom - dy});
+    });
 }
 
 void CDeviceContext::Pie(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2)
 {
-    PaintFigure(CPieFigure(FigureBox(left, top, right, bottom), ClampPoint({x1, y1}), ClampPoint({x2, y2})));
+    const CRect box = FigureBox(left, top, right, bottom);
+    const CPoint first = ClampPoint({x1, y1});
+    const CPoint second = ClampPoint({x2, y2});
+    const CFigureCache::CKey key{KindPie,           box.Width(),        box.Height(),
+                                 first.x - box.left, first.y - box.top, second.x - box.left,
+                                 second.y - box.top};
+    PaintCached(key, {box.left, box.top}, box.Height(), [&](int dx, int dy) {
+        return CPieFigure({box.left - dx, box.top - dy, box.right - dx, box.bottom - dy},
+                          {first.x - dx, first.y - dy}, {second.x - dx, second.y - dy});
+    });
 }
 
 void CDeviceContext::Polygon(const CPoint* points, int count)
@@ -111,53 +148,70 @@ void CDeviceContext::Polygon(const CPoint* points, int count)
     if (!points || count < 3)
         return;
     std::vector<CPoint> clamped(points, points + count);
-    for (CPoint& point : clamped)
+    CRect bounds{kCoordinateLimit, kCoordinateLimit, -kCoordinateLimit, -kCoordinateLimit};
+    for (CPoint& point : clamped) {
         point = ClampPoint(point);
-    PaintFigure(CPolygonFigure(clamped.data(), count));
+        bounds = {std::min(bounds.left, point.x), std::min(bounds.top, point.y), std::max(bounds.right, point.x),
+                  std::max(bounds.bottom, point.y)};
+    }
+    auto make = [&](int dx, int dy) {
+        std::vector<CPoint> moved(clamped);
+        for (CPoint& point : moved)
+            point = {point.x - dx, point.y - dy};
+        return CPolygonFigure(moved.data(), count);
+    };
+    if (count > kMaxRecordedVertices) {
+        PaintFigure(make(0, 0), 0, 0);
+        return;
+    }
+    CFigureCache::CKey key{KindPolygon, count};
+    for (int i = 0; i < count; ++i) {
+        key[2 + 2 * i] = clamped[i].x - bounds.left;
+        key[3 + 2 * i] = clamped[i].y - bounds.top;
+    }
+    PaintCached(key, {bounds.left, bounds.top}, bounds.Height(), make);
 }
 
-void CDeviceContext::PaintFigure(const CFigure& figure)
+void CDeviceContext::PaintFigure(const CFigure& figure, int dx, int dy)
 {
-    const int y0 = std::max(figure.GetTop(), 0);
-    const int y1 = std::min(figure.GetBottom(), m_image.GetHeight());
+    const int y0 = std::max(figure.GetTop() + dy, 0);
+    const int y1 = std::min(figure.GetBottom() + dy, m_image.GetHeight());
     const int width = m_image.GetWidth();
     const CSpanPainter painter(*m_brush, m_bkColour);
     if (!painter.IsNull()) {
         for (int y = y0; y < y1; ++y) {
-            m_spans.clear();
-            figure.AppendSpans(y, m_spans);
-            for (const CSpan& span : m_spans) {
-                const int x0 = std::max(span.x0, 0);
-                const int x1 = std::min(span.x1, width);
+            for (const CSpan& span : figure.GetRowSpans(y - dy, m_spans)) {
+                const int x0 = std::max(span.x0 + dx, 0);
+                const int x1 = std::min(span.x1 + dx, width);
                 if (x0 < x1)
                     painter.Fill(m_image.Row(y), y, x0, x1);
             }
         }
     }
     if (m_pen->GetStyle() == CPen::Style::Solid)
-        PaintOutline(figure, m_pen->GetColour());
+        PaintOutline(figure, dx, dy, m_pen->GetColour());
 }
 
-void CDeviceContext::PaintOutline(const CFigure& figure, Colour colour)
+void CDeviceContext::PaintOutline(const CFigure& figure, int dx, int dy, Colour colour)
 {
-    const int y0 = std::max(figure.GetTop(), 0);
-    const int y1 = std::min(figure.GetBottom(), m_image.GetHeight());
+    const int y0 = std::max(figure.GetTop() + dy, 0);
+    const int y1 = std::min(figure.GetBottom() + dy, m_image.GetHeight());
     const std::uint32_t pixel = CRasterImage::kOpaque | colour;
     CSpanList interior;
     for (int y = y0; y < y1; ++y) {
         std::uint32_t* row = m_image.Row(y);
         auto paint = [&](int x0, int x1) {
-            x0 = std::max(x0, 0);
-            x1 = std::min(x1, m_image.GetWidth());
+            x0 = std::max(x0 + dx, 0);
+            x1 = std::min(x1 + dx, m_image.GetWidth());
             if (x0 < x1)
                 std::fill(row + x0, row + x1, pixel);
         };
         m_spans.clear();
         m_above.clear();
         m_below.clear();
-        figure.AppendSpans(y, m_spans);
-        figure.AppendSpans(y - 1, m_above);
-        figure.AppendSpans(y + 1, m_below);
+        figure.AppendSpans(y - dy, m_spans);
+        figure.AppendSpans(y - dy - 1, m_above);
+        figure.AppendSpans(y - dy + 1, m_below);
         // A pixel is inside the outline when the rows above and below cover it too.
         Intersect(m_above, m_below, interior);
         for (const CSpan& span : m_spans) {

@@ -1,6 +1,7 @@
 #pragma once
 #include "render/Brush.h"
 #include "render/Figure.h"
+#include "render/FigureCache.h"
 #include "render/Pen.h"
 #include "render/RasterImage.h"
 #include "render/Rect.h"
@@ -55,8 +56,13 @@ public:
 private:
     // The rectangle the figure uses with the current pen (see above), normalised and clamped.
     CRect FigureBox(int left, int top, int right, int bottom) const;
-    void PaintFigure(const CFigure& figure);
-    void PaintOutline(const CFigure& figure, Colour colour);
+    // Paints the figure that make (dx, dy) builds with every coordinate less (dx, dy), whose
+    // corner is at 'corner': from the cache when it is small enough, else built in place.
+    template <class MakeFigure>
+    void PaintCached(const CFigureCache::CKey& key, CPoint corner, int rows, MakeFigure make);
+    // Paints the figure moved by (dx, dy): with the brush, then the outline of a solid pen.
+    void PaintFigure(const CFigure& figure, int dx, int dy);
+    void PaintOutline(const CFigure& figure, int dx, int dy, Colour colour);
     void PaintLinePixels(CPoint from, CPoint to, Colour colour);
 
     CRasterImage& m_image;
@@ -64,6 +70,7 @@ private:
     const CBrush* m_brush;
     Colour m_bkColour;
     CPoint m_position;
+    CFigureCache m_figures;
     CSpanList m_spans; // scratch rows of the figure being painted
     CSpanList m_above;
     CSpanList m_below;

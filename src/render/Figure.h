@@ -1,4 +1,5 @@
 #pragma once
+#include <span>
 #include <vector>
 
 // A run of pixels of one row: x0 inside, x1 outside.
@@ -21,6 +22,13 @@ public:
     int GetBottom() const { return m_bottom; }
     // Appends the spans of row y from left to right; they neither overlap nor touch.
     virtual void AppendSpans(int y, CSpanList& spans) const = 0;
+    // The spans of row y, built in scratch unless the figure holds them already.
+    virtual std::span<const CSpan> GetRowSpans(int y, CSpanList& scratch) const
+    {
+        scratch.clear();
+        AppendSpans(y, scratch);
+        return scratch;
+    }
 
 protected:
     CFigure(int top, int bottom) : m_top(top), m_bottom(bottom) {}
