@@ -1,5 +1,6 @@
 #include "app/CommandTable.h"
 
+#include "app/AboutDlg.h"
 #include "app/DocManager.h"
 #include "app/MainFrame.h"
 #include "app/StringTable.h"
@@ -142,7 +143,11 @@ const CCommand s_commands[] = {
     {CmdHelpIndex, TR("&Index\tF1"), TR("Start the help"), {"F1"},
      [](CCommandTarget&, int) { ShowReadme(IdsReadme); }, UpdateKind::None, nullptr},
     {CmdAppAbout, TR("&About Editor..."), TR("Display program information, version number and copyright\nAbout"), {},
-     nullptr, UpdateKind::None, nullptr},
+     [](CCommandTarget& t, int) {
+         CAboutDlg dialog(&t.frame);
+         dialog.exec();
+     },
+     UpdateKind::None, nullptr},
     // Keys of the framework's standard commands, which nothing here handles: they do nothing.
     {CmdEditCopy, nullptr, nullptr, {"Ctrl+C", "Ctrl+Ins"}, nullptr, UpdateKind::None, nullptr},
     {CmdEditCut, nullptr, nullptr, {"Ctrl+X", "Shift+Del"}, nullptr, UpdateKind::None, nullptr},
