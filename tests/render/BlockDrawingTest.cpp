@@ -35,7 +35,7 @@ bool OnBoundary(int shape, int rotation, int s, int x, int y, bool front)
 
 TEST(BlockDrawingTest, ShapesAgreeWithTheFrontRegionTestsAtPixelCentres)
 {
-    for (int s : {4, 7, 10, 13, 20, 29, 40}) {
+    for (int s : {2, 3, 4, 7, 10, 13, 20, 29, 40}) {
         for (int shape : {Circle, Triangle, QuarterDisc, HalfDisc}) {
             for (int rotation = 0; rotation < 4; ++rotation) {
                 SCOPED_TRACE("s " + std::to_string(s) + " shape " + std::to_string(shape) + " rotation " +

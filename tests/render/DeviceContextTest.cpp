@@ -80,6 +80,20 @@ TEST_F(DeviceContextTest, FiguresWithTheNullPenLeaveOutRightColumnAndBottomRow)
         const CCoverage ellipse = Cover(m_image, kInk);
         EXPECT_EQ(ellipse.box, (CRect{5, 6, 5 + s, 6 + s})) << "s = " << s;
         EXPECT_EQ(ellipse.count, DiscPixels(s)) << "s = " << s;
+        // The same figure again elsewhere, partly outside the image, covers the moved pixels
+        // (the context replays the rows it recorded for the first one).
+        CRasterImage moved(64, 64, kPaper);
+        CDeviceContext second(moved);
+        second.SelectPen(&CPen::Null());
+        second.SelectBrush(&m_ink);
+        second.Ellipse(5, 6, 5 + s + 1, 6 + s + 1);
+        m_image.Fill(kPaper);
+        m_dc.Ellipse(-3, 40, -3 + s + 1, 40 + s + 1);
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x) {
+                const bool before = moved.GetPixel(x + 8, y - 34) == kInk;
+                ASSERT_EQ(m_image.GetPixel(x, y) == kInk, before && x + 8 < 64 && y - 34 >= 0) << x << "," << y;
+            }
 
         m_image.Fill(kPaper);
         m_dc.Rectangle(5, 6, 5 + s + 1, 6 + s + 1);

@@ -49,6 +49,39 @@ TEST(LevelImageTest, GridBorderAndTileOfATenByTenLevel)
     EXPECT_EQ(image.GetPixel(199, 199), CMaterial::GetBaseColour(Water));
 }
 
+TEST(LevelImageTest, MixedLevelMatchesBlocksDrawnOneByOne)
+{
+    // Every shape, rotation and slope; each block drawn by a fresh device context must give the
+    // pixels of one context drawing them all (which replays the figures it has recorded).
+    CLevel level;
+    level.Init(13, 11, "", "");
+    for (int x = 0; x < 13; ++x)
+        for (int y = 0; y < 11; ++y)
+            level.SetBlock(x, y, (x * 7 + y) % 5, (x + y) % 4, (x + 3 * y) % 6, (x * y) % 9, (2 * x + y) % 6,
+                           (x + 2 * y) % 9);
+    for (int cell : {5, 12, 17}) {
+        CRasterImage image;
+        ASSERT_TRUE(RenderLevelImage(level, cell, false, image));
+        CRasterImage expected(13 * cell + 1, 11 * cell + 1);
+        {
+            CDeviceContext dc(expected);
+            dc.FillRect({0, 0, expected.GetWidth(), expected.GetHeight()}, MakeBackgroundBrush());
+        }
+        for (int x = 0; x < 13; ++x)
+            for (int y = 0; y < 11; ++y) {
+                CDeviceContext dc(expected);
+                level.GetBlock(x, y).Draw(dc, x * cell, y * cell, cell);
+            }
+        for (int i = 0; i < expected.GetWidth(); ++i)
+            expected.SetPixel(i, 0, kBlack);
+        for (int j = 0; j < expected.GetHeight(); ++j)
+            expected.SetPixel(0, j, kBlack);
+        for (int y = 0; y < image.GetHeight(); ++y)
+            for (int x = 0; x < image.GetWidth(); ++x)
+                ASSERT_EQ(image.GetPixel(x, y), expected.GetPixel(x, y)) << "cell " << cell << " at " << x << "," << y;
+    }
+}
+
 TEST(LevelImageTest, SizesAndRefusals)
 {
     CLevel level;
