@@ -160,7 +160,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     const QRect appIcon = du.Rect(7, 7, 20, 20);
-    AddIcon(this, QApplication::windowIcon().pixmap(appIcon.size()), appIcon);
+    AddIcon(this, windowIcon().pixmap(appIcon.size()), appIcon);
     AddText(this, version, du.Rect(37, 12, 105, 8), left);
     const QRect courseIcon = du.Rect(7, 33, 20, 20);
     AddIcon(this, DrawBlocksIcon(qMin(courseIcon.width(), courseIcon.height()), devicePixelRatio()), courseIcon);

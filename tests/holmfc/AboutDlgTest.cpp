@@ -1,8 +1,13 @@
 #include "QStringPrinter.h"
 #include "app/AboutDlg.h"
-#include "app/StringTable.h"
+#include "app/CommandTable.h"
+#include "app/EditorApp.h"
+#include "app/MainFrame.h"
 #include "holmfc/HyperLink.h"
 #include "holmfc/ProgramPath.h"
+#include "view/QtTestApp.h"
+
+#include <QAction>
 
 #include <QApplication>
 #include <QDir>
@@ -11,7 +16,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -38,9 +42,21 @@ const char* const kTargetLine = "ReadMe target: ";
 
 } // namespace
 
+TEST(AboutDlg, HelpAboutOpensTheBoxOverTheMainWindow)
+{
+    CMainFrame frame;
+    bool opened = false;
+    OnNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<CAboutDlg*>(modal);
+        opened = dialog && dialog->parentWidget() == &frame && !dialog->windowIcon().isNull();
+        modal->close();
+    });
+    frame.GetAction(CmdAppAbout)->trigger();
+    EXPECT_TRUE(opened);
+}
+
 TEST(AboutDlg, ShowsTheProgramTheMakerAndTheManual)
 {
-    RegisterStringTable();
     CAboutDlg dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("About Quorvale Editor"));
     const QStringList texts = LabelTexts(dialog);
@@ -82,16 +98,13 @@ TEST(AboutDlg, ShowsTheProgramTheMakerAndTheManual)
 
 TEST(AboutDlg, SpeaksSwedishWithTheSwedishManual)
 {
-    RegisterStringTable();
     const CAboutDlg english;
     const QLabel* englishInfo = FindLabel(english, QStringLiteral("More information and help is found in"));
     ASSERT_NE(englishInfo, nullptr);
 
-    QTranslator swedish;
-    ASSERT_TRUE(swedish.load(QStringLiteral(":/i18n/quorvale_sv.qm")));
-    QApplication::installTranslator(&swedish);
+    ASSERT_TRUE(CEditorApp::SetLanguage(QStringLiteral("sv")));
     const CAboutDlg dialog;
-    QApplication::removeTranslator(&swedish);
+    CEditorApp::SetLanguage(QStringLiteral("en"));
 
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Om Quorvale Editor"));
     EXPECT_TRUE(LabelTexts(dialog).contains(QStringLiteral("Freeware. Hämta senaste versionen här:")));
@@ -110,7 +123,6 @@ TEST(AboutDlg, SpeaksSwedishWithTheSwedishManual)
 TEST(AboutDlg, ReadMeTargetKeepsTheCaseOfTheProgramFolder)
 {
     if (qEnvironmentVariableIsSet("QV_ABOUT_CHILD")) {
-        RegisterStringTable();
         const CAboutDlg dialog;
         std::printf("%s%s\n", kTargetLine, qPrintable(dialog.GetReadMeLink().GetURL()));
         return;

@@ -4,6 +4,7 @@
 
 #include "holmfc/BrowserCommand.h"
 #include "holmfc/HyperLink.h"
+#include "view/QtTestApp.h"
 
 #include <QDir>
 #include <QFile>

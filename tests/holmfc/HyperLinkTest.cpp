@@ -3,6 +3,7 @@
 #include "MessageBoxCatcher.h"
 
 #include "holmfc/HyperLink.h"
+#include "view/QtTestApp.h"
 
 #include <QApplication>
 #include <QImage>
