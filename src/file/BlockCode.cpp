@@ -29,12 +29,17 @@ int ValueOf(std::string_view letters, const int* values, char letter, int fallba
 std::string CMaterial::ToCode() const
 {
     std::string code;
-    code += LetterOf(kKindLetters, kKindValues, m_kind, 'G');
-    code += static_cast<char>('0' + m_rotation);
+    AppendCode(code);
     return code;
 }
 
-bool CMaterial::FromCode(const std::string& text)
+void CMaterial::AppendCode(std::string& out) const
+{
+    out += LetterOf(kKindLetters, kKindValues, m_kind, 'G');
+    out += static_cast<char>('0' + m_rotation);
+}
+
+bool CMaterial::FromCode(std::string_view text)
 {
     if (text.size() < 2)
         return false;
@@ -45,19 +50,26 @@ bool CMaterial::FromCode(const std::string& text)
 
 std::string CBlock::ToCode() const
 {
-    if (IsEmpty())
-        return "$";
-    const int shape = IsUniform() ? Solid : m_shape;
     std::string code;
-    code += LetterOf(kShapeLetters, kShapeValues, shape, 'S');
-    code += static_cast<char>('0' + m_shapeRotation);
-    code += m_back.ToCode();
-    if (shape != Solid)
-        code += m_front.ToCode();
+    AppendCode(code);
     return code;
 }
 
-bool CBlock::FromCode(const std::string& text)
+void CBlock::AppendCode(std::string& out) const
+{
+    if (IsEmpty()) {
+        out += '$';
+        return;
+    }
+    const int shape = IsUniform() ? Solid : m_shape;
+    out += LetterOf(kShapeLetters, kShapeValues, shape, 'S');
+    out += static_cast<char>('0' + m_shapeRotation);
+    m_back.AppendCode(out);
+    if (shape != Solid)
+        m_front.AppendCode(out);
+}
+
+bool CBlock::FromCode(std::string_view text)
 {
     if (text == "$") {
         Reset();

@@ -63,15 +63,23 @@ std::string CLevel::WriteText() const
     std::string text;
     text.reserve(64 + m_id.size() + m_name.size() + m_creator.size() +
                  static_cast<std::size_t>(GetWidth()) * GetHeight() * 8);
-    text += "{";
-    text += kHeaderCurrent;
-    text += "}\r\n{" + m_id + "}\r\n{" + m_name + "}{" + m_creator + "}\r\n";
-    text += "{" + FormatInt(GetWidth()) + "}{" + FormatInt(GetHeight()) + "}\r\n";
-    text += "{" + FormatFixed(m_ballX) + "}{" + FormatFixed(m_ballY) + "}\r\n";
+    for (const std::string_view part :
+         {std::string_view("{"), kHeaderCurrent, std::string_view("}\r\n{"), std::string_view(m_id),
+          std::string_view("}\r\n{"), std::string_view(m_name), std::string_view("}{"), std::string_view(m_creator),
+          std::string_view("}\r\n{")})
+        text += part;
+    text += FormatInt(GetWidth());
+    text += "}{";
+    text += FormatInt(GetHeight());
+    text += "}\r\n{";
+    text += FormatFixed(m_ballX);
+    text += "}{";
+    text += FormatFixed(m_ballY);
+    text += "}\r\n";
     for (int y = 0; y < GetHeight(); ++y) {
         for (int x = 0; x < GetWidth(); ++x) {
             text += '{';
-            text += m_grid.At(x, y).ToCode();
+            m_grid.At(x, y).AppendCode(text);
             text += '}';
         }
         text += "\r\n";
@@ -115,16 +123,19 @@ bool CLevel::ReadText(const std::string& source, std::string* whyRejected)
     ClampBall();
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
-            std::string code(NextField(text));
+            const std::string_view code = NextField(text);
             if (code.empty()) {
                 Reject(whyRejected, "missing cell field");
                 return false;
             }
             if (alfa1) {
-                ConvertAlfa1Digit(code, 3);
-                ConvertAlfa1Digit(code, 5);
+                std::string converted(code);
+                ConvertAlfa1Digit(converted, 3);
+                ConvertAlfa1Digit(converted, 5);
+                m_grid.At(x, y).FromCode(converted);
+            } else {
+                m_grid.At(x, y).FromCode(code);
             }
-            m_grid.At(x, y).FromCode(code);
         }
     m_modified = false;
     return true;

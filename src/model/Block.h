@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 class CDeviceContext;
 
@@ -55,7 +56,8 @@ public:
     // The block code of the level file: "$", or shape letter, rotation digit, back material code
     // and, for shapes other than Solid, the front material code.
     std::string ToCode() const;
-    bool FromCode(const std::string& text);
+    void AppendCode(std::string& out) const;
+    bool FromCode(std::string_view text);
 
     // Paints the block into the size x size pixel square at (x, y). The materials' brushes are
     // built on copies, so drawing leaves the block as it was.

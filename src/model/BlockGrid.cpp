@@ -40,3 +40,16 @@ void CBlockGrid::SetColumnLength(Column& column, int length)
     for (int y = old; y < length; ++y)
         column[y] = CreateBlock();
 }
+
+void CBlockGrid::TurnCellsClockwise()
+{
+    const int width = GetWidth();
+    const int height = GetHeight();
+    std::vector<Column> turned(height);
+    for (Column& column : turned)
+        column.resize(width);
+    for (int x = 0; x < width; ++x)
+        for (int y = 0; y < height; ++y)
+            turned[height - 1 - y][x] = std::move(m_columns[x][y]);
+    m_columns = std::move(turned);
+}

@@ -23,6 +23,10 @@ public:
     // Lengthens or shortens every column to the given number of cells.
     void SetHeight(int height);
     void SetSize(int width, int height);
+    // Moves every block to its cell after a quarter turn clockwise: (x, y) goes to
+    // (height - 1 - y, x), and the grid becomes height x width. The blocks themselves move; none is
+    // created or copied.
+    void TurnCellsClockwise();
 
     CBlock& At(int x, int y) { return *m_columns[x][y]; }
     const CBlock& At(int x, int y) const { return *m_columns[x][y]; }

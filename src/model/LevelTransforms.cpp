@@ -6,19 +6,16 @@
 
 void CLevel::Rotate90()
 {
-    const int width = GetWidth();
+    // Each block turns in place, then the blocks move to their turned cells. A level without
+    // cells turns nothing and stays unmodified.
     const int height = GetHeight();
-    CLevel turned;
-    turned.Resize(height, width);
-    for (int x = 0; x < width; ++x)
-        for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < GetWidth(); ++x)
+        for (int y = 0; y < height; ++y)
             RotateBlock(x, y, true);
-            turned.m_grid.At(height - 1 - y, x) = m_grid.At(x, y);
-        }
+    m_grid.TurnCellsClockwise();
     const double ballX = m_ballX;
     m_ballX = height - m_ballY;
     m_ballY = ballX;
-    CopyBlocksFrom(turned);
 }
 
 void CLevel::FlipHorizontal()

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 class CBrush;
 
@@ -46,7 +47,8 @@ public:
     double GetSlopeY() const;
 
     std::string ToCode() const;
-    bool FromCode(const std::string& text);
+    void AppendCode(std::string& out) const;
+    bool FromCode(std::string_view text);
 
     // Rebuilds the brush from the kind and rotation: solid for flat ground, hatched over a
     // shaded colour for slopes. The material owns the brush until DeleteBrush.
