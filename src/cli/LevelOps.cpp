@@ -1,6 +1,7 @@
 #include "cli/LevelOps.h"
 
 #include <charconv>
+#include <iostream>
 #include <cmath>
 #include <string_view>
 #include <vector>
@@ -156,4 +157,18 @@ void ApplyOps(const std::vector<CLevelOp>& ops, CLevel& level)
 {
     for (const CLevelOp& op : ops)
         Apply(op, level);
+}
+
+int LoadLevelWithOps(const CliArgs& args, std::size_t firstOp, CLoadedLevel& loaded)
+{
+    std::string error;
+    std::vector<CLevelOp> ops;
+    if (!ParseOps(args, firstOp, ops, error)) {
+        std::cerr << "error: " << error << '\n';
+        return ExitUsage;
+    }
+    if (const int status = LoadLevelFile(args[1], loaded); status != ExitOk)
+        return status;
+    ApplyOps(ops, loaded.level);
+    return ExitOk;
 }

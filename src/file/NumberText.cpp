@@ -11,12 +11,17 @@ bool IsCSpace(char ch)
     return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\v' || ch == '\f' || ch == '\r';
 }
 
-std::string_view SkipSpace(std::string_view text)
+// Skips leading white space and takes an optional sign off the text; returns whether it was '-'.
+bool TakeSign(std::string_view& text)
 {
     std::size_t i = 0;
     while (i < text.size() && IsCSpace(text[i]))
         ++i;
-    return text.substr(i);
+    text.remove_prefix(i);
+    const bool negative = !text.empty() && text[0] == '-';
+    if (!text.empty() && (text[0] == '+' || text[0] == '-'))
+        text.remove_prefix(1);
+    return negative;
 }
 
 } // namespace
@@ -32,12 +37,7 @@ std::string FormatInt(long long value) { return std::to_string(value); }
 
 int ParseIntPrefix(std::string_view text)
 {
-    text = SkipSpace(text);
-    bool negative = false;
-    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
-        negative = text[0] == '-';
-        text.remove_prefix(1);
-    }
+    const bool negative = TakeSign(text);
     long long value = 0;
     for (char ch : text) {
         if (ch < '0' || ch > '9')
@@ -57,12 +57,7 @@ int ParseIntPrefix(std::string_view text)
 
 double ParseDoublePrefix(std::string_view text)
 {
-    text = SkipSpace(text);
-    bool negative = false;
-    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
-        negative = text[0] == '-';
-        text.remove_prefix(1);
-    }
+    const bool negative = TakeSign(text);
     double value = 0.0;
     auto format = std::chars_format::general;
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {

@@ -215,44 +215,20 @@ bool CLevel::Locate(double px, double py, const CBlock*& block, double& u, doubl
     return true;
 }
 
-int CLevel::GetKindAt(double px, double py) const
+template <typename Result>
+Result CLevel::QueryAt(double px, double py, Result (CBlock::*query)(double, double) const, Result outside) const
 {
     const CBlock* block;
     double u, v;
-    return Locate(px, py, block, u, v) ? block->GetKindAt(u, v) : -1;
+    return Locate(px, py, block, u, v) ? (block->*query)(u, v) : outside;
 }
 
-double CLevel::GetFrictionAt(double px, double py) const
-{
-    const CBlock* block;
-    double u, v;
-    return Locate(px, py, block, u, v) ? block->GetFrictionAt(u, v) : 0.0;
-}
-
+int CLevel::GetKindAt(double px, double py) const { return QueryAt(px, py, &CBlock::GetKindAt, -1); }
+double CLevel::GetFrictionAt(double px, double py) const { return QueryAt(px, py, &CBlock::GetFrictionAt, 0.0); }
 double CLevel::GetWallFactorAt(double px, double py) const
 {
-    const CBlock* block;
-    double u, v;
-    return Locate(px, py, block, u, v) ? block->GetWallFactorAt(u, v) : 0.19;
+    return QueryAt(px, py, &CBlock::GetWallFactorAt, 0.19);
 }
-
-double CLevel::GetSlopeXAt(double px, double py) const
-{
-    const CBlock* block;
-    double u, v;
-    return Locate(px, py, block, u, v) ? block->GetSlopeXAt(u, v) : 0.0;
-}
-
-double CLevel::GetSlopeYAt(double px, double py) const
-{
-    const CBlock* block;
-    double u, v;
-    return Locate(px, py, block, u, v) ? block->GetSlopeYAt(u, v) : 0.0;
-}
-
-bool CLevel::IsWallAt(double px, double py) const
-{
-    const CBlock* block;
-    double u, v;
-    return Locate(px, py, block, u, v) ? block->IsWallAt(u, v) : true;
-}
+double CLevel::GetSlopeXAt(double px, double py) const { return QueryAt(px, py, &CBlock::GetSlopeXAt, 0.0); }
+double CLevel::GetSlopeYAt(double px, double py) const { return QueryAt(px, py, &CBlock::GetSlopeYAt, 0.0); }
+bool CLevel::IsWallAt(double px, double py) const { return QueryAt(px, py, &CBlock::IsWallAt, true); }

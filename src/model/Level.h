@@ -112,6 +112,9 @@ public:
 
 private:
     bool Locate(double px, double py, const CBlock*& block, double& u, double& v) const;
+    // The block's answer at the point, or the outside answer where Locate fails.
+    template <typename Result>
+    Result QueryAt(double px, double py, Result (CBlock::*query)(double, double) const, Result outside) const;
     void CopyBlocksFrom(const CLevel& other);
 
     CBlockGrid m_grid;

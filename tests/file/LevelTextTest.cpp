@@ -2,18 +2,14 @@
 #include "file/LevelText.h"
 #include "model/Level.h"
 
+#include "common/TestBlocks.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 namespace {
 
-CBlock Make(int shape, int rotation, int backKind, int backRot, int frontKind, int frontRot)
-{
-    CBlock block;
-    block.Set(shape, rotation, backKind, backRot, frontKind, frontRot);
-    return block;
-}
 
 // The 2 x 2 example level: empty, wall / triangle over water, cup.
 CLevel ExampleLevel()
@@ -21,9 +17,9 @@ CLevel ExampleLevel()
     CLevel level;
     level.Init(2, 2, "Test", "Me");
     level.Clear();
-    level.SetBlock(1, 0, Make(Solid, 0, Wall, 8, Grass, 8));
-    level.SetBlock(0, 1, Make(Triangle, 1, Grass, 8, Water, 8));
-    level.SetBlock(1, 1, Make(Solid, 0, Hole, 8, Grass, 8));
+    level.SetBlock(1, 0, MakeBlock(Solid, 0, Wall, 8, Grass, 8));
+    level.SetBlock(0, 1, MakeBlock(Triangle, 1, Grass, 8, Water, 8));
+    level.SetBlock(1, 1, MakeBlock(Solid, 0, Hole, 8, Grass, 8));
     level.SetBall(1.0, 1.0);
     return level;
 }
@@ -79,15 +75,15 @@ TEST(LevelText, WorkedExampleByteForByte)
 
 TEST(LevelText, BlockCodes)
 {
-    EXPECT_EQ(Make(Triangle, 2, Ice, 3, Ice, 3).ToCode(), "S2I3");
-    CBlock block = Make(Circle, 3, Sand, 1, Water, 2);
+    EXPECT_EQ(MakeBlock(Triangle, 2, Ice, 3, Ice, 3).ToCode(), "S2I3");
+    CBlock block = MakeBlock(Circle, 3, Sand, 1, Water, 2);
     EXPECT_EQ(block.ToCode(), "C3S1W2");
     EXPECT_TRUE(block.FromCode("S2I3"));
     EXPECT_EQ(block.GetShape(), Solid);
     EXPECT_EQ(block.GetShapeRotation(), 2);
     EXPECT_EQ(block.GetBackRotation(), 3);
 
-    CBlock unchanged = Make(HalfDisc, 1, Wall, 2, Ice, 4);
+    CBlock unchanged = MakeBlock(HalfDisc, 1, Wall, 2, Ice, 4);
     EXPECT_FALSE(unchanged.FromCode("X9Q"));
     EXPECT_EQ(unchanged.ToCode(), "M1T2I4");
     EXPECT_TRUE(unchanged.FromCode("X9Q7"));
@@ -131,7 +127,7 @@ TEST(LevelText, RejectedHeadersAndSizesLeaveTheLevelAlone)
 TEST(LevelText, MissingCellFieldKeepsWhatWasRead)
 {
     CLevel level;
-    level.FillRect(0, 0, 9, 9, Make(Solid, 0, Sand, 8, Grass, 8));
+    level.FillRect(0, 0, 9, 9, MakeBlock(Solid, 0, Sand, 8, Grass, 8));
     std::string why;
     // 3 x 2: five cells present, the last one missing.
     EXPECT_FALSE(level.ReadText(Header(3, 2) + "{S0T8}{S0T8}{S0T8}\r\n{S0I8}{}{S0I8}", &why));

@@ -1,23 +1,15 @@
 #include "model/Block.h"
 
+#include "common/TestBlocks.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-namespace {
-
-CBlock Make(int shape, int rotation, int backKind, int backRot, int frontKind, int frontRot)
-{
-    CBlock block;
-    block.Set(shape, rotation, backKind, backRot, frontKind, frontRot);
-    return block;
-}
-
-} // namespace
 
 TEST(Material, SetIgnoresInvalidValuesAndRotationsFollowTheTurns)
 {
-    CBlock block = Make(Triangle, 2, Ice, 3, Sand, 5);
+    CBlock block = MakeBlock(Triangle, 2, Ice, 3, Sand, 5);
     block.Set(-1, 7, 9, 9, 6, -2);
     EXPECT_EQ(block.GetShape(), Triangle);
     EXPECT_EQ(block.GetShapeRotation(), 2);
@@ -83,21 +75,21 @@ TEST(Material, SlopePullAndBrushShading)
 
 TEST(Block, EqualityIsOneSided)
 {
-    const CBlock uniform = Make(Triangle, 0, Grass, 8, Grass, 8);
-    const CBlock water = Make(Triangle, 0, Grass, 8, Water, 8);
+    const CBlock uniform = MakeBlock(Triangle, 0, Grass, 8, Grass, 8);
+    const CBlock water = MakeBlock(Triangle, 0, Grass, 8, Water, 8);
     EXPECT_TRUE(uniform == water);
     EXPECT_FALSE(water == uniform);
-    EXPECT_FALSE(Make(Triangle, 1, Grass, 8, Grass, 8) == uniform);
-    EXPECT_TRUE(Make(Circle, 0, Ice, 3, Ice, 3).IsUniform());
+    EXPECT_FALSE(MakeBlock(Triangle, 1, Grass, 8, Grass, 8) == uniform);
+    EXPECT_TRUE(MakeBlock(Circle, 0, Ice, 3, Ice, 3).IsUniform());
     EXPECT_TRUE(CBlock().IsEmpty());
-    EXPECT_FALSE(Make(Solid, 0, Grass, 0, Grass, 8).IsEmpty());
+    EXPECT_FALSE(MakeBlock(Solid, 0, Grass, 0, Grass, 8).IsEmpty());
 }
 
 TEST(Block, TurnsAndMirrorsRestoreEveryBlock)
 {
     for (int shape = 0; shape < 5; ++shape)
         for (int rotation = 0; rotation < 4; ++rotation) {
-            const CBlock original = Make(shape, rotation, Sand, 1, Ice, 6);
+            const CBlock original = MakeBlock(shape, rotation, Sand, 1, Ice, 6);
             CBlock turned = original, h = original, v = original;
             for (int i = 0; i < 4; ++i)
                 turned.Rotate(true);
@@ -111,7 +103,7 @@ TEST(Block, TurnsAndMirrorsRestoreEveryBlock)
                 EXPECT_EQ(b->GetFrontRotation(), 6);
             }
         }
-    CBlock solid = Make(Solid, 3, Grass, 1, Grass, 8);
+    CBlock solid = MakeBlock(Solid, 3, Grass, 1, Grass, 8);
     solid.Rotate(false);
     EXPECT_EQ(solid.GetShapeRotation(), 0);
     EXPECT_EQ(solid.GetBackRotation(), 1);
@@ -119,12 +111,12 @@ TEST(Block, TurnsAndMirrorsRestoreEveryBlock)
     EXPECT_EQ(solid.GetBackRotation(), 7);
     EXPECT_EQ(solid.GetFrontRotation(), 8);
 
-    CBlock half = Make(HalfDisc, 1, Grass, 8, Wall, 8);
+    CBlock half = MakeBlock(HalfDisc, 1, Grass, 8, Wall, 8);
     half.FlipHorizontal();
     EXPECT_EQ(half.GetShapeRotation(), 1);
     half.FlipVertical();
     EXPECT_EQ(half.GetShapeRotation(), 3);
-    CBlock tri = Make(Triangle, 0, Grass, 8, Wall, 8);
+    CBlock tri = MakeBlock(Triangle, 0, Grass, 8, Wall, 8);
     tri.FlipHorizontal();
     EXPECT_EQ(tri.GetShapeRotation(), 3);
 }
@@ -132,7 +124,7 @@ TEST(Block, TurnsAndMirrorsRestoreEveryBlock)
 TEST(Block, FrontRegionBoundaries)
 {
     auto back = [](int shape, int rotation, double u, double v) {
-        return Make(shape, rotation, Grass, 8, Wall, 8).IsBackAt(u, v);
+        return MakeBlock(shape, rotation, Grass, 8, Wall, 8).IsBackAt(u, v);
     };
     EXPECT_TRUE(back(Triangle, 0, 0.5, 0.5));
     EXPECT_FALSE(back(Triangle, 1, 0.5, 0.5));
@@ -148,6 +140,6 @@ TEST(Block, FrontRegionBoundaries)
     EXPECT_TRUE(back(Circle, 0, 0.01, 0.01));
     EXPECT_TRUE(back(Solid, 0, 0.5, 0.5));
     // A uniform circle is back material everywhere.
-    EXPECT_TRUE(Make(Circle, 0, Ice, 3, Ice, 3).IsBackAt(0.5, 0.5));
-    EXPECT_EQ(Make(Circle, 0, Grass, 8, Water, 8).GetKindAt(0.5, 0.5), Water);
+    EXPECT_TRUE(MakeBlock(Circle, 0, Ice, 3, Ice, 3).IsBackAt(0.5, 0.5));
+    EXPECT_EQ(MakeBlock(Circle, 0, Grass, 8, Water, 8).GetKindAt(0.5, 0.5), Water);
 }

@@ -1,16 +1,11 @@
 #include "model/Level.h"
 
+#include "common/TestBlocks.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-CBlock Make(int shape, int rotation, int backKind, int backRot = NoSlope, int frontKind = Grass,
-            int frontRot = NoSlope)
-{
-    CBlock block;
-    block.Set(shape, rotation, backKind, backRot, frontKind, frontRot);
-    return block;
-}
 
 int CountKind(const CLevel& level, int kind)
 {
@@ -26,14 +21,14 @@ int CountKind(const CLevel& level, int kind)
 TEST(FloodFill, FillsTheConnectedRegionOnly)
 {
     CLevel level;
-    level.FloodFill(4, 7, Make(Solid, 0, Water));
+    level.FloodFill(4, 7, MakeBlock(Solid, 0, Water));
     EXPECT_EQ(CountKind(level, Water), 100);
 
     CLevel ring;
-    ring.DrawFrame(2, 2, 6, 6, Make(Solid, 0, Wall));
-    ring.SetBlock(7, 7, Make(Solid, 0, Sand)); // touches the ring only by a corner
+    ring.DrawFrame(2, 2, 6, 6, MakeBlock(Solid, 0, Wall));
+    ring.SetBlock(7, 7, MakeBlock(Solid, 0, Sand)); // touches the ring only by a corner
     ring.SetModified(false);
-    ring.FloodFill(0, 0, Make(Solid, 0, Water));
+    ring.FloodFill(0, 0, MakeBlock(Solid, 0, Water));
     EXPECT_EQ(CountKind(ring, Wall), 16);
     EXPECT_EQ(CountKind(ring, Water), 100 - 25 - 1);
     EXPECT_EQ(ring.GetCellBackKind(4, 4), Grass);
@@ -42,7 +37,7 @@ TEST(FloodFill, FillsTheConnectedRegionOnly)
     CLevel same;
     same.SetModified(false);
     same.FloodFill(1, 1, CBlock());
-    same.FloodFill(-1, 3, Make(Solid, 0, Wall));
+    same.FloodFill(-1, 3, MakeBlock(Solid, 0, Wall));
     EXPECT_FALSE(same.IsModified());
     EXPECT_EQ(CountKind(same, Wall), 0);
 }
@@ -50,10 +45,10 @@ TEST(FloodFill, FillsTheConnectedRegionOnly)
 TEST(FloodFill, RegionFollowsOneSidedEquality)
 {
     CLevel level;
-    level.SetBlock(5, 5, Make(Triangle, 0, Sand, 8, Water));
-    level.SetBlock(6, 5, Make(Triangle, 0, Sand, 8, Sand));  // uniform: equal to the start
-    level.SetBlock(4, 5, Make(Triangle, 0, Sand, 8, Ice));   // not equal
-    level.FloodFill(5, 5, Make(Solid, 0, Wall));
+    level.SetBlock(5, 5, MakeBlock(Triangle, 0, Sand, 8, Water));
+    level.SetBlock(6, 5, MakeBlock(Triangle, 0, Sand, 8, Sand));  // uniform: equal to the start
+    level.SetBlock(4, 5, MakeBlock(Triangle, 0, Sand, 8, Ice));   // not equal
+    level.FloodFill(5, 5, MakeBlock(Solid, 0, Wall));
     EXPECT_EQ(level.GetCellBackKind(5, 5), Wall);
     EXPECT_EQ(level.GetCellBackKind(6, 5), Wall);
     EXPECT_EQ(level.GetCellBackKind(4, 5), Sand);
@@ -64,8 +59,8 @@ TEST(FloodFill, TerminatesWhenFilledCellsStillEqualTheStart)
     // The uniform fill equals the non-uniform start only with the fill on the left, so every
     // filled cell still matches the start block: without a visit mark this would never end.
     CLevel level;
-    level.FillRect(0, 0, 9, 9, Make(Triangle, 1, Grass, 8, Water));
-    level.FloodFill(0, 0, Make(Triangle, 1, Grass, 8, Grass));
+    level.FillRect(0, 0, 9, 9, MakeBlock(Triangle, 1, Grass, 8, Water));
+    level.FloodFill(0, 0, MakeBlock(Triangle, 1, Grass, 8, Grass));
     for (int x = 0; x < 10; ++x)
         for (int y = 0; y < 10; ++y)
             ASSERT_EQ(level.GetCellFrontKind(x, y), Grass);
@@ -75,8 +70,8 @@ TEST(LevelEdits, ShiftMovesBlocksButNotTheBall)
 {
     CLevel level;
     for (int y = 0; y < 10; ++y) {
-        level.SetBlock(0, y, Make(Solid, 0, Sand));
-        level.SetBlock(9, y, Make(Solid, 0, Wall));
+        level.SetBlock(0, y, MakeBlock(Solid, 0, Sand));
+        level.SetBlock(9, y, MakeBlock(Solid, 0, Wall));
     }
     level.Shift(1, 0);
     EXPECT_EQ(CountKind(level, Wall), 0);
@@ -94,7 +89,7 @@ TEST(LevelEdits, MakeFitCropsToTheUsedArea)
     level.SetName("kept");
     level.SetCreator("me");
     level.SetId("old id");
-    level.FillRect(3, 2, 7, 5, Make(Solid, 0, Ice));
+    level.FillRect(3, 2, 7, 5, MakeBlock(Solid, 0, Ice));
     level.SetBall(5.0, 4.0);
     EXPECT_EQ(level.GetUsedArea(), (CCellRect{3, 2, 8, 6}));
     EXPECT_TRUE(level.MakeFit());
@@ -109,15 +104,15 @@ TEST(LevelEdits, MakeFitCropsToTheUsedArea)
     EXPECT_TRUE(level.IsModified());
 
     CLevel spread;
-    spread.FillRect(3, 3, 7, 7, Make(Solid, 0, Ice));
-    spread.SetBlock(9, 0, Make(Solid, 0, Wall));
+    spread.FillRect(3, 3, 7, 7, MakeBlock(Solid, 0, Ice));
+    spread.SetBlock(9, 0, MakeBlock(Solid, 0, Wall));
     spread.MakeFit();
     EXPECT_EQ(spread.GetWidth(), 7);
     EXPECT_EQ(spread.GetHeight(), 8);
     EXPECT_EQ(spread.GetCellBackKind(6, 0), Wall);
 
     CLevel single;
-    single.SetBlock(4, 6, Make(Solid, 0, Hole));
+    single.SetBlock(4, 6, MakeBlock(Solid, 0, Hole));
     single.MakeFit();
     EXPECT_EQ(single.GetWidth(), 1);
     EXPECT_DOUBLE_EQ(single.GetBallX(), 0.65);
@@ -130,7 +125,7 @@ TEST(LevelEdits, MakeFitCropsToTheUsedArea)
     EXPECT_FALSE(empty.IsModified());
     CLevel corners;
     for (auto [x, y] : {std::pair{0, 0}, std::pair{9, 0}, std::pair{0, 9}, std::pair{9, 9}})
-        corners.SetBlock(x, y, Make(Solid, 0, Wall));
+        corners.SetBlock(x, y, MakeBlock(Solid, 0, Wall));
     EXPECT_FALSE(corners.MakeFit());
     EXPECT_EQ(corners.GetWidth(), 10);
 }

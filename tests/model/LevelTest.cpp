@@ -1,18 +1,13 @@
 #include "model/Level.h"
 
+#include "common/TestBlocks.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 namespace {
 
-CBlock Make(int shape, int rotation, int backKind, int backRot = NoSlope, int frontKind = Grass,
-            int frontRot = NoSlope)
-{
-    CBlock block;
-    block.Set(shape, rotation, backKind, backRot, frontKind, frontRot);
-    return block;
-}
 
 int CountNonEmpty(const CLevel& level)
 {
@@ -35,7 +30,7 @@ TEST(Level, NewLevelAndResizeKeepTheOverlap)
     EXPECT_EQ(level.GetBallY(), 5.0);
     EXPECT_FALSE(level.IsModified());
 
-    level.SetBlock(1, 1, Make(Circle, 0, Grass, 8, Wall));
+    level.SetBlock(1, 1, MakeBlock(Circle, 0, Grass, 8, Wall));
     level.Resize(3, 4);
     level.Resize(5, 2);
     EXPECT_EQ(level.GetCellShape(1, 1), Circle);
@@ -60,7 +55,7 @@ TEST(Level, NewLevelAndResizeKeepTheOverlap)
 TEST(Level, RectanglesAndFramesNeedBothCornersInside)
 {
     CLevel level;
-    const CBlock wall = Make(Solid, 0, Wall);
+    const CBlock wall = MakeBlock(Solid, 0, Wall);
     level.FillRect(5, 5, 12, 7, wall);
     EXPECT_EQ(CountNonEmpty(level), 0);
     EXPECT_FALSE(level.IsModified());
@@ -98,7 +93,7 @@ TEST(Level, NameCreatorAndModifiedFlag)
 TEST(Level, PointQueriesTreatTheOutsideAsWall)
 {
     CLevel level;
-    level.SetBlock(3, 3, Make(Triangle, 0, Sand, 8, Water));
+    level.SetBlock(3, 3, MakeBlock(Triangle, 0, Sand, 8, Water));
     EXPECT_EQ(level.GetKindAt(-0.01, 3.0), -1);
     EXPECT_TRUE(level.IsWallAt(-0.01, 3.0));
     EXPECT_EQ(level.GetKindAt(10.0, 3.0), -1);
@@ -117,7 +112,7 @@ TEST(Level, AssignmentCopiesEverythingAndSharesNothing)
 {
     CLevel small;
     small.Resize(3, 7);
-    small.SetBlock(2, 6, Make(HalfDisc, 3, Ice, 2, Wall, 8));
+    small.SetBlock(2, 6, MakeBlock(HalfDisc, 3, Ice, 2, Wall, 8));
     small.SetBall(1.5, 2.5);
     small.SetName("n");
     small.SetCreator("c");

@@ -1,15 +1,11 @@
 #include "model/Level.h"
 
+#include "common/TestBlocks.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-CBlock Make(int shape, int rotation, int backKind, int backRot, int frontKind, int frontRot)
-{
-    CBlock block;
-    block.Set(shape, rotation, backKind, backRot, frontKind, frontRot);
-    return block;
-}
 
 // Every cell differs, every shape and slope occurs: a level on which a wrong turn shows.
 CLevel MixedLevel(int width, int height)
@@ -18,7 +14,7 @@ CLevel MixedLevel(int width, int height)
     level.Resize(width, height);
     for (int x = 0; x < width; ++x)
         for (int y = 0; y < height; ++y)
-            level.SetBlock(x, y, Make((x + y) % 5, (x * 3 + y) % 4, (x + 2 * y) % 6, (x * y) % 9, (x + 1) % 6,
+            level.SetBlock(x, y, MakeBlock((x + y) % 5, (x * 3 + y) % 4, (x + 2 * y) % 6, (x * y) % 9, (x + 1) % 6,
                                       (y * 5 + x) % 9));
     level.SetBall(1.25, 0.75);
     return level;
@@ -47,7 +43,7 @@ TEST(Transform, QuarterTurnMovesBlocksAndBall)
 {
     CLevel level;
     level.Resize(3, 2);
-    level.SetBlock(0, 0, Make(Solid, 0, Wall, 8, Grass, 8));
+    level.SetBlock(0, 0, MakeBlock(Solid, 0, Wall, 8, Grass, 8));
     level.SetBall(0.5, 1.5);
     level.Rotate90();
     EXPECT_EQ(level.GetWidth(), 2);
@@ -57,7 +53,7 @@ TEST(Transform, QuarterTurnMovesBlocksAndBall)
     EXPECT_EQ(level.GetBallY(), 0.5);
 
     CLevel slope;
-    slope.SetBlock(0, 0, Make(Triangle, 0, Grass, 0, Wall, 8));
+    slope.SetBlock(0, 0, MakeBlock(Triangle, 0, Grass, 0, Wall, 8));
     CLevel mirrored = slope;
     slope.Rotate90();
     EXPECT_EQ(slope.GetCellShape(9, 0), Triangle);
@@ -102,7 +98,7 @@ TEST(Transform, OddWidthMirrorsTheMiddleColumnInPlace)
 {
     CLevel level;
     level.Resize(5, 2);
-    level.SetBlock(2, 1, Make(Triangle, 0, Grass, 1, Wall, 8));
+    level.SetBlock(2, 1, MakeBlock(Triangle, 0, Grass, 1, Wall, 8));
     level.FlipHorizontal();
     EXPECT_EQ(level.GetCellShape(2, 1), Triangle);
     EXPECT_EQ(level.GetBlock(2, 1).GetShapeRotation(), 3);
