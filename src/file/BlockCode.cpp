@@ -20,8 +20,10 @@ char LetterOf(std::string_view letters, const int* values, int value, char fallb
 
 int ValueOf(std::string_view letters, const int* values, char letter, int fallback)
 {
-    const auto index = letters.find(letter);
-    return index == std::string_view::npos ? fallback : values[index];
+    for (std::size_t i = 0; i < letters.size(); ++i)
+        if (letters[i] == letter)
+            return values[i];
+    return fallback;
 }
 
 } // namespace

@@ -42,14 +42,21 @@ void Reject(std::string* why, const char* reason)
 
 std::string_view NextField(std::string_view& text)
 {
-    const std::size_t open = text.find('{');
-    const std::size_t close = open == std::string_view::npos ? open : text.find('}', open + 1);
-    if (close == std::string_view::npos) {
+    // Plain loops: fields are a few characters long, too short for a library search to pay off.
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    const char* open = begin;
+    while (open != end && *open != '{')
+        ++open;
+    const char* close = open == end ? end : open + 1;
+    while (close != end && *close != '}')
+        ++close;
+    if (close == end) {
         text = {};
         return {};
     }
-    const std::string_view field = text.substr(open + 1, close - open - 1);
-    text.remove_prefix(close + 1);
+    const std::string_view field(open + 1, static_cast<std::size_t>(close - open - 1));
+    text.remove_prefix(static_cast<std::size_t>(close + 1 - begin));
     return field;
 }
 

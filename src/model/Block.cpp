@@ -11,7 +11,15 @@ bool InDisc(double cu, double cv, double radius, double u, double v)
 
 } // namespace
 
-void CBlock::Reset() { *this = CBlock(); }
+void CBlock::Reset()
+{
+    m_back.SetKind(Grass);
+    m_back.SetRotation(NoSlope);
+    m_front.SetKind(Grass);
+    m_front.SetRotation(NoSlope);
+    m_shape = Solid;
+    m_shapeRotation = 0;
+}
 
 bool CBlock::operator==(const CBlock& other) const
 {
