@@ -155,28 +155,22 @@ TEST(BlockDrawingTest, PaletteItemFramesWhenSelected)
     CRasterImage image(60, 60, kPaper);
     CDeviceContext dc(image);
     CPaletteItem item({10, 5, 50, 45}, MakeBlock(Solid, 0, Water, NoSlope, Wall, NoSlope));
-    item.Draw(dc);
-    EXPECT_EQ(image.GetPixel(10, 5), kWater);
-    EXPECT_EQ(image.GetPixel(49, 44), kWater);
-    EXPECT_EQ(image.GetPixel(50, 44), kPaper);
-
-    item.SetSelected(true);
-    const CPen* penBefore = dc.SelectPen(&CPen::Black());
-    item.Draw(dc);
-    const Colour black = MakeRgb(0, 0, 0);
-    for (int i = 10; i < 50; ++i) {
-        EXPECT_EQ(image.GetPixel(i, 5), black);
-        EXPECT_EQ(image.GetPixel(i, 44), black);
+    for (bool selected : {false, true}) {
+        item.SetSelected(selected);
+        item.Draw(dc);
+        // The block fills the rectangle; the frame takes its outermost pixels, 2 x 40 + 2 x 38.
+        int black = 0;
+        for (int y = 0; y < 60; ++y)
+            for (int x = 0; x < 60; ++x) {
+                const bool inside = x >= 10 && x < 50 && y >= 5 && y < 45;
+                const bool edge = inside && (x == 10 || x == 49 || y == 5 || y == 44);
+                const Colour pixel = image.GetPixel(x, y);
+                black += pixel == MakeRgb(0, 0, 0);
+                ASSERT_EQ(pixel, !inside ? kPaper : edge && selected ? MakeRgb(0, 0, 0) : kWater) << x << "," << y;
+            }
+        EXPECT_EQ(black, selected ? 156 : 0);
     }
-    for (int j = 5; j < 45; ++j) {
-        EXPECT_EQ(image.GetPixel(10, j), black);
-        EXPECT_EQ(image.GetPixel(49, j), black);
-    }
-    EXPECT_EQ(image.GetPixel(11, 6), kWater);
-    EXPECT_EQ(image.GetPixel(50, 20), kPaper);
-    EXPECT_EQ(&dc.GetPen(), &CPen::Null()); // left by the block drawing, as with every block
-    dc.SelectPen(penBefore);
-
+    EXPECT_EQ(&dc.GetPen(), &CPen::Null()); // left by the block drawing, as after every block
     EXPECT_TRUE(item.HitTest({10, 5}));
     EXPECT_TRUE(item.HitTest({49, 44}));
     EXPECT_FALSE(item.HitTest({50, 20}));

@@ -103,32 +103,28 @@ TEST(LevelImageTest, SizesAndRefusals)
 
 TEST(LevelImageTest, SlopeArrowPointsDownTheSlope)
 {
-    // The back box of the view: (10, 10)-(23, 23), centre (16, 16), radius 13 / 2.2.
-    struct CCase {
-        int rotation;
-        CPoint tip;
-    };
-    for (const CCase c : {CCase{0, {21, 16}}, CCase{2, {16, 11}}, CCase{4, {11, 16}}, CCase{6, {16, 21}}}) {
+    // The back box of the view, (10, 10)-(23, 23): centre (16, 16), radius 13 / 2.2. The tip is
+    // the arrow's extreme pixel in the slope direction; a flat material draws nothing.
+    const int kDirections[9][2] = {{1, 0}, {}, {0, -1}, {}, {-1, 0}, {}, {0, 1}, {}, {}};
+    for (int rotation : {0, 2, 4, 6, NoSlope}) {
         CRasterImage image(32, 32, MakeRgb(255, 255, 255));
         CDeviceContext dc(image);
-        DrawSlopeArrow(dc, 16, 16, 13 / 2.2, c.rotation);
-        EXPECT_EQ(image.GetPixel(c.tip.x, c.tip.y), kBlack) << c.rotation;
-        // The tip is the figure's extreme pixel in its direction.
+        DrawSlopeArrow(dc, 16, 16, 13 / 2.2, rotation);
+        const int dx = kDirections[rotation][0];
+        const int dy = kDirections[rotation][1];
+        int painted = 0;
         for (int y = 0; y < 32; ++y)
-            for (int x = 0; x < 32; ++x) {
-                if (image.GetPixel(x, y) != kBlack)
-                    continue;
-                const int along = c.rotation == 0 ? x - c.tip.x : c.rotation == 2 ? c.tip.y - y
-                                : c.rotation == 4 ? c.tip.x - x : y - c.tip.y;
-                ASSERT_LE(along, 0) << c.rotation << " at " << x << "," << y;
-            }
+            for (int x = 0; x < 32; ++x)
+                if (image.GetPixel(x, y) == kBlack) {
+                    ++painted;
+                    ASSERT_LE((x - 16) * dx + (y - 16) * dy, 5) << rotation << " at " << x << "," << y;
+                }
+        if (rotation == NoSlope) {
+            EXPECT_EQ(painted, 0);
+        } else {
+            EXPECT_EQ(image.GetPixel(16 + 5 * dx, 16 + 5 * dy), kBlack) << rotation;
+        }
     }
-    CRasterImage image(32, 32, MakeRgb(255, 255, 255));
-    CDeviceContext dc(image);
-    DrawSlopeArrow(dc, 16, 16, 13 / 2.2, NoSlope);
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x)
-            ASSERT_NE(image.GetPixel(x, y), kBlack);
 }
 
 } // namespace
