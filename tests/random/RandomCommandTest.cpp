@@ -36,8 +36,7 @@ std::string Body(const CLevel& level)
 
 TEST(RandomCommand, SeedReproducesTheGenerationAndFailuresFollowTheExitContract)
 {
-    if (!std::filesystem::exists(GetProgramFolder() + "quorvale-level"))
-        GTEST_SKIP() << "quorvale-level is not built";
+    ASSERT_TRUE(std::filesystem::exists(GetProgramFolder() + "quorvale-level"));
     const std::string bites = ShippedBiteFolder();
     const std::string file = kTemp + ".lev";
     EXPECT_EQ(RunCli("random " + file + " --seed 42 --bites " + bites), std::make_pair(0, std::string("seed: 42\n")));
@@ -62,8 +61,7 @@ TEST(RandomCommand, SeedReproducesTheGenerationAndFailuresFollowTheExitContract)
 TEST(RandomCommand, InstalledProgramFindsTheBitesInTheDataFolder)
 {
     namespace fs = std::filesystem;
-    if (!fs::exists(GetProgramFolder() + "quorvale-level"))
-        GTEST_SKIP() << "quorvale-level is not built";
+    ASSERT_TRUE(fs::exists(GetProgramFolder() + "quorvale-level"));
     const fs::path prefix = kTemp + "-prefix";
     fs::create_directories(prefix / "bin");
     fs::create_directories(prefix / "share/quorvale-editor");
