@@ -6,6 +6,7 @@
 #include "render/DeviceContext.h"
 #include "render/LevelImage.h"
 #include "render/SlopeArrow.h"
+#include "sim/Ball.h"
 
 #include <QDir>
 #include <QImage>
@@ -331,6 +332,25 @@ void CEditorView::DrawOverlay(CDeviceContext& dc)
     DrawMaterialSwatch(dc, m_currentBlock.GetFrontKind(), m_currentBlock.GetFrontRotation(), m_frontBox);
     DrawMaterialSwatch(dc, m_currentBlock.GetBackKind(), m_currentBlock.GetBackRotation(), m_backBox);
 
+    DrawBallStart(dc);
+    DrawRubberBand(dc);
+}
+
+void CEditorView::DrawBallStart(CDeviceContext& dc)
+{
+    // A ball of its own at the level's start position, at full brightness.
+    const CLevel& level = m_document.m_level;
+    CBall marker(0);
+    marker.SetCellSize(m_document.m_cellSize);
+    marker.SetOriginX(m_originX);
+    marker.SetOriginY(m_originY);
+    marker.SetX(level.GetBallX());
+    marker.SetY(level.GetBallY());
+    marker.Draw(dc, false);
+}
+
+void CEditorView::DrawRubberBand(CDeviceContext& dc)
+{
     if (!m_buttonDown)
         return;
     const CPen red = CPen::MakeSolid(MakeRgb(255, 0, 0));

@@ -102,6 +102,8 @@ private:
     void BuildPalettes();
     void OnDraw(CDeviceContext& dc, const CRect& dirty);
     void DrawOverlay(CDeviceContext& dc);
+    void DrawBallStart(CDeviceContext& dc);
+    void DrawRubberBand(CDeviceContext& dc);
     void DrawMaterialSwatch(CDeviceContext& dc, int kind, int rotation, const CRect& box);
     int PixelScale() const;
     double ClientPerWidgetPixel() const;
