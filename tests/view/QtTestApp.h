@@ -40,8 +40,34 @@ private:
 inline ::testing::Environment* const g_qtTestEnvironment =
     ::testing::AddGlobalTestEnvironment(new CQtTestEnvironment);
 
-// Runs the action on the modal widget (message box or dialog) that the code under test opens
-// next; the widget is handed over once it is shown.
+// While it lives, runs the action on the next modal widget (message box or dialog) that the code
+// under test opens; the widget is handed over once it is shown.
+class CModalHandler {
+public:
+    explicit CModalHandler(std::function<void(QWidget*)> action) : m_action(std::move(action))
+    {
+        m_timer.setInterval(10);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                m_timer.stop();
+                m_shown = true;
+                m_action(modal);
+            }
+        });
+        m_timer.start();
+    }
+    CModalHandler(const CModalHandler&) = delete;
+    CModalHandler& operator=(const CModalHandler&) = delete;
+
+    bool WasShown() const { return m_shown; }
+
+private:
+    std::function<void(QWidget*)> m_action;
+    QTimer m_timer;
+    bool m_shown = false;
+};
+
+// Runs the action on the next modal widget that the code under test opens, once it is shown.
 inline void OnNextModal(std::function<void(QWidget*)> action)
 {
     auto* timer = new QTimer;

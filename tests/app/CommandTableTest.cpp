@@ -1,0 +1,137 @@
+#include "app/CommandTable.h"
+#include "app/EditorApp.h"
+#include "app/MainFrame.h"
+#include "view/EditorView.h"
+#include "view/QtTestApp.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QTranslator>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QKeySequence Key(const char* text)
+{
+    return QKeySequence::fromString(QLatin1String(text), QKeySequence::PortableText);
+}
+
+} // namespace
+
+TEST(CommandTable, ActionsCarryTheTextsKeysAndPrompts)
+{
+    CMainFrame frame;
+    for (const CCommand& command : GetCommandTable()) {
+        QAction* action = frame.GetAction(command.id);
+        ASSERT_NE(action, nullptr) << command.id;
+        int keys = 0;
+        for (const char* key : command.keys)
+            keys += key ? 1 : 0;
+        EXPECT_EQ(action->shortcuts().size(), keys) << command.id;
+    }
+    QAction* undo = frame.GetAction(CmdEditUndo);
+    EXPECT_EQ(undo->text(), "&Undo\tCtrl+Z");
+    EXPECT_EQ(undo->shortcuts(), (QList<QKeySequence>{Key("Ctrl+Z"), Key("Alt+Backspace")}));
+    EXPECT_EQ(undo->statusTip(), "Undo the last action");
+    EXPECT_EQ(undo->toolTip(), "Undo");
+    EXPECT_EQ(frame.GetAction(CmdResetFrontRotation)->shortcuts(), (QList<QKeySequence>{Key("Ctrl+E"), Key("Z")}));
+    EXPECT_EQ(frame.GetAction(CmdEditCopy)->shortcuts(), (QList<QKeySequence>{Key("Ctrl+C"), Key("Ctrl+Ins")}));
+    // A menu text without a key shows none, even though the command has F3.
+    EXPECT_EQ(frame.GetAction(CmdPlaySound)->text(), "Pl&ay sound\t");
+    EXPECT_EQ(frame.GetAction(CmdPlaySound)->shortcut(), Key("F3"));
+    EXPECT_EQ(frame.GetAction(CmdSwapMaterials)->statusTip(), "Swap background and front material");
+
+    QStringList menus;
+    for (QAction* menu : frame.menuBar()->actions())
+        menus << menu->text();
+    EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "&Tools", "&Ball", "&View", "&Help"}));
+}
+
+TEST(CommandTable, EveryCommandHasItsSwedishTexts)
+{
+    QTranslator swedish;
+    ASSERT_TRUE(swedish.load(QStringLiteral(":/i18n/quorvale_sv.qm")));
+    for (const CCommand& command : GetCommandTable()) {
+        for (const char* text : {command.menuText, command.prompt}) {
+            if (text) {
+                EXPECT_FALSE(swedish.translate(kCommandContext, text).isEmpty()) << text;
+            }
+        }
+    }
+
+    ASSERT_TRUE(CEditorApp::SetLanguage(QStringLiteral("sv")));
+    {
+        CMainFrame frame;
+        EXPECT_EQ(frame.menuBar()->actions().front()->text(), "&Arkiv");
+        EXPECT_EQ(frame.GetAction(CmdEditUndo)->text(), "&Ångra\tCtrl+Z");
+        EXPECT_EQ(frame.GetAction(CmdEditUndo)->statusTip(), "Ångrar senast utförda åtgärd.");
+        EXPECT_EQ(frame.GetAction(CmdPlaySound)->text(), "&Ljud\tF3");
+        EXPECT_EQ(frame.GetAction(CmdSpeedNormal + 1)->text(), "&Dubbel\tCtrl+3");
+        EXPECT_EQ(frame.GetAction(CmdShowGrid)->text(), "V&isa stödlinjer\tCtrl+G");
+        // The same keys in both languages.
+        EXPECT_EQ(frame.GetAction(CmdEditUndo)->shortcuts(),
+                  (QList<QKeySequence>{Key("Ctrl+Z"), Key("Alt+Backspace")}));
+        EXPECT_EQ(frame.GetIdleMessage(), "Klar");
+        EXPECT_TRUE(frame.windowTitle().startsWith("Namnlös"));
+    }
+    ASSERT_TRUE(CEditorApp::SetLanguage(QStringLiteral("en")));
+    EXPECT_FALSE(CEditorApp::SetLanguage(QStringLiteral("de")));
+}
+
+TEST(MainFrame, ToolbarHoldsTheTwentyItemsInOrder)
+{
+    CMainFrame frame;
+    const QList<QAction*> items = frame.GetToolBar()->actions();
+    const int ids[] = {CmdFileNew,  CmdFileOpen,    CmdFileSave,      0,           CmdEditUndo,
+                       0,           CmdProperties,  0,                CmdToolPlot, CmdToolLine,
+                       CmdToolRectangle, CmdToolFrame, CmdToolFill,   CmdToolSetBall, 0,
+                       CmdRotateBlock, CmdRotateBack, CmdRotateFront, 0,           CmdTestMode};
+    ASSERT_EQ(items.size(), 20);
+    for (int i = 0; i < 20; ++i) {
+        if (ids[i] == 0) {
+            EXPECT_TRUE(items[i]->isSeparator()) << i;
+        } else {
+            EXPECT_EQ(items[i], frame.GetAction(ids[i])) << i;
+            EXPECT_FALSE(items[i]->icon().isNull()) << i;
+        }
+    }
+}
+
+TEST(MainFrame, ChecksAndStatusFollowTheState)
+{
+    CMainFrame frame;
+    CEditorView& view = frame.GetView();
+    EXPECT_TRUE(frame.GetAction(CmdToolPlot)->isChecked());
+    frame.GetAction(CmdToolLine)->trigger();
+    EXPECT_EQ(view.GetTool(), ToolLine);
+    EXPECT_TRUE(frame.GetAction(CmdToolLine)->isChecked());
+    EXPECT_FALSE(frame.GetAction(CmdToolPlot)->isChecked());
+    // A command whose handler is not there yet changes nothing, not even its own check mark.
+    frame.GetAction(CmdTestMode)->trigger();
+    EXPECT_FALSE(frame.GetAction(CmdTestMode)->isChecked());
+    EXPECT_TRUE(frame.GetAction(CmdSpeedNormal)->isChecked());
+    EXPECT_FALSE(frame.GetAction(CmdSpeedPaus)->isChecked());
+
+    const bool grid = view.IsGridShown();
+    frame.GetAction(CmdShowGrid)->trigger();
+    EXPECT_EQ(view.IsGridShown(), !grid);
+    EXPECT_EQ(frame.GetAction(CmdShowGrid)->isChecked(), !grid);
+    frame.GetAction(CmdShowGrid)->trigger();
+    EXPECT_EQ(view.IsGridShown(), grid);
+
+    frame.show();
+    frame.GetAction(CmdViewToolbar)->trigger();
+    EXPECT_TRUE(frame.GetToolBar()->isHidden());
+    EXPECT_FALSE(frame.GetAction(CmdViewToolbar)->isChecked());
+
+    // One message pane: the prompt while a command is hovered, then the idle text again.
+    EXPECT_EQ(frame.GetIdleMessage(), "Ready");
+    frame.GetAction(CmdFileNew)->showStatusText(&frame);
+    EXPECT_EQ(frame.statusBar()->currentMessage(), "Create a new document");
+    frame.statusBar()->clearMessage();
+    EXPECT_EQ(frame.statusBar()->findChildren<QLabel*>().size(), 1);
+}

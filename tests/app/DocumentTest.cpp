@@ -1,0 +1,185 @@
+#include "app/DocManager.h"
+#include "app/EditorDoc.h"
+#include "app/LevelPropertiesDlg.h"
+#include "app/MainFrame.h"
+#include "app/RecentFileList.h"
+#include "file/Archive.h"
+#include "view/QtTestApp.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+struct Document : ::testing::Test {
+    QTemporaryDir dir;
+    std::unique_ptr<CMainFrame> frame = std::make_unique<CMainFrame>();
+    CEditorDoc& document = frame->GetDocument();
+    CDocManager& manager = frame->GetDocManager();
+
+    QString WriteFile(const char* name, const std::string& bytes)
+    {
+        const QString path = dir.filePath(QLatin1String(name));
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        return path;
+    }
+    static std::string ArchiveOf(const std::string& text) { return CArchive::EncodeLength(text.size()) + text; }
+    // A copy of the sample level, which the tests may overwrite.
+    QString sample;
+    void SetUp() override
+    {
+        sample = dir.filePath("first-steps.lev");
+        ASSERT_TRUE(QFile::copy(qEnvironmentVariable("QV_SOURCE_DIR") + "/data/Levels/first-steps.lev", sample))
+            << "QV_SOURCE_DIR is not set";
+    }
+};
+
+// Answers a message box with the button and keeps its text.
+std::function<void(QWidget*)> Answer(QMessageBox::StandardButton button, QString* text)
+{
+    return [button, text](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        *text = box->text();
+        box->button(button)->click();
+    };
+}
+
+} // namespace
+
+TEST_F(Document, StartsEmptyThenNewAsksForTheSize)
+{
+    // The first new document of the run: no dialog, the empty 10 x 10 level.
+    manager.OnFileNew();
+    EXPECT_EQ(document.m_level.GetWidth(), 10);
+    EXPECT_EQ(document.m_level.GetHeight(), 10);
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_EQ(frame->windowTitle(), "Untitled[*] - Quorvale editor");
+
+    // The next one shows the dialog with 20 and 20; Cancel keeps the level.
+    int width = 0;
+    int height = 0;
+    {
+        CModalHandler cancel([&](QWidget* modal) {
+            auto* dialog = qobject_cast<CLevelPropertiesDlg*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            width = dialog->findChild<QSpinBox*>("width")->value();
+            height = dialog->findChild<QSpinBox*>("height")->value();
+            dialog->reject();
+        });
+        manager.OnFileNew();
+        EXPECT_TRUE(cancel.WasShown());
+    }
+    EXPECT_EQ(width, 20);
+    EXPECT_EQ(height, 20);
+    EXPECT_EQ(document.m_level.GetWidth(), 10);
+
+    // 100 is refused with a message and the dialog stays open; 2 x 99 is taken.
+    QString refusal;
+    bool stayedOpen = false;
+    CModalHandler fill([&](QWidget* modal) {
+        auto* dialog = qobject_cast<CLevelPropertiesDlg*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QSpinBox*>("width")->setValue(100);
+        dialog->findChild<QLineEdit*>("name")->setText("my {best} level");
+        {
+            CModalHandler refuse(Answer(QMessageBox::Ok, &refusal));
+            dialog->accept();
+        }
+        stayedOpen = dialog->isVisible();
+        dialog->findChild<QSpinBox*>("width")->setValue(2);
+        dialog->findChild<QSpinBox*>("height")->setValue(99);
+        dialog->accept();
+    });
+    manager.OnFileNew();
+    EXPECT_EQ(refusal, "Please enter an integer between 2 and 99.");
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(document.m_level.GetWidth(), 2);
+    EXPECT_EQ(document.m_level.GetHeight(), 99);
+    EXPECT_EQ(document.m_level.GetName(), "my best level");
+    EXPECT_DOUBLE_EQ(document.m_level.GetBallY(), 49.5);
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_TRUE(frame->isWindowModified());
+}
+
+TEST_F(Document, AsksToSaveExactlyWhenTheLevelIsModified)
+{
+    ASSERT_TRUE(manager.OpenDocumentFile(sample));
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_EQ(frame->windowTitle(), "first-steps.lev[*] - Quorvale editor");
+    frame->show();
+    EXPECT_TRUE(frame->close()); // no question
+
+    frame = std::make_unique<CMainFrame>();
+    CEditorDoc& doc = frame->GetDocument();
+    ASSERT_TRUE(frame->GetDocManager().OpenDocumentFile(sample));
+    doc.m_level.SetName("Changed");
+    frame->show();
+    QString question;
+    {
+        CModalHandler cancel(Answer(QMessageBox::Cancel, &question));
+        EXPECT_FALSE(frame->close());
+        EXPECT_TRUE(cancel.WasShown());
+    }
+    EXPECT_EQ(question, "Save changes to " + QDir::toNativeSeparators(sample) + "?");
+    CModalHandler discard(Answer(QMessageBox::No, &question));
+    EXPECT_TRUE(frame->close());
+    EXPECT_TRUE(discard.WasShown());
+}
+
+TEST_F(Document, UnreadableFilesAreReportedRejectedOnesAreNot)
+{
+    ASSERT_TRUE(manager.OpenDocumentFile(sample));
+    const std::string before = document.m_level.WriteText();
+    const QString missing = dir.filePath("missing.lev");
+    const QString truncated = WriteFile("truncated.lev", ArchiveOf("{Quorvale1}").substr(0, 5));
+    for (const QString& path : {missing, dir.path(), truncated}) {
+        QString message;
+        CModalHandler report(Answer(QMessageBox::Ok, &message));
+        EXPECT_FALSE(manager.OpenDocumentFile(path));
+        EXPECT_TRUE(message.contains(QDir::toNativeSeparators(path))) << message.toStdString();
+        EXPECT_EQ(document.m_level.WriteText(), before);
+        EXPECT_EQ(document.GetPathName(), sample);
+    }
+
+    // A text the reader refuses: opened without a word, the level stays under the new name.
+    const QString rejected = WriteFile("rejected.lev", ArchiveOf("{Not a level}{1}{x}{y}"));
+    EXPECT_TRUE(manager.OpenDocumentFile(rejected));
+    EXPECT_EQ(document.GetPathName(), rejected);
+    EXPECT_EQ(document.m_level.WriteText(), before);
+    EXPECT_FALSE(document.IsModified());
+}
+
+TEST_F(Document, SavesAndReopensTheSameLevel)
+{
+    ASSERT_TRUE(manager.OpenDocumentFile(sample));
+    document.m_level.SetName("Saved");
+    const QString path = dir.filePath("saved.lev");
+    ASSERT_TRUE(manager.DoSave(path));
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_EQ(frame->GetRecentFiles().GetAt(0), path);
+    const std::string saved = document.m_level.WriteText();
+
+    ASSERT_TRUE(manager.OpenDocumentFile(sample));
+    ASSERT_TRUE(manager.OpenDocumentFile(path));
+    EXPECT_EQ(document.m_level.WriteText(), saved);
+
+    // A save that cannot be written is reported and leaves the level modified.
+    document.m_level.SetName("Changed again");
+    QString message;
+    CModalHandler report(Answer(QMessageBox::Ok, &message));
+    EXPECT_FALSE(manager.DoSave(dir.path()));
+    EXPECT_TRUE(message.startsWith("Cannot save")) << message.toStdString();
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_EQ(document.GetPathName(), path);
+}
