@@ -5,7 +5,9 @@
 #include "app/MainFrame.h"
 #include "app/StringTable.h"
 #include "holmfc/Readme.h"
+#include "view/BlockCommands.h"
 #include "view/EditorView.h"
+#include "view/LevelCommands.h"
 
 #include <QtGlobal>
 
@@ -56,6 +58,19 @@ void ToggleBar(CCommandTarget& t, int id)
     t.frame.ShowBar(id, !t.frame.IsBarVisible(id));
 }
 
+// The commands on the current block and on the level, run by the view's command objects.
+template <void (CBlockCommands::*command)()>
+void BlockCommand(CCommandTarget& t, int)
+{
+    (CBlockCommands(t.view).*command)();
+}
+
+template <void (CLevelCommands::*command)()>
+void LevelCommand(CCommandTarget& t, int)
+{
+    (CLevelCommands(t.view).*command)();
+}
+
 void OpenRecentFile(CCommandTarget& t, int id)
 {
     t.frame.GetDocManager().OnOpenRecentFile(id - CmdRecentFile1);
@@ -80,28 +95,28 @@ const CCommand s_commands[] = {
      [](CCommandTarget& t, int) { t.frame.close(); }, UpdateKind::None, nullptr},
     // Edit
     {CmdEditUndo, QT_TRANSLATE_NOOP("Command", "&Undo\tCtrl+Z"), QT_TRANSLATE_NOOP("Command", "Undo the last action\nUndo"), {"Ctrl+Z", "Alt+Backspace"},
-     nullptr, UpdateKind::None, nullptr},
+     LevelCommand<&CLevelCommands::OnUndo>, UpdateKind::None, nullptr},
     {CmdRotateBack, QT_TRANSLATE_NOOP("Command", "Rotate &back material\tW"), QT_TRANSLATE_NOOP("Command", "Rotate background material\nRotate background"), {"W"},
-     nullptr, UpdateKind::None, nullptr},
+     BlockCommand<&CBlockCommands::OnRotateBack>, UpdateKind::None, nullptr},
     {CmdResetBackRotation, QT_TRANSLATE_NOOP("Command", "Reset b&ack rotation\tCtrl+W"), QT_TRANSLATE_NOOP("Command", "Reset background rotation\nReset background rotation"),
-     {"Ctrl+W"}, nullptr, UpdateKind::None, nullptr},
+     {"Ctrl+W"}, BlockCommand<&CBlockCommands::OnResetBackRotation>, UpdateKind::None, nullptr},
     {CmdRotateFront, QT_TRANSLATE_NOOP("Command", "Rotate &front material\tE"), QT_TRANSLATE_NOOP("Command", "Rotate front material\nRotate front"), {"E"},
-     nullptr, UpdateKind::None, nullptr},
+     BlockCommand<&CBlockCommands::OnRotateFront>, UpdateKind::None, nullptr},
     {CmdResetFrontRotation, QT_TRANSLATE_NOOP("Command", "Reset f&ront rotation\tCtrl+E"), QT_TRANSLATE_NOOP("Command", "Reset front rotation\nReset front rotation"),
-     {"Ctrl+E", "Z"}, nullptr, UpdateKind::None, nullptr},
+     {"Ctrl+E", "Z"}, BlockCommand<&CBlockCommands::OnResetFrontRotation>, UpdateKind::None, nullptr},
     {CmdResetRotation, QT_TRANSLATE_NOOP("Command", "Rese&t front and back rotation\tA"), QT_TRANSLATE_NOOP("Command", "Reset front and back rotation\nReset rotation"),
-     {"A"}, nullptr, UpdateKind::None, nullptr},
-    {CmdRotateBlock, QT_TRANSLATE_NOOP("Command", "R&otate block\tR"), QT_TRANSLATE_NOOP("Command", "Rotate block\nRotate block"), {"R"}, nullptr, UpdateKind::None, nullptr},
+     {"A"}, BlockCommand<&CBlockCommands::OnResetRotation>, UpdateKind::None, nullptr},
+    {CmdRotateBlock, QT_TRANSLATE_NOOP("Command", "R&otate block\tR"), QT_TRANSLATE_NOOP("Command", "Rotate block\nRotate block"), {"R", "Shift+R"}, BlockCommand<&CBlockCommands::OnRotateBlock>, UpdateKind::None, nullptr},
     {CmdSwapMaterials, QT_TRANSLATE_NOOP("Command", "&Swap materials\tS"), QT_TRANSLATE_NOOP("Command", "Swap background and front material"), {"S"},
-     nullptr, UpdateKind::None, nullptr},
-    {CmdRotateLevel, QT_TRANSLATE_NOOP("Command", "R&otate level\tQ"), QT_TRANSLATE_NOOP("Command", "Rotate the level 90 degrees"), {"Q"}, nullptr, UpdateKind::None, nullptr},
-    {CmdFlipHorizontal, QT_TRANSLATE_NOOP("Command", "Flip &Horizontal"), QT_TRANSLATE_NOOP("Command", "Flips the level horizontally"), {}, nullptr, UpdateKind::None, nullptr},
-    {CmdFlipVertical, QT_TRANSLATE_NOOP("Command", "Flip &Vertical"), QT_TRANSLATE_NOOP("Command", "Flips the level vertically"), {}, nullptr, UpdateKind::None, nullptr},
+     BlockCommand<&CBlockCommands::OnSwapMaterials>, UpdateKind::None, nullptr},
+    {CmdRotateLevel, QT_TRANSLATE_NOOP("Command", "R&otate level\tQ"), QT_TRANSLATE_NOOP("Command", "Rotate the level 90 degrees"), {"Q"}, LevelCommand<&CLevelCommands::OnRotateLevel>, UpdateKind::None, nullptr},
+    {CmdFlipHorizontal, QT_TRANSLATE_NOOP("Command", "Flip &Horizontal"), QT_TRANSLATE_NOOP("Command", "Flips the level horizontally"), {}, LevelCommand<&CLevelCommands::OnFlipHorizontal>, UpdateKind::None, nullptr},
+    {CmdFlipVertical, QT_TRANSLATE_NOOP("Command", "Flip &Vertical"), QT_TRANSLATE_NOOP("Command", "Flips the level vertically"), {}, LevelCommand<&CLevelCommands::OnFlipVertical>, UpdateKind::None, nullptr},
     {CmdRandomLevel, QT_TRANSLATE_NOOP("Command", "Create &Random Level\tCtrl+R"), QT_TRANSLATE_NOOP("Command", "Create a random level\nRandom level"), {"Ctrl+R"},
      nullptr, UpdateKind::None, nullptr},
-    {CmdMakeFit, QT_TRANSLATE_NOOP("Command", "&Make fit\tCtrl+F"), QT_TRANSLATE_NOOP("Command", "Remove unused area"), {"Ctrl+F"}, nullptr, UpdateKind::None, nullptr},
+    {CmdMakeFit, QT_TRANSLATE_NOOP("Command", "&Make fit\tCtrl+F"), QT_TRANSLATE_NOOP("Command", "Remove unused area"), {"Ctrl+F"}, LevelCommand<&CLevelCommands::OnMakeFit>, UpdateKind::None, nullptr},
     {CmdProperties, QT_TRANSLATE_NOOP("Command", "&Properties...\tAlt+Enter"), QT_TRANSLATE_NOOP("Command", "Change level properties\nLevel properties"),
-     {"Alt+Return", "Alt+Enter"}, nullptr, UpdateKind::None, nullptr},
+     {"Alt+Return", "Alt+Enter"}, LevelCommand<&CLevelCommands::OnProperties>, UpdateKind::None, nullptr},
     // Tools
     {CmdToolPlot, QT_TRANSLATE_NOOP("Command", "&Plot\tP"), QT_TRANSLATE_NOOP("Command", "Draws single blocks\nPlot"), {"P"}, SelectTool, UpdateKind::Check, IsCurrentTool},
     {CmdToolLine, QT_TRANSLATE_NOOP("Command", "&Line\tL"), QT_TRANSLATE_NOOP("Command", "Draws line\nLine"), {"L"}, SelectTool, UpdateKind::Check, IsCurrentTool},

@@ -7,9 +7,12 @@
 #include "render/LevelImage.h"
 #include "render/SlopeArrow.h"
 #include "sim/Ball.h"
+#include "view/ToolInput.h"
 
 #include <QDir>
 #include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -64,6 +67,8 @@ CEditorView::CEditorView(CEditorDoc& document, const CRecentFileList& recentFile
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::StrongFocus);
+    // Moves without a button held set the cursor over the level area.
+    setMouseTracking(true);
 }
 
 CEditorView::~CEditorView()
@@ -278,6 +283,45 @@ void CEditorView::InvalidateLevelArea()
 void CEditorView::InvalidateCurrentBlock()
 {
     InvalidateRect(m_currentBlockArea, false);
+}
+
+void CEditorView::StopBallBeforeLevelChange()
+{
+    // Nothing rolls yet: test mode starts no ball thread so far.
+}
+
+// Input -----------------------------------------------------------------------------------------
+// The view takes every mouse event for itself; keys other than the arrows go on to the frame.
+
+void CEditorView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        CToolInput(*this).OnLeftButtonDown(ClientPointFromWidget(event->position()));
+}
+
+void CEditorView::mouseMoveEvent(QMouseEvent* event)
+{
+    CToolInput(*this).OnMouseMove(ClientPointFromWidget(event->position()),
+                                  event->buttons().testFlag(Qt::LeftButton));
+}
+
+void CEditorView::mouseReleaseEvent(QMouseEvent* event)
+{
+    const CPoint point = ClientPointFromWidget(event->position());
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (event->button() == Qt::LeftButton)
+        CToolInput(*this).OnLeftButtonUp(point, modifiers.testFlag(Qt::ShiftModifier));
+    else if (event->button() == Qt::RightButton)
+        CToolInput(*this).OnRightButtonUp(point, modifiers.testFlag(Qt::ControlModifier),
+                                          modifiers.testFlag(Qt::ShiftModifier));
+}
+
+void CEditorView::keyReleaseEvent(QKeyEvent* event)
+{
+    // Once per release of the key, not for the releases that auto-repeat sends.
+    if (!event->isAutoRepeat() && CToolInput(*this).OnKeyUp(event->key()))
+        return;
+    QWidget::keyReleaseEvent(event);
 }
 
 void CEditorView::resizeEvent(QResizeEvent* event)

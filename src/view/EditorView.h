@@ -5,6 +5,7 @@
 #include "render/RasterImage.h"
 #include "render/Rect.h"
 #include "view/EditTool.h"
+#include "view/UndoHistory.h"
 
 #include <QWidget>
 
@@ -24,6 +25,12 @@ class CRecentFileList;
 // pixels square. Rectangles exclude their right and bottom edges.
 class CEditorView : public QWidget {
     Q_OBJECT
+    // The input handling and the commands that edit the current block, the drag and the level.
+    friend class CBlockCommands;
+    friend class CDrawingTools;
+    friend class CLevelCommands;
+    friend class CToolInput;
+
 public:
     CEditorView(CEditorDoc& document, const CRecentFileList& recentFiles, QWidget* parent = nullptr);
     // Saves the settings.
@@ -86,6 +93,11 @@ public:
     void InvalidateAll(bool erase);
     void InvalidateLevelArea();
     void InvalidateCurrentBlock();
+
+    const CUndoHistory& GetUndoHistory() const { return m_undo; }
+    // Called before a command changes the level in test mode: stops a rolling ball, so that the
+    // ball thread never reads a level being changed.
+    void StopBallBeforeLevelChange();
     // The view's picture as shown: the client area at one pixel per client pixel.
     const CRasterImage& GetWindowImage() const { return m_windowImage; }
     const CRasterImage& GetLevelBitmap() const { return m_levelBitmap; }
@@ -97,6 +109,10 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     void BuildPalettes();
@@ -117,6 +133,7 @@ private:
     std::vector<CPaletteItem> m_materialPalette;
     CBlock m_currentBlock;
     int m_dragMoved = 0;
+    CUndoHistory m_undo;
     bool m_testMode = false;
     bool m_buttonDown = false;
     CEditorSettings m_settings;

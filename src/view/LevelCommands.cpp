@@ -1,0 +1,79 @@
+#include "view/LevelCommands.h"
+
+#include "app/EditorDoc.h"
+#include "app/LevelPropertiesDlg.h"
+#include "view/EditorView.h"
+
+void CLevelCommands::PushSnapshot()
+{
+    m_view.m_undo.Push(m_view.GetDocument().m_level);
+}
+
+void CLevelCommands::RefitAndRepaint()
+{
+    m_view.FitCellSize();
+    RepaintAll();
+}
+
+void CLevelCommands::RepaintAll()
+{
+    m_view.RebuildLevelBitmap();
+    m_view.InvalidateAll(true);
+}
+
+void CLevelCommands::Transform(void (CLevel::*transform)(), bool refit)
+{
+    if (m_view.IsTestMode())
+        return;
+    PushSnapshot();
+    (m_view.GetDocument().m_level.*transform)();
+    if (refit)
+        m_view.FitCellSize();
+    RepaintAll();
+}
+
+void CLevelCommands::OnUndo()
+{
+    m_view.StopBallBeforeLevelChange();
+    m_view.GetDocument().m_level = m_view.m_undo.Undo();
+    RefitAndRepaint();
+}
+
+void CLevelCommands::OnRotateLevel()
+{
+    Transform(&CLevel::Rotate90, true);
+}
+
+void CLevelCommands::OnFlipHorizontal()
+{
+    Transform(&CLevel::FlipHorizontal, false);
+}
+
+void CLevelCommands::OnFlipVertical()
+{
+    Transform(&CLevel::FlipVertical, false);
+}
+
+void CLevelCommands::OnMakeFit()
+{
+    m_view.StopBallBeforeLevelChange();
+    PushSnapshot();
+    if (m_view.GetDocument().m_level.MakeFit())
+        RefitAndRepaint();
+}
+
+void CLevelCommands::OnProperties()
+{
+    CLevel& level = m_view.GetDocument().m_level;
+    CLevelPropertiesDlg dialog(&m_view);
+    dialog.SetCreator(QString::fromStdString(level.GetCreator()));
+    dialog.SetName(QString::fromStdString(level.GetName()));
+    dialog.SetLevelSize(level.GetWidth(), level.GetHeight());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_view.StopBallBeforeLevelChange();
+    level.Resize(dialog.GetLevelWidth(), dialog.GetLevelHeight());
+    level.SetCreator(dialog.GetCreator().toStdString());
+    level.SetName(dialog.GetName().toStdString());
+    RefitAndRepaint();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+class CEditorView;
+class CLevel;
+
+// The commands that transform the document's whole level, and Undo. Rotate level and the flips
+// do nothing in test mode; Undo, Make fit and Properties stop a rolling ball before they change
+// the level, so that the ball thread never reads a level being changed.
+class CLevelCommands {
+public:
+    explicit CLevelCommands(CEditorView& view) : m_view(view) {}
+
+    // Puts the latest snapshot of the undo history back; records nothing itself.
+    void OnUndo();
+    // A quarter turn clockwise; width and height change places.
+    void OnRotateLevel();
+    void OnFlipHorizontal();
+    void OnFlipVertical();
+    // Crops the level to the bounding box of its non-empty blocks. The snapshot is recorded even
+    // when nothing is cropped.
+    void OnMakeFit();
+    // Size, creator and name through the Level Properties dialog; records no snapshot.
+    void OnProperties();
+
+private:
+    void PushSnapshot();
+    // Rotate level and the flips: a snapshot, the transformation, and the cell size fitted again
+    // when asked, since a quarter turn exchanges width and height.
+    void Transform(void (CLevel::*transform)(), bool refit);
+    // After the level's size may have changed: fit the cell size, rebuild and repaint all.
+    void RefitAndRepaint();
+    void RepaintAll();
+
+    CEditorView& m_view;
+};
