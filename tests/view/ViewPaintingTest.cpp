@@ -1,0 +1,127 @@
+#include "app/EditorDoc.h"
+#include "app/RecentFileList.h"
+#include "render/DeviceContext.h"
+#include "view/EditorView.h"
+#include "view/QtTestApp.h"
+
+#include <QImage>
+#include <QPixmap>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ViewPainting : ::testing::Test {
+    CEditorDoc document;
+    CRecentFileList recentFiles;
+    CEditorView view{document, recentFiles};
+
+    void SetUp() override
+    {
+        // A level with something in every corner, the ball in the middle.
+        document.m_level.SetBlock(0, 0, CBlock());
+        CBlock wall;
+        wall.Set(Solid, 0, Wall, NoSlope, Wall, NoSlope);
+        document.m_level.SetBlock(9, 9, wall);
+        document.m_level.SetBall(5.0, 5.0);
+        view.resize(405, 450);
+        view.show();
+        QApplication::processEvents();
+    }
+
+    // Whether the window image holds, in the rectangle, the pixels of the expected image at
+    // the same place.
+    bool SameIn(const CRasterImage& expected, const CRect& r, int dx = 0, int dy = 0) const
+    {
+        const CRasterImage& shown = view.GetWindowImage();
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                if (shown.GetPixel(x, y) != expected.GetPixel(x - dx, y - dy))
+                    return false;
+        return true;
+    }
+};
+
+} // namespace
+
+TEST_F(ViewPainting, StartsWithPlotSolidGrassOnWallAndMarkedPalettes)
+{
+    EXPECT_EQ(view.GetTool(), ToolPlot);
+    const CBlock& block = view.GetCurrentBlock();
+    EXPECT_EQ(block.GetShape(), Solid);
+    EXPECT_EQ(block.GetBackKind(), Grass);
+    EXPECT_EQ(block.GetFrontKind(), Wall);
+    EXPECT_EQ(block.GetBackRotation(), NoSlope);
+    EXPECT_EQ(block.GetFrontRotation(), NoSlope);
+
+    const auto& shapes = view.GetShapePalette();
+    ASSERT_EQ(shapes.size(), 5u);
+    const int order[] = {Solid, Circle, QuarterDisc, Triangle, HalfDisc};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(shapes[i].GetRect(), (CRect{70 + 50 * i, 5, 110 + 50 * i, 45}));
+        EXPECT_EQ(shapes[i].GetBlock().GetShape(), order[i]);
+        EXPECT_EQ(shapes[i].IsSelected(), i == 0);
+    }
+    const auto& materials = view.GetMaterialPalette();
+    ASSERT_EQ(materials.size(), 6u);
+    for (int j = 0; j < 6; ++j) {
+        EXPECT_EQ(materials[j].GetRect(), (CRect{330 + 50 * j, 5, 370 + 50 * j, 45}));
+        EXPECT_EQ(materials[j].GetBlock().GetBackKind(), j);
+        EXPECT_TRUE(materials[j].IsSelected());
+    }
+
+    view.SelectShape(2);
+    EXPECT_EQ(view.GetCurrentBlock().GetShape(), QuarterDisc);
+    EXPECT_EQ(view.GetCurrentBlock().GetFrontKind(), Wall);
+    EXPECT_FALSE(view.GetShapePalette()[0].IsSelected());
+    EXPECT_TRUE(view.GetShapePalette()[2].IsSelected());
+}
+
+TEST_F(ViewPainting, WindowShowsThePalettesAndTheLevelInTheirPlaces)
+{
+    ASSERT_EQ(document.m_cellSize, 40);
+    const CRasterImage& shown = view.GetWindowImage();
+    ASSERT_EQ(shown.GetWidth(), 405);
+
+    // What the user sees is the window image.
+    const QImage grabbed = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(grabbed.size(), QSize(405, 450));
+    for (int y = 0; y < 450; y += 7)
+        for (int x = 0; x < 405; x += 5)
+            ASSERT_EQ(grabbed.pixel(x, y) & 0xFFFFFFu, shown.GetPixel(x, y)) << x << "," << y;
+
+    // Each palette item as it draws itself.
+    CRasterImage items(shown.GetWidth(), shown.GetHeight(), MakeRgb(255, 255, 255));
+    CDeviceContext dc(items);
+    for (const CPaletteItem& item : view.GetShapePalette())
+        item.Draw(dc);
+    for (const CPaletteItem& item : view.GetMaterialPalette())
+        item.Draw(dc);
+    for (const auto* palette : {&view.GetShapePalette(), &view.GetMaterialPalette()})
+        for (const CPaletteItem& item : *palette)
+            EXPECT_TRUE(SameIn(items, item.GetRect()));
+
+    // The level picture at (5, 50), one pixel wider and taller than the level area; the corner
+    // cells lie away from the ball.
+    const CRasterImage& level = view.GetLevelBitmap();
+    EXPECT_EQ(level.GetWidth(), 401);
+    EXPECT_EQ(level.GetHeight(), 401);
+    EXPECT_TRUE(SameIn(level, {5, 50, 45, 90}, 5, 50));
+    EXPECT_TRUE(SameIn(level, {365, 410, 405, 450}, 5, 50));
+}
+
+TEST_F(ViewPainting, GridFollowsTheSetting)
+{
+    const bool grid = view.IsGridShown();
+    const Colour black = MakeRgb(0, 0, 0);
+    // The vertical line between the first two cells, in the grass of the first row.
+    auto lineShown = [this, black] {
+        QApplication::processEvents();
+        return view.GetWindowImage().GetPixel(45, 70) == black;
+    };
+    EXPECT_EQ(lineShown(), grid);
+    view.OnShowGrid();
+    EXPECT_EQ(lineShown(), !grid);
+    view.OnShowGrid();
+    EXPECT_EQ(lineShown(), grid);
+}
