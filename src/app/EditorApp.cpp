@@ -24,6 +24,8 @@ CEditorApp::CEditorApp(int& argc, char** argv) : QApplication(argc, argv)
 {
     setOrganizationName(QLatin1String(kOrganisationName));
     setApplicationName(QLatin1String(kApplicationName));
+    // The desktop entry that the window belongs to, for its icon and name.
+    setDesktopFileName(QStringLiteral("quorvale-editor"));
     RegisterStringTable();
 }
 
