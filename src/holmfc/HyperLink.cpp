@@ -99,25 +99,17 @@ void CHyperLink::PositionWindow()
     const int textWidth = metrics.horizontalAdvance(text());
     const int textHeight = metrics.height();
 
-    // The text area, in the parent's coordinates, as a left, top, right and bottom edge.
-    const QRect place = geometry();
-    int left = place.x();
-    int top = place.y();
-    int right = left + client.width();
-    int bottom = top + client.height();
-
+    // The new top-left corner in the parent's coordinates: centred text keeps its middle,
+    // right-aligned text its right edge, the rest the top-left corner.
+    int left = x();
+    int top = y();
     if (alignment() & Qt::AlignVCenter)
-        top += (bottom - top - textHeight) / 2;
-    bottom = top + textHeight;
-    if (alignment() & Qt::AlignHCenter) {
-        left += (right - left - textWidth) / 2;
-        right = left + textWidth;
-    } else if (alignment() & Qt::AlignRight) {
-        left = right - textWidth;
-    } else {
-        right = left + textWidth;
-    }
-    setGeometry(left, top, right - left + borderWidth, bottom - top + borderHeight);
+        top += (client.height() - textHeight) / 2;
+    if (alignment() & Qt::AlignHCenter)
+        left += (client.width() - textWidth) / 2;
+    else if (alignment() & Qt::AlignRight)
+        left += client.width() - textWidth;
+    setGeometry(left, top, textWidth + borderWidth, textHeight + borderHeight);
     update();
 }
 

@@ -55,7 +55,6 @@ public:
     void SetURL(const QString& url);
     const QString& GetURL() const { return m_strURL; }
 
-    unsigned GetLinkStyle() const { return m_nStyle; }
     bool IsVisited() const { return m_bVisited; }
     bool IsOverControl() const { return m_bOverControl; }
     bool HasLinkFocus() const { return m_bHasFocus; }
