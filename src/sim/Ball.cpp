@@ -10,7 +10,8 @@ CBall::CBall(int id) : m_id(id) { ResetDots(); }
 
 CBall::~CBall()
 {
-    Stop();
+    if (m_moving)
+        Stop();
     FinishThread();
 }
 

@@ -23,6 +23,8 @@ class CSoundPlayer;
 // user-interface thread reads them for painting and writes the speed level, the sound flag and
 // the stop request. Every field the two threads share is atomic; nothing is locked. The level is
 // read by the ball thread through its point queries: the owner must not change it during a shot.
+// The view given to Start, and the sound player, must outlive the ball: the ball's end stops the
+// shot and waits for the thread, handling the view's events meanwhile.
 class CBall {
 public:
     // Speed levels: Paus (-2) to Ultra (5).
@@ -49,7 +51,8 @@ public:
     // Stops a moving ball and waits for its thread, handling the view's events meanwhile.
     ~CBall();
 
-    // Binds the ball to a level at its start position, full size and out of the cup.
+    // Binds the ball to a level at its start position, full size and out of the cup. Not while
+    // the ball moves.
     void AttachLevel(const CLevel* level);
 
     void SetCellSize(int cellSize) { m_cellSize = cellSize; }
@@ -118,6 +121,7 @@ private:
     void ResetDots();
     void RotateDots(double a, double b, double c, int first, int last);
     bool IsCupAt(double x, double y) const;
+    bool IsWallOutOfReach(double x, double y, double r) const;
 
     int m_id;
     int m_cellSize = 20;

@@ -126,30 +126,57 @@ void CBall::CheckCup()
     }
 }
 
+bool CBall::IsWallOutOfReach(double x, double y, double r) const
+{
+    // Every point the scan probes lies in the square from (x - r, y - r) to (x + r, y + r), as
+    // rounded: if that square is inside the level and its cells hold no wall material, no probe
+    // can find a wall. A coordinate that is not a number fails the inside test.
+    const double left = x - r;
+    const double top = y - r;
+    const double right = x + r;
+    const double bottom = y + r;
+    if (!m_level->IsPointInside(left, top) || !m_level->IsPointInside(right, bottom))
+        return false;
+    for (int cx = static_cast<int>(left); cx <= static_cast<int>(right); ++cx) {
+        for (int cy = static_cast<int>(top); cy <= static_cast<int>(bottom); ++cy) {
+            if (m_level->GetCellBackKind(cx, cy) == Wall || m_level->GetCellFrontKind(cx, cy) == Wall)
+                return false;
+        }
+    }
+    return true;
+}
+
 void CBall::CheckWalls()
 {
     const double x = m_x;
     const double y = m_y;
     const double r = m_radius;
     const double heading = m_angle;
+    if (IsWallOutOfReach(x, y, r)) {
+        m_touchingWall = false;
+        return;
+    }
     // Scan the forward half of the rim; along each ray that meets a wall, bisect the distance to
-    // it, skipping rays that cannot come closer than the nearest wall found so far.
+    // it, skipping rays that cannot come closer than the nearest wall found so far. A ray's
+    // direction is computed once: cos and sin of the same angle give the same values each time.
     double best = 100.0;
     double bestDelta = 0.0;
     double loss = 0.0;
     for (double delta = -s_pi / 2; delta <= s_pi / 2; delta += s_pi / 200) {
-        const auto [rx, ry] = PolarToCartesian(heading + delta, r);
-        if (!m_level->IsWallAt(x + rx, y + ry))
+        const auto [dx, dy] = PolarToCartesian(heading + delta, 1.0);
+        if (!m_level->IsWallAt(x + dx * r, y + dy * r))
             continue;
+        const double facing = std::sin(s_pi / 2 + delta);
         double lo = 0.0;
         double hi = r;
         for (int i = 0; i < 20 && lo < best; ++i) {
             const double mid = (lo + hi) / 2;
-            const auto [qx, qy] = PolarToCartesian(heading + delta, mid);
-            if (m_level->IsWallAt(x + qx, y + qy)) {
+            const double qx = x + dx * mid;
+            const double qy = y + dy * mid;
+            if (m_level->IsWallAt(qx, qy)) {
                 hi = mid;
                 // The last bisection that met a wall sets the loss, whichever ray it was on.
-                loss = std::sin(s_pi / 2 + delta) * m_level->GetWallFactorAt(x + qx, y + qy);
+                loss = facing * m_level->GetWallFactorAt(qx, qy);
             } else {
                 lo = mid;
             }

@@ -212,3 +212,42 @@ TEST(BallPhysics, SoundsAtUltraSpeedAndWithSoundOff)
     silent.ball.Step();
     EXPECT_TRUE(silent.player.Played().empty());
 }
+
+// Whole shots over a course of round and slanted walls, slopes, ice, sand and the cup, against
+// the end states of the plain step (every probe asked, nothing skipped or cached): the step must
+// stay exact to the last bit, or traces stop being reproducible.
+TEST(BallPhysics, ShotsOverACourseAreExact)
+{
+    CLevel level;
+    level.Init(12, 12, "course", "tests");
+    level.DrawFrame(0, 0, 11, 11, Solid, 0, Wall, NoSlope, Wall, NoSlope);
+    level.SetBlock(4, 3, Circle, 0, Grass, NoSlope, Wall, NoSlope);
+    level.SetBlock(7, 7, Triangle, 1, Grass, NoSlope, Wall, NoSlope);
+    level.SetBlock(1, 10, QuarterDisc, 2, Wall, NoSlope, Grass, NoSlope);
+    level.SetBlock(9, 2, HalfDisc, 3, Grass, NoSlope, Wall, NoSlope);
+    level.FillRect(2, 6, 4, 8, Solid, 0, Ice, 6, Ice, 6);
+    level.FillRect(6, 2, 7, 4, Solid, 0, Sand, NoSlope, Sand, NoSlope);
+    level.FillRect(8, 8, 9, 9, Solid, 0, Grass, 3, Grass, 3);
+    level.SetBlock(5, 9, Solid, 0, Hole, NoSlope, Hole, NoSlope);
+    level.SetBall(2.5, 2.5);
+    struct CExpected {
+        double strength, angle;
+        int steps;
+        double x, y, speed, heading;
+        bool inCup;
+    };
+    const CExpected shots[] = {
+        {90, 0.9, 703, 5.2075386297036719, 9.5994327375240083, 1.7220823985665035, -0.80191591501715609, true},
+        {90, 2.2, 723, 5.8559283681251744, 3.325261790997565, 0.17443870147590096, 2.4949104878197126, false},
+        {45, -1.2, 1395, 4.3650014658808383, 9.7217006756060691, 0.25615020430342006, -1.2414718824843287, false},
+    };
+    for (const CExpected& expected : shots) {
+        CShot shot(level, 2.5, 2.5, expected.strength, expected.angle);
+        EXPECT_EQ(shot.RunToEnd(), expected.steps);
+        EXPECT_EQ(shot.ball.GetX(), expected.x);
+        EXPECT_EQ(shot.ball.GetY(), expected.y);
+        EXPECT_EQ(shot.ball.GetSpeed(), expected.speed);
+        EXPECT_EQ(shot.ball.GetAngle(), expected.heading);
+        EXPECT_EQ(shot.ball.IsInCup(), expected.inCup);
+    }
+}

@@ -37,13 +37,15 @@ TEST(BallThread, ShotsEndWithTheirNotification)
 {
     CLevel level = MakeGrassLevel();
     SetCell(level, 8, 5, Hole);
+    // Views and players outlive the balls that report to them.
     CRecordingPlayer player;
+    CFakeView view;
+    CFakeView ultraView;
     CBall ball(0);
     ball.AttachLevel(&level);
     ball.SetX(2.5);
     ball.SetY(5.5);
     ball.SetSoundPlayer(&player);
-    CFakeView view;
     // The view reads the ball for painting while the thread moves it.
     double paintedX = 0.0;
     view.onNotify = [&](int) { paintedX = ball.GetX() + ball.GetRect().right; };
@@ -65,7 +67,6 @@ TEST(BallThread, ShotsEndWithTheirNotification)
     ultra.SetX(ball.GetX());
     ultra.SetY(5.5);
     ultra.SetSoundPlayer(&player);
-    CFakeView ultraView;
     ultra.Start(20.0, 0.0, &ultraView, CBall::kUltra);
     ultraView.RunUntilStopped();
     EXPECT_EQ(ultraView.Codes(), std::vector<int>{BallInCup});
@@ -75,9 +76,9 @@ TEST(BallThread, ShotsEndWithTheirNotification)
 TEST(BallThread, StopWhileTheThreadWaitsInANotification)
 {
     const CLevel level = MakeGrassLevel();
+    CFakeView view;
     CBall ball(0);
     ball.AttachLevel(&level);
-    CFakeView view;
     int handled = 0;
     view.onNotify = [&](int) {
         ++handled;
