@@ -39,19 +39,21 @@ CLevel MakeLevel(int size, int ground)
     return level;
 }
 
-void BM_StepOpenGrass(benchmark::State& state)
+// Steps a ball launched with (speed, angle) that is put back at (x, y) before every step.
+void StepInPlace(benchmark::State& state, const CLevel& level, double x, double y, double speed, double angle)
 {
-    const CLevel level = MakeLevel(99, Grass);
     CBall ball(0);
     ball.AttachLevel(&level);
-    ball.Launch(5.0, 0.3, CBall::kNormal);
+    ball.Launch(speed, angle, CBall::kNormal);
     for (auto _ : state) {
-        ball.SetX(49.5);
-        ball.SetY(49.5);
+        ball.SetX(x);
+        ball.SetY(y);
         ball.Step();
     }
     state.SetItemsProcessed(state.iterations());
 }
+
+void BM_StepOpenGrass(benchmark::State& state) { StepInPlace(state, MakeLevel(99, Grass), 49.5, 49.5, 5.0, 0.3); }
 BENCHMARK(BM_StepOpenGrass)->Iterations(kStepIterations);
 
 // Pressed against a wall by a slope: every step finds the wall within the radius ahead.
@@ -60,15 +62,7 @@ void BM_StepTouchingWall(benchmark::State& state)
     CLevel level = MakeLevel(10, Grass);
     level.FillRect(6, 0, 9, 9, Solid, 0, Wall, NoSlope, Wall, NoSlope);
     level.SetBlock(5, 5, Solid, 0, Grass, 0, Grass, 0);
-    CBall ball(0);
-    ball.AttachLevel(&level);
-    ball.Launch(0.0, 0.0, CBall::kNormal);
-    for (auto _ : state) {
-        ball.SetX(5.7);
-        ball.SetY(5.5);
-        ball.Step();
-    }
-    state.SetItemsProcessed(state.iterations());
+    StepInPlace(state, level, 5.7, 5.5, 0.0, 0.0);
 }
 BENCHMARK(BM_StepTouchingWall)->Iterations(kStepIterations);
 
