@@ -1,6 +1,8 @@
 #include "sim/Ball.h"
 
 #include "SimFakes.h"
+#include "render/DeviceContext.h"
+#include "render/RasterImage.h"
 
 #include <gtest/gtest.h>
 
@@ -133,4 +135,38 @@ TEST(BallThread, StartRefusedWithoutViewOrLevel)
     unbound.Start(5.0, 0.0, nullptr, CBall::kNormal);
     EXPECT_FALSE(unbound.IsMoving());
     unbound.Stop();
+}
+
+// Painting, speed and sound changes from this thread while the ball thread runs on its own
+// (a view that does not make it wait), then Stop: the threads share only atomic fields.
+TEST(BallThread, PaintingAndSettingsWhileTheBallRolls)
+{
+    class CFreeView : public CBallListener {
+    public:
+        void OnBallNotify(int, int) override { ++notified; }
+        bool PumpEvents() override { return true; }
+        std::atomic<int> notified = 0;
+    };
+    CLevel level = MakeGrassLevel();
+    level.FillRect(3, 3, 6, 6, Solid, 0, Ice, 1, Ice, 1);
+    SetCell(level, 8, 8, Hole);
+    CRecordingPlayer player;
+    CFreeView view;
+    CRasterImage image(240, 240);
+    CDeviceContext dc(image);
+    CBall ball(0);
+    ball.AttachLevel(&level);
+    ball.SetSoundPlayer(&player);
+    ball.Start(80.0, 0.4, &view, CBall::kSuper);
+    int frames = 0;
+    while (ball.IsMoving() && frames < 2000) {
+        ball.Draw(dc, frames % 2 == 0);
+        EXPECT_LE(ball.GetRect().left, ball.GetRect().right);
+        ball.SetSoundOn(frames % 3 != 0);
+        ball.SetSpeedLevel(frames % 2 == 0 ? CBall::kSuper : CBall::kUltra);
+        ++frames;
+    }
+    ball.Stop();
+    EXPECT_FALSE(ball.IsMoving());
+    EXPECT_GT(frames, 0);
 }
