@@ -83,38 +83,44 @@ bool CDocManager::OpenDocumentFile(const QString& path)
         ReportError(tr("Cannot open %1.\n%2").arg(DisplayName(absolute), reason));
         return false;
     }
-    m_document.SetPathName(absolute);
-    m_recentFiles.Add(absolute);
-    m_recentFiles.WriteList();
+    TakeFile(absolute);
     m_view.OnInitialUpdate();
-    emit DocumentChanged();
     return true;
 }
 
 bool CDocManager::DoSave(const QString& path)
 {
-    QString target = path;
-    if (target.isEmpty()) {
-        QFileDialog dialog(m_window, tr("Save As"), QString(), LevelFileFilter());
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QStringLiteral("lev"));
-        dialog.selectFile(m_document.GetPathName().isEmpty() ? m_document.GetTitle() + QStringLiteral(".lev")
-                                                             : m_document.GetPathName());
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return false;
-        target = dialog.selectedFiles().constFirst();
-    }
+    const QString target = path.isEmpty() ? PromptSaveFileName() : path;
+    if (target.isEmpty())
+        return false;
     const QString absolute = QDir::cleanPath(QFileInfo(target).absoluteFilePath());
     QString reason;
     if (!m_document.OnSaveDocument(absolute, &reason)) {
         ReportError(tr("Cannot save %1.\n%2").arg(DisplayName(absolute), reason));
         return false;
     }
-    m_document.SetPathName(absolute);
-    m_recentFiles.Add(absolute);
+    TakeFile(absolute);
+    return true;
+}
+
+QString CDocManager::PromptSaveFileName() const
+{
+    QFileDialog dialog(m_window, tr("Save As"), QString(), LevelFileFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("lev"));
+    dialog.selectFile(m_document.GetPathName().isEmpty() ? m_document.GetTitle() + QStringLiteral(".lev")
+                                                         : m_document.GetPathName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void CDocManager::TakeFile(const QString& path)
+{
+    m_document.SetPathName(path);
+    m_recentFiles.Add(path);
     m_recentFiles.WriteList();
     emit DocumentChanged();
-    return true;
 }
 
 bool CDocManager::SaveModified()

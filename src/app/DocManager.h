@@ -33,6 +33,10 @@ signals:
     void DocumentChanged();
 
 private:
+    // An empty name when the user cancelled.
+    QString PromptSaveFileName() const;
+    // The document now belongs to the file: its name, and first on the recent-file list.
+    void TakeFile(const QString& path);
     void ReportError(const QString& message) const;
 
     CEditorDoc& m_document;
