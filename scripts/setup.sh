@@ -10,7 +10,6 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # the editor
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-multimedia-dev qt6-qpa-plugins
-  libqt6svg6-dev
   # end-to-end tests in a real X server, fuzzing, install checks
   xvfb xdotool x11-utils imagemagick clang libclang-rt-14-dev desktop-file-utils shared-mime-info
 )
@@ -27,5 +26,7 @@ echo "Installing: ${missing[*]}"
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Wait for another package manager run rather than fail on its lock.
+apt=("${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600)
+"${apt[@]}" update -qq
+"${apt[@]}" install -y -qq "${missing[@]}"
