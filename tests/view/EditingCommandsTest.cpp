@@ -30,6 +30,15 @@ struct EditingCommands : ::testing::Test {
         view.FitCellSize();
     }
     void Run(int id) { frame.GetAction(id)->trigger(); }
+    // A level as just opened: that size, named, one wall, not modified.
+    void Open(int width, int height, const char* name, int wallX, int wallY)
+    {
+        level = CLevel();
+        level.Init(width, height, name, "me");
+        level.SetBlock(wallX, wallY, MakeBlock(Solid, 0, Wall));
+        level.SetModified(false);
+        view.FitCellSize();
+    }
     int UndoHead() const { return view.GetUndoHistory().GetHead(); }
 };
 
@@ -56,9 +65,7 @@ TEST(UndoHistory, RingOfFiveSnapshots)
 
 TEST_F(EditingCommands, UndoPutsBackTheLevelAndItsSize)
 {
-    level.Init(20, 10, "opened", "me");
-    level.SetBlock(3, 3, MakeBlock(Solid, 0, Wall));
-    level.SetModified(false);
+    Open(20, 10, "opened", 3, 3);
     Run(CmdMakeFit);
     EXPECT_EQ(level.GetWidth(), 1);
     EXPECT_EQ(document.m_cellSize, 400);
@@ -164,7 +171,7 @@ TEST_F(EditingCommands, MakeFitCropsToTheUsedArea)
 
 TEST_F(EditingCommands, PropertiesResizeWithoutSnapshot)
 {
-    level.SetBlock(2, 2, MakeBlock(Solid, 0, Wall));
+    Open(10, 10, "", 2, 2);
     Run(CmdRotateLevel); // the snapshot before the dialog: (2, 2) still unturned, at (2, 2)
     level.FillRect(0, 0, 9, 9, MakeBlock(Solid, 0, Sand));
     OnNextModal([](QWidget* modal) {
@@ -192,10 +199,8 @@ TEST_F(EditingCommands, PropertiesResizeWithoutSnapshot)
 
 TEST_F(EditingCommands, RotateAndFlipTheWholeLevel)
 {
-    level.Init(10, 20, "", "");
-    level.SetBlock(0, 0, MakeBlock(Solid, 0, Wall));
-    level.SetModified(false);
-    EXPECT_EQ((view.FitCellSize(), document.m_cellSize), 20);
+    Open(10, 20, "", 0, 0);
+    EXPECT_EQ(document.m_cellSize, 20);
     Run(CmdRotateLevel);
     EXPECT_EQ(level.GetWidth(), 20);
     EXPECT_EQ(level.GetHeight(), 10);

@@ -1,6 +1,8 @@
 #include "common/TestBlocks.h"
 #include "view/EditingFixture.h"
 
+#include <QMouseEvent>
+
 namespace {
 
 const CBlock kWall = MakeBlock(Solid, 0, Wall);
@@ -111,8 +113,13 @@ TEST_F(EditingTools, PlotPaintsEachNewCellWhileMoving)
     // Dragged past the right edge, the pointer stays on the last column.
     Drag({{300, 300}, {900, 300}});
     EXPECT_EQ(level.GetBlock(9, 6), kWall);
-    // Moves without the button paint nothing and record nothing.
-    Move({60, 400});
+    // Moves without the button paint nothing and record nothing; the cursor is a cross over
+    // the level area only.
+    for (QPoint point : {QPoint{60, 400}, QPoint{60, 30}}) {
+        QMouseEvent move(QEvent::MouseMove, point, view.mapToGlobal(point), Qt::NoButton, Qt::NoButton, {});
+        QApplication::sendEvent(&view, &move);
+        EXPECT_EQ(view.cursor().shape(), point.y() > 50 ? Qt::CrossCursor : Qt::ArrowCursor);
+    }
     EXPECT_TRUE(level.GetBlock(1, 8).IsEmpty());
     EXPECT_EQ(UndoHead(), 2);
 }
