@@ -3,8 +3,8 @@
 #include "render/Brush.h"
 #include "render/DeviceContext.h"
 #include "render/Pen.h"
+#include "sim/PortableMath.h"
 
-#include <cmath>
 #include <numbers>
 
 namespace {
@@ -40,12 +40,12 @@ void CBall::ResetDots()
 
 void CBall::RotateDots(double a, double b, double c, int first, int last)
 {
-    const double cA = std::cos(a);
-    const double sA = std::sin(a);
-    const double cB = std::cos(b);
-    const double sB = std::sin(b);
-    const double cC = std::cos(c);
-    const double sC = std::sin(c);
+    const double cA = PortableCos(a);
+    const double sA = PortableSin(a);
+    const double cB = PortableCos(b);
+    const double sB = PortableSin(b);
+    const double cC = PortableCos(c);
+    const double sC = PortableSin(c);
     for (int i = first; i <= last; ++i) {
         const CDot d = m_dots[i];
         m_dots[i] = {cC * cA * d.x + (-sC * cB - cC * sA * sB) * d.y + (sC * sB - cC * sA * cB) * d.z,

@@ -1,6 +1,7 @@
 #include "sim/Ball.h"
 
 #include "model/Level.h"
+#include "sim/PortableMath.h"
 
 #include <cmath>
 #include <numbers>
@@ -14,12 +15,12 @@ constexpr double s_pi = std::numbers::pi;
 
 std::pair<double, double> CBall::PolarToCartesian(double angle, double length)
 {
-    return {std::cos(angle) * length, std::sin(angle) * length};
+    return {PortableCos(angle) * length, PortableSin(angle) * length};
 }
 
 std::pair<double, double> CBall::CartesianToPolar(double x, double y)
 {
-    return {std::atan2(y, x), std::sqrt(x * x + y * y)};
+    return {PortableAtan2(y, x), std::sqrt(x * x + y * y)};
 }
 
 void CBall::Step()
@@ -82,16 +83,16 @@ void CBall::CheckCup()
             double sx = 0.0;
             double sy = 0.0;
             for (double theta = s_pi; theta >= -s_pi; theta -= s_pi / 15) {
-                if (IsCupAt(x + q * std::cos(theta), y + q * std::sin(theta))) {
+                if (IsCupAt(x + q * PortableCos(theta), y + q * PortableSin(theta))) {
                     any = true;
-                    sx += std::cos(theta);
-                    sy += std::sin(theta);
+                    sx += PortableCos(theta);
+                    sy += PortableSin(theta);
                 } else {
                     all = false;
                 }
             }
             if (any) {
-                const double phi = std::atan2(sy, sx);
+                const double phi = PortableAtan2(sy, sx);
                 ++m_cupPull;
                 if (m_speed < 2.0 || m_cupPull >= m_resolution / 5) {
                     // Turned straight toward the cup and sped up.
@@ -100,8 +101,8 @@ void CBall::CheckCup()
                 } else {
                     // A gentle pull on a fast ball.
                     auto [vx, vy] = PolarToCartesian(m_angle, m_speed);
-                    vx += pull * std::cos(phi);
-                    vy += pull * std::sin(phi);
+                    vx += pull * PortableCos(phi);
+                    vy += pull * PortableSin(phi);
                     const auto [angle, speed] = CartesianToPolar(vx, vy);
                     m_angle = angle;
                     m_speed = speed;
@@ -166,7 +167,7 @@ void CBall::CheckWalls()
         const auto [dx, dy] = PolarToCartesian(heading + delta, 1.0);
         if (!m_level->IsWallAt(x + dx * r, y + dy * r))
             continue;
-        const double facing = std::sin(s_pi / 2 + delta);
+        const double facing = PortableSin(s_pi / 2 + delta);
         double lo = 0.0;
         double hi = r;
         for (int i = 0; i < 20 && lo < best; ++i) {
