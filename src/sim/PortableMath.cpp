@@ -92,6 +92,21 @@ CReduced Reduce(double x)
     return {static_cast<int>(quarter) & 3, y, (r - y) - w};
 }
 
+// sin (q pi / 2 + x + tail) for the reduced argument.
+double SinInQuadrant(int quadrant, double x, double tail)
+{
+    switch (quadrant & 3) {
+    case 0:
+        return SinKernel(x, tail);
+    case 1:
+        return CosKernel(x, tail);
+    case 2:
+        return -SinKernel(x, tail);
+    default:
+        return -CosKernel(x, tail);
+    }
+}
+
 // atan on [0, infinity].
 double AtanOfNonNegative(double x)
 {
@@ -137,33 +152,16 @@ double PortableSin(double x)
     if (!std::isfinite(x))
         return std::numeric_limits<double>::quiet_NaN();
     const CReduced r = Reduce(x);
-    switch (r.quadrant) {
-    case 0:
-        return SinKernel(r.x, r.tail);
-    case 1:
-        return CosKernel(r.x, r.tail);
-    case 2:
-        return -SinKernel(r.x, r.tail);
-    default:
-        return -CosKernel(r.x, r.tail);
-    }
+    return SinInQuadrant(r.quadrant, r.x, r.tail);
 }
 
 double PortableCos(double x)
 {
+    // cos x = sin (x + pi / 2): one quadrant further on.
     if (!std::isfinite(x))
         return std::numeric_limits<double>::quiet_NaN();
     const CReduced r = Reduce(x);
-    switch (r.quadrant) {
-    case 0:
-        return CosKernel(r.x, r.tail);
-    case 1:
-        return -SinKernel(r.x, r.tail);
-    case 2:
-        return -CosKernel(r.x, r.tail);
-    default:
-        return SinKernel(r.x, r.tail);
-    }
+    return SinInQuadrant(r.quadrant + 1, r.x, r.tail);
 }
 
 double PortableAtan2(double y, double x)
