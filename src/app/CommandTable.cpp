@@ -8,6 +8,7 @@
 #include "view/BlockCommands.h"
 #include "view/EditorView.h"
 #include "view/LevelCommands.h"
+#include "view/TestMode.h"
 
 #include <QtGlobal>
 
@@ -71,6 +72,17 @@ void LevelCommand(CCommandTarget& t, int)
     (CLevelCommands(t.view).*command)();
 }
 
+template <void (CTestMode::*command)()>
+void TestModeCommand(CCommandTarget& t, int)
+{
+    (CTestMode(t.view).*command)();
+}
+
+void SetSpeed(CCommandTarget& t, int id)
+{
+    CTestMode(t.view).OnSpeed(id);
+}
+
 void OpenRecentFile(CCommandTarget& t, int id)
 {
     t.frame.GetDocManager().OnOpenRecentFile(id - CmdRecentFile1);
@@ -113,7 +125,7 @@ const CCommand s_commands[] = {
     {CmdFlipHorizontal, QT_TRANSLATE_NOOP("Command", "Flip &Horizontal"), QT_TRANSLATE_NOOP("Command", "Flips the level horizontally"), {}, LevelCommand<&CLevelCommands::OnFlipHorizontal>, UpdateKind::None, nullptr},
     {CmdFlipVertical, QT_TRANSLATE_NOOP("Command", "Flip &Vertical"), QT_TRANSLATE_NOOP("Command", "Flips the level vertically"), {}, LevelCommand<&CLevelCommands::OnFlipVertical>, UpdateKind::None, nullptr},
     {CmdRandomLevel, QT_TRANSLATE_NOOP("Command", "Create &Random Level\tCtrl+R"), QT_TRANSLATE_NOOP("Command", "Create a random level\nRandom level"), {"Ctrl+R"},
-     nullptr, UpdateKind::None, nullptr},
+     LevelCommand<&CLevelCommands::OnRandomLevel>, UpdateKind::None, nullptr},
     {CmdMakeFit, QT_TRANSLATE_NOOP("Command", "&Make fit\tCtrl+F"), QT_TRANSLATE_NOOP("Command", "Remove unused area"), {"Ctrl+F"}, LevelCommand<&CLevelCommands::OnMakeFit>, UpdateKind::None, nullptr},
     {CmdProperties, QT_TRANSLATE_NOOP("Command", "&Properties...\tAlt+Enter"), QT_TRANSLATE_NOOP("Command", "Change level properties\nLevel properties"),
      {"Alt+Return", "Alt+Enter"}, LevelCommand<&CLevelCommands::OnProperties>, UpdateKind::None, nullptr},
@@ -127,23 +139,24 @@ const CCommand s_commands[] = {
      IsCurrentTool},
     {CmdToolSetBall, QT_TRANSLATE_NOOP("Command", "&Set Ball\tB"), QT_TRANSLATE_NOOP("Command", "Set start position\nSet ball"), {"B"}, SelectTool, UpdateKind::Check,
      IsCurrentTool},
-    {CmdTestMode, QT_TRANSLATE_NOOP("Command", "Test &mode\tCtrl+T"), QT_TRANSLATE_NOOP("Command", "Test level\nTest"), {"Ctrl+T"}, nullptr, UpdateKind::Check,
+    {CmdTestMode, QT_TRANSLATE_NOOP("Command", "Test &mode\tCtrl+T"), QT_TRANSLATE_NOOP("Command", "Test level\nTest"), {"Ctrl+T"}, TestModeCommand<&CTestMode::OnTestMode>, UpdateKind::Check,
      [](const CCommandTarget& t, int) { return t.view.IsTestMode(); }},
     // Ball
     {CmdStopBall, QT_TRANSLATE_NOOP("Command", "&Stop\tSpace"), QT_TRANSLATE_NOOP("Command", "Stop ball on current position\nStop ball"), {"Space"},
-     nullptr, UpdateKind::None, nullptr},
-    {CmdSpeedPaus, QT_TRANSLATE_NOOP("Command", "&Paus\tCtrl+0"), QT_TRANSLATE_NOOP("Command", "Stop ball"), {"Ctrl+0"}, nullptr, UpdateKind::Radio, IsCurrentSpeed},
-    {CmdSpeedPaus + 1, QT_TRANSLATE_NOOP("Command", "&Half\tCtrl+1"), QT_TRANSLATE_NOOP("Command", "Half speed"), {"Ctrl+1"}, nullptr, UpdateKind::Radio, IsCurrentSpeed},
-    {CmdSpeedNormal, QT_TRANSLATE_NOOP("Command", "&Normal\tCtrl+2"), QT_TRANSLATE_NOOP("Command", "Normal speed"), {"Ctrl+2"}, nullptr, UpdateKind::Radio, IsCurrentSpeed},
-    {CmdSpeedNormal + 1, QT_TRANSLATE_NOOP("Command", "X&2\tCtrl+3"), QT_TRANSLATE_NOOP("Command", "Double speed"), {"Ctrl+3"}, nullptr, UpdateKind::Radio, IsCurrentSpeed},
-    {CmdSpeedNormal + 2, QT_TRANSLATE_NOOP("Command", "X&3\tCtrl+4"), QT_TRANSLATE_NOOP("Command", "Triple speed"), {"Ctrl+4"}, nullptr, UpdateKind::Radio, IsCurrentSpeed},
-    {CmdSpeedNormal + 3, QT_TRANSLATE_NOOP("Command", "X&4\tCtrl+5"), QT_TRANSLATE_NOOP("Command", "Four times normal speed"), {"Ctrl+5"}, nullptr, UpdateKind::Radio,
+     TestModeCommand<&CTestMode::OnStopBall>, UpdateKind::Enable, [](const CCommandTarget& t, int) { return t.view.IsBallMoving(); }},
+    {CmdSpeedPaus, QT_TRANSLATE_NOOP("Command", "&Paus\tCtrl+0"), QT_TRANSLATE_NOOP("Command", "Stop ball"), {"Ctrl+0"}, SetSpeed, UpdateKind::Radio, IsCurrentSpeed},
+    {CmdSpeedPaus + 1, QT_TRANSLATE_NOOP("Command", "&Half\tCtrl+1"), QT_TRANSLATE_NOOP("Command", "Half speed"), {"Ctrl+1"}, SetSpeed, UpdateKind::Radio, IsCurrentSpeed},
+    {CmdSpeedNormal, QT_TRANSLATE_NOOP("Command", "&Normal\tCtrl+2"), QT_TRANSLATE_NOOP("Command", "Normal speed"), {"Ctrl+2"}, SetSpeed, UpdateKind::Radio, IsCurrentSpeed},
+    {CmdSpeedNormal + 1, QT_TRANSLATE_NOOP("Command", "X&2\tCtrl+3"), QT_TRANSLATE_NOOP("Command", "Double speed"), {"Ctrl+3"}, SetSpeed, UpdateKind::Radio, IsCurrentSpeed},
+    {CmdSpeedNormal + 2, QT_TRANSLATE_NOOP("Command", "X&3\tCtrl+4"), QT_TRANSLATE_NOOP("Command", "Triple speed"), {"Ctrl+4"}, SetSpeed, UpdateKind::Radio, IsCurrentSpeed},
+    {CmdSpeedNormal + 3, QT_TRANSLATE_NOOP("Command", "X&4\tCtrl+5"), QT_TRANSLATE_NOOP("Command", "Four times normal speed"), {"Ctrl+5"}, SetSpeed, UpdateKind::Radio,
      IsCurrentSpeed},
-    {CmdSpeedNormal + 4, QT_TRANSLATE_NOOP("Command", "Super\tCtrl+6"), QT_TRANSLATE_NOOP("Command", "Move the ball as fast as possible"), {"Ctrl+6"}, nullptr,
+    {CmdSpeedNormal + 4, QT_TRANSLATE_NOOP("Command", "Super\tCtrl+6"), QT_TRANSLATE_NOOP("Command", "Move the ball as fast as possible"), {"Ctrl+6"}, SetSpeed,
      UpdateKind::Radio, IsCurrentSpeed},
-    {CmdSpeedUltra, QT_TRANSLATE_NOOP("Command", "Ultra\tCtrl+7"), QT_TRANSLATE_NOOP("Command", "Move ball to next position"), {"Ctrl+7"}, nullptr, UpdateKind::Radio,
+    {CmdSpeedUltra, QT_TRANSLATE_NOOP("Command", "Ultra\tCtrl+7"), QT_TRANSLATE_NOOP("Command", "Move ball to next position"), {"Ctrl+7"}, SetSpeed, UpdateKind::Radio,
      IsCurrentSpeed},
-    {CmdPlaySound, QT_TRANSLATE_NOOP("Command", "Pl&ay sound"), QT_TRANSLATE_NOOP("Command", "Toggle sound"), {"F3"}, nullptr, UpdateKind::None, nullptr},
+    {CmdPlaySound, QT_TRANSLATE_NOOP("Command", "Pl&ay sound"), QT_TRANSLATE_NOOP("Command", "Toggle sound"), {"F3"}, TestModeCommand<&CTestMode::OnPlaySound>, UpdateKind::Check,
+     [](const CCommandTarget& t, int) { return t.view.IsSoundOn(); }},
     // View
     {CmdViewToolbar, QT_TRANSLATE_NOOP("Command", "&Toolbar"), QT_TRANSLATE_NOOP("Command", "Show or hide the toolbar\nToggle ToolBar"), {}, ToggleBar, UpdateKind::Check,
      IsBarVisible},

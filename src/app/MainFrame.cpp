@@ -8,6 +8,7 @@
 #include "holmfc/Registry.h"
 #include "holmfc/ResourceString.h"
 #include "view/EditorView.h"
+#include "view/TestMode.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -296,10 +297,13 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
     SaveBarState();
-    if (m_docManager->SaveModified())
-        event->accept();
-    else
+    if (!m_docManager->SaveModified()) {
         event->ignore();
+        return;
+    }
+    // A ball rolling in test mode stops with the window.
+    CTestMode(*m_view).OnStopBall();
+    event->accept();
 }
 
 void CMainFrame::SaveBarState() const

@@ -7,6 +7,7 @@
 #include "render/LevelImage.h"
 #include "render/SlopeArrow.h"
 #include "sim/Ball.h"
+#include "view/TestMode.h"
 #include "view/ToolInput.h"
 
 #include <QDir>
@@ -59,6 +60,8 @@ CEditorView::CEditorView(CEditorDoc& document, const CRecentFileList& recentFile
 {
     m_currentBlock.Set(Solid, 0, Grass, NoSlope, Wall, NoSlope);
     m_settings.LoadSettings();
+    m_ball.SetSoundOn(m_settings.m_playSound);
+    m_ball.SetSoundPlayer(&m_sounds);
     // Random levels draw from the C library's generator.
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     BuildPalettes();
@@ -73,6 +76,10 @@ CEditorView::CEditorView(CEditorDoc& document, const CRecentFileList& recentFile
 
 CEditorView::~CEditorView()
 {
+    // From here on the ball thread's notifications are dropped: the view is going away.
+    m_notifier.Detach();
+    m_ball.Stop();
+    m_settings.m_playSound = m_ball.IsSoundOn();
     m_settings.SaveSettings();
 }
 
@@ -172,6 +179,7 @@ void CEditorView::FitCellSize()
         m_document.m_cellSize = std::min(w / level.GetWidth(), h / level.GetHeight());
     else
         m_document.m_cellSize = 0;
+    m_ball.SetCellSize(m_document.m_cellSize);
 }
 
 int CEditorView::PixelScale() const
@@ -234,6 +242,8 @@ void CEditorView::OnInitialUpdate()
         if (m_recentFiles.GetSize() > 0 && !m_recentFiles.GetAt(0).isEmpty())
             QDir::setCurrent(GetFolderOfPath(m_recentFiles.GetAt(0)));
     }
+    if (m_testMode)
+        CTestMode(*this).OnTestMode();
 }
 
 void CEditorView::OnUpdate()
@@ -287,7 +297,7 @@ void CEditorView::InvalidateCurrentBlock()
 
 void CEditorView::StopBallBeforeLevelChange()
 {
-    // Nothing rolls yet: test mode starts no ball thread so far.
+    m_ball.Stop();
 }
 
 // Input -----------------------------------------------------------------------------------------
@@ -309,9 +319,10 @@ void CEditorView::mouseReleaseEvent(QMouseEvent* event)
 {
     const CPoint point = ClientPointFromWidget(event->position());
     const Qt::KeyboardModifiers modifiers = event->modifiers();
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
         CToolInput(*this).OnLeftButtonUp(point, modifiers.testFlag(Qt::ShiftModifier));
-    else if (event->button() == Qt::RightButton)
+        CTestMode(*this).Shoot(point);
+    } else if (event->button() == Qt::RightButton)
         CToolInput(*this).OnRightButtonUp(point, modifiers.testFlag(Qt::ControlModifier),
                                           modifiers.testFlag(Qt::ShiftModifier));
 }
@@ -361,7 +372,9 @@ void CEditorView::OnDraw(CDeviceContext& dc, const CRect& dirty)
     if (!copy.IsEmpty())
         dc.BitBlt(copy.left, copy.top, copy.Width(), copy.Height(), m_levelBitmap, copy.left - area.left,
                   copy.top - area.top);
-    if (!m_testMode)
+    if (m_testMode)
+        m_ball.Draw(dc, false);
+    else
         DrawOverlay(dc);
 }
 

@@ -4,7 +4,10 @@
 #include "render/PaletteItem.h"
 #include "render/RasterImage.h"
 #include "render/Rect.h"
+#include "sim/Ball.h"
+#include "view/BallNotifier.h"
 #include "view/EditTool.h"
+#include "view/SoundModule.h"
 #include "view/UndoHistory.h"
 
 #include <QWidget>
@@ -29,11 +32,12 @@ class CEditorView : public QWidget {
     friend class CBlockCommands;
     friend class CDrawingTools;
     friend class CLevelCommands;
+    friend class CTestMode;
     friend class CToolInput;
 
 public:
     CEditorView(CEditorDoc& document, const CRecentFileList& recentFiles, QWidget* parent = nullptr);
-    // Saves the settings.
+    // Stops a rolling ball and saves the settings, the ball's sound flag among them.
     ~CEditorView() override;
 
     CEditorDoc& GetDocument() const { return m_document; }
@@ -46,6 +50,11 @@ public:
     const std::vector<CPaletteItem>& GetMaterialPalette() const { return m_materialPalette; }
     bool IsTestMode() const { return m_testMode; }
     int GetSpeedLevel() const { return m_speedLevel; }
+    const CBall& GetBall() const { return m_ball; }
+    bool IsBallMoving() const { return m_ball.IsMoving(); }
+    bool IsSoundOn() const { return m_ball.IsSoundOn(); }
+    // Where the ball was painted last in test mode.
+    const CRect& GetBallRect() const { return m_ballRect; }
     bool IsGridShown() const { return m_settings.m_showGrid; }
     int GetOriginX() const { return m_originX; }
     int GetOriginY() const { return m_originY; }
@@ -96,7 +105,8 @@ public:
 
     const CUndoHistory& GetUndoHistory() const { return m_undo; }
     // Called before a command changes the level in test mode: stops a rolling ball, so that the
-    // ball thread never reads a level being changed.
+    // ball thread never reads a level being changed. Test mode stays on; the next shot starts
+    // where the ball stopped.
     void StopBallBeforeLevelChange();
     // The view's picture as shown: the client area at one pixel per client pixel.
     const CRasterImage& GetWindowImage() const { return m_windowImage; }
@@ -135,10 +145,15 @@ private:
     int m_dragMoved = 0;
     CUndoHistory m_undo;
     bool m_testMode = false;
+    // The ball reports to the notifier and plays through the sound module: both outlive it.
+    CBallNotifier m_notifier{*this};
+    CSoundModule m_sounds;
+    CBall m_ball{0};
     bool m_buttonDown = false;
     CEditorSettings m_settings;
     int m_speedLevel = 0;
     EditTool m_tool = ToolPlot;
+    CRect m_ballRect;
     CRect m_blockBox{30, 10, 60, 40};
     CRect m_backBox{10, 10, 23, 23};
     CRect m_frontBox{10, 26, 23, 38};

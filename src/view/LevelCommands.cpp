@@ -2,6 +2,7 @@
 
 #include "app/EditorDoc.h"
 #include "app/LevelPropertiesDlg.h"
+#include "random/RandomLevelGenerator.h"
 #include "view/EditorView.h"
 
 void CLevelCommands::PushSnapshot()
@@ -75,5 +76,16 @@ void CLevelCommands::OnProperties()
     level.Resize(dialog.GetLevelWidth(), dialog.GetLevelHeight());
     level.SetCreator(dialog.GetCreator().toStdString());
     level.SetName(dialog.GetName().toStdString());
+    RefitAndRepaint();
+}
+
+void CLevelCommands::OnRandomLevel()
+{
+    if (m_view.IsTestMode())
+        return;
+    CRandomLevelGenerator generator;
+    generator.Generate();
+    // The whole level, its modified flag included: every block placed has set it.
+    m_view.GetDocument().m_level = generator.GetLevel();
     RefitAndRepaint();
 }

@@ -3,9 +3,10 @@
 class CEditorView;
 class CLevel;
 
-// The commands that transform the document's whole level, and Undo. Rotate level and the flips
-// do nothing in test mode; Undo, Make fit and Properties stop a rolling ball before they change
-// the level, so that the ball thread never reads a level being changed.
+// The commands that transform or replace the document's whole level, and Undo. Rotate level,
+// the flips and Create Random Level do nothing in test mode; Undo, Make fit and Properties stop
+// a rolling ball before they change the level, so that the ball thread never reads a level
+// being changed.
 class CLevelCommands {
 public:
     explicit CLevelCommands(CEditorView& view) : m_view(view) {}
@@ -21,6 +22,9 @@ public:
     void OnMakeFit();
     // Size, creator and name through the Level Properties dialog; records no snapshot.
     void OnProperties();
+    // Replaces the level by a new random one, without asking and without a snapshot. Nothing
+    // in test mode.
+    void OnRandomLevel();
 
 private:
     void PushSnapshot();

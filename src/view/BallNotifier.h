@@ -1,0 +1,33 @@
+#pragma once
+#include "sim/BallListener.h"
+
+#include <QObject>
+
+class CEditorView;
+
+// Carries the test-mode ball's notifications from the ball thread to the view. A notification
+// runs on the user-interface thread while the ball thread waits for it (a blocking queued call),
+// so the view repaints the ball it reads and the ball thread never touches a widget. While the
+// user-interface thread waits for the ball to stop, PumpEvents keeps that thread's events moving,
+// among them a notification the ball thread may be blocked in.
+class CBallNotifier : public CBallListener {
+public:
+    explicit CBallNotifier(CEditorView& view);
+
+    // Called on the ball thread.
+    void OnBallNotify(int id, int code) override;
+    // Called on the user-interface thread.
+    bool PumpEvents() override;
+    void OnBallTrace(const std::string& line) override;
+
+    // The view is going away: notifications still on their way are dropped unhandled, and
+    // PumpEvents delivers nothing but them, so no event reaches a half-destroyed view.
+    void Detach() { m_view = nullptr; }
+
+private:
+    // Lives on the user-interface thread; the notifications are queued to it.
+    QObject m_receiver;
+    // Read and written on the user-interface thread only.
+    CEditorView* m_view;
+    bool m_quitting = false;
+};

@@ -1,0 +1,278 @@
+#include "app/CommandTable.h"
+#include "app/DocManager.h"
+#include "app/MainFrame.h"
+#include "common/TestBlocks.h"
+#include "view/EditingFixture.h"
+#include "view/SoundModule.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <thread>
+
+namespace {
+
+// Handles events until the condition holds or two seconds have passed.
+bool WaitFor(const std::function<bool()>& condition)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition() && clock.elapsed() < 2000)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    return condition();
+}
+
+// The editor window on a 10 x 10 grass level whose cup is the 2 x 2 block of Hole at columns 7
+// and 8, rows 4 and 5; the ball starts at (2.5, 5.0), on the cup's line.
+struct TestModeThread : ::testing::Test {
+    std::unique_ptr<CMainFrame> frame = std::make_unique<CMainFrame>();
+    CEditorView& view = frame->GetView();
+    CLevel& level = frame->GetDocument().m_level;
+
+    TestModeThread()
+    {
+        // Shortcuts reach the commands of the active window only.
+        frame->show();
+        QApplication::setActiveWindow(frame.get());
+        QApplication::processEvents();
+        level = CLevel();
+        for (int x = 7; x <= 8; ++x)
+            for (int y = 4; y <= 5; ++y)
+                level.SetBlock(x, y, MakeBlock(Solid, 0, Hole));
+        level.SetBall(2.5, 5.0);
+        level.SetModified(false);
+        view.FitCellSize();
+        view.RebuildLevelBitmap();
+    }
+    ~TestModeThread() override { frame.reset(); }
+
+    // Keys go to the window, as typed: shortcuts run the commands, arrows reach the view.
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
+    {
+        QTest::keyClick(frame.get(), key, modifiers);
+    }
+    void KeyToView(Qt::Key key) { QTest::keyClick(&view, key); }
+    void Click(QPoint point) { QTest::mouseClick(&view, Qt::LeftButton, {}, point); }
+    // The middle of a cell, in client pixels.
+    QPoint CellCentre(int x, int y) const
+    {
+        const int c = frame->GetDocument().m_cellSize;
+        return {view.GetOriginX() + x * c + c / 2, view.GetOriginY() + y * c + c / 2};
+    }
+    bool Checked(int id) const { return frame->GetAction(id)->isChecked(); }
+    bool Enabled(int id) const { return frame->GetAction(id)->isEnabled(); }
+
+    // Test mode, the speed chosen, and a shot toward the middle of cell (8, 5): strength 15.
+    void Shoot(Qt::Key speedKey)
+    {
+        if (!view.IsTestMode())
+            Key(Qt::Key_T);
+        Key(speedKey);
+        // A click while the previous shot's thread is still finishing is ignored: click again.
+        ASSERT_TRUE(WaitFor([&] {
+            Click(CellCentre(8, 5));
+            return view.IsBallMoving();
+        }));
+    }
+    // Keeps the user-interface thread away from its events long enough that the ball thread,
+    // ticking every 10 ms, waits in a notification.
+    static void BlockEvents() { std::this_thread::sleep_for(std::chrono::milliseconds(40)); }
+};
+
+} // namespace
+
+TEST_F(TestModeThread, ShotIntoTheCupEndsTestMode)
+{
+    Key(Qt::Key_T);
+    ASSERT_TRUE(view.IsTestMode());
+    EXPECT_TRUE(Checked(CmdTestMode));
+    EXPECT_FALSE(Enabled(CmdStopBall));
+    // Bound to the level at its start, drawn where its rectangle says.
+    EXPECT_EQ(view.GetBall().GetX(), 2.5);
+    EXPECT_EQ(view.GetBall().GetY(), 5.0);
+    EXPECT_EQ(view.GetBallRect(), view.GetBall().GetRect());
+    // A full repaint shows the level and the ball, no palettes.
+    view.InvalidateAll(true);
+    view.repaint();
+    const CRect firstShape = view.GetShapePalette().front().GetRect();
+    EXPECT_EQ(view.GetWindowImage().GetPixel(firstShape.left + 20, firstShape.top + 20), MakeRgb(255, 255, 255));
+    const CRect ball = view.GetBallRect();
+    int bodyPixels = 0;
+    for (int y = ball.top; y < ball.bottom; ++y)
+        for (int x = ball.left; x < ball.right; ++x)
+            bodyPixels += view.GetWindowImage().GetPixel(x, y) == MakeRgb(230, 230, 230);
+    EXPECT_GT(bodyPixels, 0);
+
+    // A click in the ball's own cell shoots with strength 0: the ball stays where it is.
+    Click(CellCentre(2, 5));
+    ASSERT_TRUE(WaitFor([&] { return !view.IsBallMoving(); }));
+    EXPECT_TRUE(view.IsTestMode());
+    EXPECT_NEAR(view.GetBall().GetX(), 2.5, 1e-9);
+
+    Shoot(Qt::Key_6);
+    EXPECT_TRUE(WaitFor([&] { return Enabled(CmdStopBall); }));
+    ASSERT_TRUE(WaitFor([&] { return !view.IsTestMode(); }));
+    EXPECT_TRUE(view.GetBall().IsInCup());
+    EXPECT_FALSE(view.IsBallMoving());
+    EXPECT_FALSE(Checked(CmdTestMode));
+    EXPECT_FALSE(Enabled(CmdStopBall));
+    // Edit mode again: the palettes are back after the full repaint.
+    view.repaint();
+    EXPECT_NE(view.GetWindowImage().GetPixel(firstShape.left + 20, firstShape.top + 20), MakeRgb(255, 255, 255));
+
+    // Entering again puts the ball back at the start, out of the cup.
+    Key(Qt::Key_T);
+    EXPECT_FALSE(view.GetBall().IsInCup());
+    EXPECT_EQ(view.GetBall().GetX(), 2.5);
+}
+
+TEST_F(TestModeThread, StopWhileTheBallThreadWaitsInANotification)
+{
+    // At Paus the ball stands still but its thread keeps ticking and notifying.
+    Shoot(Qt::Key_0);
+    EXPECT_TRUE(Checked(CmdSpeedPaus));
+    ASSERT_TRUE(WaitFor([&] { return Enabled(CmdStopBall); }));
+    BlockEvents();
+    Key(Qt::Key_Space, Qt::NoModifier);
+    EXPECT_FALSE(view.IsBallMoving());
+    EXPECT_TRUE(view.IsTestMode());
+    EXPECT_TRUE(WaitFor([&] { return !Enabled(CmdStopBall); }));
+    EXPECT_EQ(view.GetBall().GetX(), 2.5);
+
+    // The next shot starts from where the ball stopped.
+    Shoot(Qt::Key_0);
+    BlockEvents();
+    Key(Qt::Key_Space, Qt::NoModifier);
+    EXPECT_FALSE(view.IsBallMoving());
+}
+
+TEST_F(TestModeThread, SpeedChangesDuringAShot)
+{
+    Shoot(Qt::Key_0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    QApplication::processEvents();
+    EXPECT_EQ(view.GetBall().GetX(), 2.5);
+
+    Key(Qt::Key_2);
+    EXPECT_EQ(view.GetSpeedLevel(), 0);
+    EXPECT_EQ(view.GetBall().GetSpeedLevel(), 0);
+    EXPECT_TRUE(Checked(CmdSpeedNormal));
+    EXPECT_FALSE(Checked(CmdSpeedPaus));
+    ASSERT_TRUE(WaitFor([&] { return view.GetBall().GetX() > 2.6; }));
+
+    // Ultra sends nothing while the ball rolls: it is repainted when it stops, in the cup here.
+    Key(Qt::Key_7);
+    EXPECT_TRUE(Checked(CmdSpeedUltra));
+    EXPECT_TRUE(WaitFor([&] { return !view.IsTestMode(); }));
+}
+
+TEST_F(TestModeThread, LeavingTestModeOrClosingStopsTheBall)
+{
+    Shoot(Qt::Key_0);
+    BlockEvents();
+    Key(Qt::Key_T);
+    EXPECT_FALSE(view.IsTestMode());
+    EXPECT_FALSE(view.IsBallMoving());
+
+    // Closing the window in the middle of a shot, the ball thread waiting in a notification.
+    Shoot(Qt::Key_0);
+    BlockEvents();
+    EXPECT_TRUE(frame->close());
+    EXPECT_FALSE(view.IsBallMoving());
+
+    frame->show();
+    QApplication::setActiveWindow(frame.get());
+    Shoot(Qt::Key_0);
+    BlockEvents();
+    frame.reset();
+}
+
+TEST_F(TestModeThread, LevelChangesStopTheBallFirst)
+{
+    // Make fit, Undo and the arrow keys act in test mode; the ball, rolling at Normal speed and
+    // reading the level, stops before the level changes.
+    level.SetBlock(0, 0, MakeBlock(Solid, 0, Wall));
+    Shoot(Qt::Key_2);
+    BlockEvents();
+    Key(Qt::Key_F);
+    EXPECT_FALSE(view.IsBallMoving());
+    EXPECT_TRUE(view.IsTestMode());
+    EXPECT_EQ(level.GetWidth(), 9);
+    EXPECT_EQ(level.GetHeight(), 6);
+
+    Shoot(Qt::Key_2);
+    BlockEvents();
+    Key(Qt::Key_Z);
+    EXPECT_FALSE(view.IsBallMoving());
+    EXPECT_EQ(level.GetWidth(), 10);
+
+    Shoot(Qt::Key_2);
+    BlockEvents();
+    const CBlock corner = level.GetBlock(0, 0);
+    KeyToView(Qt::Key_Right);
+    EXPECT_FALSE(view.IsBallMoving());
+    EXPECT_TRUE(level.GetBlock(1, 0) == corner);
+
+    // Rotate level and the flips do nothing in test mode.
+    const CCellSet before = NonEmptyCells(level);
+    for (int id : {CmdRotateLevel, CmdFlipHorizontal, CmdFlipVertical})
+        frame->GetAction(id)->trigger();
+    EXPECT_EQ(NonEmptyCells(level), before);
+}
+
+TEST_F(TestModeThread, NewAndOpenLeaveTestMode)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("saved.lev"));
+    ASSERT_TRUE(frame->GetDocument().OnSaveDocument(path, nullptr));
+
+    Shoot(Qt::Key_2);
+    BlockEvents();
+    // Not the first New of the run: the Level Properties dialog asks for the size.
+    OnNextModal([](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); });
+    frame->GetDocManager().OnFileNew();
+    EXPECT_FALSE(view.IsTestMode());
+    EXPECT_FALSE(view.IsBallMoving());
+    EXPECT_FALSE(Checked(CmdTestMode));
+
+    Shoot(Qt::Key_2);
+    BlockEvents();
+    ASSERT_TRUE(frame->GetDocManager().OpenDocumentFile(path));
+    EXPECT_FALSE(view.IsTestMode());
+    EXPECT_FALSE(view.IsBallMoving());
+    EXPECT_EQ(level.GetBallX(), 2.5);
+}
+
+TEST(SoundModule, FoundInTheCurrentFolderThenBesideTheProgram)
+{
+    QTemporaryDir folder;
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
+    // The build folder's copy beside the program.
+    const QString beside = CSoundModule::FindSoundFile(QStringLiteral("sounds/InCup.wav"));
+    EXPECT_TRUE(beside.endsWith(QStringLiteral("/sounds/InCup.wav")));
+    EXPECT_FALSE(beside.startsWith(folder.path()));
+    EXPECT_TRUE(CSoundModule::FindSoundFile(QStringLiteral("sounds/none.wav")).isEmpty());
+
+    QDir(folder.path()).mkdir(QStringLiteral("sounds"));
+    QFile own(folder.filePath(QStringLiteral("sounds/InCup.wav")));
+    ASSERT_TRUE(own.open(QIODevice::WriteOnly));
+    own.close();
+    EXPECT_EQ(CSoundModule::FindSoundFile(QStringLiteral("sounds/InCup.wav")),
+              QFileInfo(own.fileName()).absoluteFilePath());
+
+    // Loaded by the first sound, not before; without an audio device it stays silent.
+    CSoundModule sounds;
+    EXPECT_FALSE(sounds.IsLoaded());
+    sounds.Play("sounds/Water.wav");
+    EXPECT_TRUE(WaitFor([&] { return sounds.IsLoaded(); }));
+    QDir::setCurrent(previous);
+}
