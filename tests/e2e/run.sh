@@ -1,0 +1,147 @@
+#!/usr/bin/env bash
+# run.sh EDITOR CLI - the editor used as a person would: the real quorvale-editor in its own X
+# server (Xvfb), driven with real mouse and key events (xdotool), checked through window
+# screenshots (ImageMagick's import), window titles and the files it writes (quorvale-level).
+#
+# The screenshots of the run are kept in <build>/e2e-artifacts (the build folder is the one above
+# EDITOR's bin). Exit status: 0 passed, 1 failed, 77 skipped because a tool is missing.
+set -euo pipefail
+
+[ $# -eq 2 ] || { echo "usage: $0 EDITOR CLI" >&2; exit 64; }
+editor=$(realpath "$1")
+cli=$(realpath "$2")
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+repo=$(cd "$here/../.." && pwd)
+artefacts=$(cd "$(dirname "$editor")/.." && pwd)/e2e-artifacts
+
+for tool in Xvfb xdotool import od timeout; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (scripts/setup.sh installs it)"; exit 77; }
+done
+
+rm -rf "$artefacts"
+mkdir -p "$artefacts"
+work=$(mktemp -d "${TMPDIR:-/tmp}/qv-e2e.XXXXXX")
+xvfb_pid=""
+editor_pid=""
+source "$here/x11.sh"
+cleanup() {
+    stop_process "$editor_pid"
+    stop_process "$xvfb_pid"
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A private home, so that no setting of the user's leaks in and none of ours leaks out.
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share \
+    XDG_CACHE_HOME=$work/home/.cache XDG_RUNTIME_DIR=$work/runtime
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+export LANG=C.UTF-8 LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb QT_XCB_GL_INTEGRATION=none NO_AT_BRIDGE=1
+unset QT_QPA_PLATFORMTHEME QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING SESSION_MANAGER
+start_x_server
+
+# Colours of the six materials, flat, as the palette and the level show them.
+grass=148014 wall=610112 ice=899a94 hole=000000 sand=b87716 water=0000c6 white=ffffff
+
+# ---------------------------------------------------------------------------------------------
+step "start without a file"
+start_editor --lang en
+wait_title "Untitled - Quorvale editor"
+calibrate
+[ "$cell" -gt 10 ] || fail "cell size $cell is too small for the window"
+expect_pixels "palettes and samples at their places" \
+    90 25 $grass 350 25 $grass 400 25 $wall 450 25 $ice 500 25 $hole 550 25 $sand 600 25 $water \
+    45 25 $grass 16 16 $grass 16 32 $wall "$(cx 3)" "$(cy 3)" $grass
+expect_pixels "ball start marker at (5, 5)" $((5 + 5 * cell)) $((50 + 5 * cell + 3)) light
+snapshot start
+
+step "plot one wall block"
+click 400 25                      # back material: Wall
+key p
+click "$(cx 1)" "$(cy 1)"
+expect_pixels "wall at (1, 1)" "$(cx 1)" "$(cy 1)" $wall "$(cx 2)" "$(cy 1)" $grass
+
+step "line of ice"
+click 450 25
+key l
+drag "$(cx 0)" "$(cy 3)" "$(cx 4)" "$(cy 3)"
+expect_pixels "ice from (0, 3) to (4, 3)" "$(cx 0)" "$(cy 3)" $ice "$(cx 2)" "$(cy 3)" $ice \
+    "$(cx 4)" "$(cy 3)" $ice "$(cx 5)" "$(cy 3)" $grass "$(cx 2)" "$(cy 2)" $grass
+
+step "rectangle of sand"
+click 550 25
+key c
+drag "$(cx 6)" "$(cy 0)" "$(cx 8)" "$(cy 2)"
+expect_pixels "sand in (6, 0)-(8, 2)" "$(cx 6)" "$(cy 0)" $sand "$(cx 7)" "$(cy 1)" $sand \
+    "$(cx 8)" "$(cy 2)" $sand "$(cx 9)" "$(cy 1)" $grass "$(cx 7)" "$(cy 3)" $grass
+
+step "frame of water"
+click 600 25
+key f
+drag "$(cx 0)" "$(cy 5)" "$(cx 4)" "$(cy 9)"
+expect_pixels "water border of (0, 5)-(4, 9), grass inside" "$(cx 0)" "$(cy 5)" $water \
+    "$(cx 4)" "$(cy 9)" $water "$(cx 2)" "$(cy 5)" $water "$(cx 0)" "$(cy 7)" $water \
+    "$(cx 2)" "$(cy 7)" $grass "$(cx 5)" "$(cy 7)" $grass
+
+step "fill inside the frame with wall"
+click 400 25
+key i
+click "$(cx 2)" "$(cy 7)"
+expect_pixels "wall fills (1, 6)-(3, 8) only" "$(cx 1)" "$(cy 6)" $wall "$(cx 3)" "$(cy 8)" $wall \
+    "$(cx 2)" "$(cy 7)" $wall "$(cx 2)" "$(cy 9)" $water "$(cx 6)" "$(cy 7)" $grass
+
+step "set the ball, undo it, set it again"
+key b
+shift_click "$(cx 7)" "$(cy 7)"   # Shift rounds to the nearest half block: (7.5, 7.5)
+expect_pixels "ball moved to (7.5, 7.5)" "$(cx 7)" $((50 + 7 * cell + cell / 2 + 3)) light \
+    $((5 + 5 * cell + 3)) $((50 + 5 * cell + 3)) $grass
+snapshot drawn
+key ctrl+z
+expect_pixels "undo puts the ball back at (5, 5)" $((5 + 5 * cell)) $((50 + 5 * cell + 3)) light \
+    "$(cx 7)" $((50 + 7 * cell + cell / 2 + 3)) $grass "$(cx 2)" "$(cy 7)" $wall
+shift_click "$(cx 7)" "$(cy 7)"
+expect_pixels "ball at (7.5, 7.5) again" "$(cx 7)" $((50 + 7 * cell + cell / 2 + 3)) light
+
+step "block keys"
+click 220 25                      # shape: Triangle
+click 350 25                      # back: Grass
+right_click 550 25                # front: Sand
+key r s w e e a w                 # turn, swap, slope the back, slope and reset, slope the back again
+key p
+click "$(cx 9)" "$(cy 9)"
+expect_not_pixel "sloped sand in the upper left of (9, 9)" $(($(cx 9) - cell / 4)) $(($(cy 9) - cell / 4)) $grass
+expect_pixels "flat grass in the lower right of (9, 9)" $(($(cx 9) + cell / 4)) $(($(cy 9) + cell / 4)) $grass
+
+step "save through the keyboard and the file dialog"
+key ctrl+s
+answer_dialog "Save As" type_fields "$work/drawn.lev"
+wait_title "drawn.lev - Quorvale editor"
+"$cli" info "$work/drawn.lev" >"$artefacts/drawn-info.txt" || fail "quorvale-level info rejects the saved file"
+"$cli" cat "$work/drawn.lev" >"$artefacts/drawn.txt"
+expect_file_line "$artefacts/drawn-info.txt" 'size: 10x10'
+expect_file_line "$artefacts/drawn-info.txt" 'ball: 7.500000 7.500000'
+expect_grid "$artefacts/drawn.txt" <<'EOF'
+{$}{$}{$}{$}{$}{$}{S0S8}{S0S8}{S0S8}{$}
+{$}{S0T8}{$}{$}{$}{$}{S0S8}{S0S8}{S0S8}{$}
+{$}{$}{$}{$}{$}{$}{S0S8}{S0S8}{S0S8}{$}
+{S0I8}{S0I8}{S0I8}{S0I8}{S0I8}{$}{$}{$}{$}{$}
+{$}{$}{$}{$}{$}{$}{$}{$}{$}{$}
+{S0W8}{S0W8}{S0W8}{S0W8}{S0W8}{$}{$}{$}{$}{$}
+{S0W8}{S0T8}{S0T8}{S0T8}{S0W8}{$}{$}{$}{$}{$}
+{S0W8}{S0T8}{S0T8}{S0T8}{S0W8}{$}{$}{$}{$}{$}
+{S0W8}{S0T8}{S0T8}{S0T8}{S0W8}{$}{$}{$}{$}{$}
+{S0W8}{S0W8}{S0W8}{S0W8}{S0W8}{$}{$}{$}{$}{T1S7G8}
+EOF
+
+step "new level, then reopen the saved one"
+key ctrl+n
+answer_dialog "Level Properties" type_fields 10 10
+wait_title "Untitled* - Quorvale editor"     # a new level counts as modified
+expect_pixels "a blank level" "$(cx 1)" "$(cy 1)" $grass "$(cx 2)" "$(cy 7)" $grass
+key ctrl+o
+answer_dialog "Open" type_fields "$work/drawn.lev"
+answer_dialog "Quorvale Editor" xdotool key --clearmodifiers alt+n    # do not save the new level
+wait_title "drawn.lev - Quorvale editor"
+expect_pixels "the saved level is back" "$(cx 1)" "$(cy 1)" $wall "$(cx 2)" "$(cy 7)" $wall \
+    "$(cx 7)" "$(cy 2)" $sand "$(cx 2)" "$(cy 3)" $ice "$(cx 0)" "$(cy 9)" $water
+snapshot reopened
