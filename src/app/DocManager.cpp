@@ -35,6 +35,8 @@ void CDocManager::OnFileNew()
 {
     if (!SaveModified())
         return;
+    // The ball of test mode must not roll on a level being replaced.
+    m_view.StopBallBeforeLevelChange();
     m_document.OnNewDocument(m_window);
     m_document.SetPathName(QString());
     m_view.OnInitialUpdate();
@@ -79,6 +81,7 @@ bool CDocManager::OpenDocumentFile(const QString& path)
     if (!SaveModified())
         return false;
     QString reason;
+    m_view.StopBallBeforeLevelChange();
     if (!m_document.OnOpenDocument(absolute, &reason)) {
         ReportError(tr("Cannot open %1.\n%2").arg(DisplayName(absolute), reason));
         return false;
