@@ -1,0 +1,126 @@
+// How long Space (Stop) takes while the test-mode ball rolls at Super and Ultra speed: the time
+// from the command to its return, the ball thread stopped. The level is a 99 x 99 ice field whose
+// slopes whirl around its middle, so the ball keeps rolling for as long as it is let. Between
+// measurements the ball rolls for 20 ms with the user-interface thread handling its events.
+#include "app/EditorDoc.h"
+#include "app/RecentFileList.h"
+#include "view/EditorView.h"
+#include "view/TestMode.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+
+namespace {
+
+constexpr int kSize = 99;
+constexpr int kSuperCommand = 32813;
+constexpr int kUltraCommand = 32814;
+
+// A shown 1920 x 1080 view in test mode on the whirl: 10-pixel cells.
+struct CWhirlView {
+    CEditorDoc document;
+    CRecentFileList recentFiles;
+    CEditorView view{document, recentFiles};
+
+    CWhirlView()
+    {
+        CLevel& level = document.m_level;
+        level.Init(kSize, kSize, "whirl", "bench");
+        const double pi = std::acos(-1.0);
+        const double middle = kSize / 2.0;
+        for (int y = 0; y < kSize; ++y)
+            for (int x = 0; x < kSize; ++x) {
+                // Along the circle through the cell, turned 45 degrees inward. Slope directions
+                // are eighth turns counter-clockwise on screen from east.
+                const double along = std::atan2(y + 0.5 - middle, x + 0.5 - middle) + 3 * pi / 4;
+                const int rotation = ((static_cast<int>(std::lround(-along / (pi / 4))) % 8) + 8) % 8;
+                CBlock block;
+                block.Set(Solid, 0, Ice, rotation, Wall, NoSlope);
+                level.SetBlock(x, y, block);
+            }
+        level.SetBall(middle + 25, middle);
+        view.resize(1920, 1080);
+        view.show();
+        QApplication::processEvents();
+        if (view.IsSoundOn())
+            CTestMode(view).OnPlaySound();
+        CTestMode(view).OnTestMode();
+    }
+
+    void Shoot()
+    {
+        const int c = document.m_cellSize;
+        const QPoint point(view.GetOriginX() + static_cast<int>(view.GetBall().GetX() * c),
+                           view.GetOriginY() + static_cast<int>((view.GetBall().GetY() + 5) * c));
+        while (!view.IsBallMoving()) {
+            QMouseEvent release(QEvent::MouseButtonRelease, point, view.mapToGlobal(point), Qt::LeftButton,
+                                Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(&view, &release);
+            QApplication::processEvents();
+        }
+    }
+};
+
+CWhirlView& Whirl()
+{
+    static CWhirlView whirl;
+    return whirl;
+}
+
+void StopWhileRolling(benchmark::State& state, int speedCommand)
+{
+    CWhirlView& whirl = Whirl();
+    CTestMode(whirl.view).OnSpeed(speedCommand);
+    double slowest = 0.0;
+    int stoppedByItself = 0;
+    for (auto _ : state) {
+        whirl.Shoot();
+        QElapsedTimer rolling;
+        rolling.start();
+        while (rolling.elapsed() < 20)
+            QApplication::processEvents();
+        if (!whirl.view.IsBallMoving())
+            ++stoppedByItself;
+        const auto start = std::chrono::steady_clock::now();
+        CTestMode(whirl.view).OnStopBall();
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        state.SetIterationTime(seconds);
+        slowest = std::max(slowest, seconds);
+    }
+    state.counters["max_ms"] = slowest * 1e3;
+    state.counters["stopped_by_itself"] = stoppedByItself;
+}
+
+void BM_StopAtSuper(benchmark::State& state)
+{
+    StopWhileRolling(state, kSuperCommand);
+}
+BENCHMARK(BM_StopAtSuper)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(100);
+
+void BM_StopAtUltra(benchmark::State& state)
+{
+    StopWhileRolling(state, kUltraCommand);
+}
+BENCHMARK(BM_StopAtUltra)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(100);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
