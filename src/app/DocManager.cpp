@@ -135,9 +135,10 @@ bool CDocManager::SaveModified()
     const QMessageBox::StandardButton answer = QMessageBox::question(
         m_window, LoadResourceString(IdsAppTitle), tr("Save changes to %1?").arg(name),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
-    if (answer == QMessageBox::Cancel)
-        return false;
-    return answer == QMessageBox::No || DoSave(m_document.GetPathName());
+    // Only Yes saves: a box closed without an answer keeps the level and writes nothing.
+    if (answer == QMessageBox::No)
+        return true;
+    return answer == QMessageBox::Yes && DoSave(m_document.GetPathName());
 }
 
 void CDocManager::ReportError(const QString& message) const
