@@ -1,0 +1,378 @@
+// Saving never damages the file it replaces and never loses the level being edited: not when the
+// process dies in the middle of a save, not when the disk is full, not when the target is
+// read-only. Opening and discarding never write the file at all. Checked with the editor's own
+// document code and with quorvale-level save.
+#include "app/DocManager.h"
+#include "app/EditorDoc.h"
+#include "app/MainFrame.h"
+#include "file/Archive.h"
+#include "view/QtTestApp.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <random>
+#include <sstream>
+#include <thread>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+// Large enough that writing and syncing it takes a while: about a megabyte of level text.
+constexpr int kLargeSide = 400;
+constexpr int kNobody = 65534;
+
+CLevel MakeLevel(int side, const std::string& name, int seed)
+{
+    CLevel level;
+    level.Init(side, side, name, "save safety");
+    for (int x = 0; x < side; ++x)
+        for (int y = 0; y < side; ++y)
+            level.SetBlock(x, y, (x + y + seed) % 5, (x * y) % 4, (x + seed) % 6, (y + seed) % 9, (x * 7 + y) % 6,
+                           (x + 3 * y) % 9);
+    return level;
+}
+
+// The level text without the identity, which every save rebuilds.
+std::string ContentOf(CLevel level)
+{
+    level.SetId({});
+    return level.WriteText();
+}
+
+std::string ReadBytes(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll().toStdString();
+}
+
+// The content of a level file, or an empty string when it is not a complete, accepted level.
+std::string ContentOfFile(const QString& path)
+{
+    std::istringstream stream(ReadBytes(path));
+    CArchive archive(stream);
+    CLevel level;
+    if (!level.Load(archive))
+        return {};
+    return ContentOf(level);
+}
+
+void WriteLevelFile(const QString& path, CLevel level)
+{
+    std::ostringstream bytes;
+    CArchive archive(bytes);
+    ASSERT_TRUE(level.Store(archive));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes.str().data(), static_cast<qint64>(bytes.str().size()));
+}
+
+QStringList FilesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+QString LevelTool()
+{
+    return qEnvironmentVariable("QV_BINARY_DIR") + "/bin/quorvale-level";
+}
+
+// A lower file size limit for this process and the programs it starts: writes beyond it fail
+// with EFBIG, as on a full disk. The signal that would kill the writer is ignored meanwhile.
+class CFileSizeLimit {
+public:
+    explicit CFileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~CFileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    CFileSizeLimit(const CFileSizeLimit&) = delete;
+    CFileSizeLimit& operator=(const CFileSizeLimit&) = delete;
+
+private:
+    rlimit m_saved{};
+    void (*m_oldHandler)(int);
+};
+
+// Runs this process, and the programs it starts, as a user that may not write files made by root
+// (when run as root; otherwise the current user already cannot write read-only files). Root stays
+// the saved user id, so the destructor can switch back.
+class COtherUser {
+public:
+    COtherUser()
+        : m_switched(geteuid() == 0 && setresgid(kNobody, kNobody, 0) == 0 && setresuid(kNobody, kNobody, 0) == 0)
+    {
+    }
+    ~COtherUser()
+    {
+        if (m_switched) {
+            setresuid(0, 0, 0);
+            setresgid(0, 0, 0);
+        }
+    }
+    COtherUser(const COtherUser&) = delete;
+    COtherUser& operator=(const COtherUser&) = delete;
+
+private:
+    bool m_switched;
+};
+
+struct SaveSafety : ::testing::Test {
+    QTemporaryDir dir;
+    const CLevel saved = MakeLevel(kLargeSide, "saved", 0);
+    const CLevel edited = MakeLevel(kLargeSide, "edited", 1);
+    QString path;
+
+    void SetUp() override
+    {
+        path = dir.filePath("level.lev");
+        WriteLevelFile(path, saved);
+    }
+
+    // Kills the saver at random moments over its run, again and again; after every kill the file
+    // must be one of the two levels, complete. Every other round starts from the old file again,
+    // so kills land in saves over either version.
+    template <typename StartSaver>
+    void KillDuringSaves(StartSaver startSaver, std::chrono::microseconds window, int rounds)
+    {
+        std::mt19937 random(7);
+        const std::string before = ContentOf(saved);
+        const std::string after = ContentOf(edited);
+        int newSeen = 0;
+        for (int round = 0; round < rounds; ++round) {
+            if (round % 2 == 0)
+                WriteLevelFile(path, saved);
+            const std::unique_ptr<QProcess> saver = startSaver();
+            ASSERT_EQ(saver->state(), QProcess::Running);
+            std::this_thread::sleep_for(std::chrono::microseconds(random() % window.count()));
+            saver->kill(); // SIGKILL
+            saver->waitForFinished(60000);
+            const std::string content = ContentOfFile(path);
+            ASSERT_TRUE(content == before || content == after) << "round " << round << ": damaged file";
+            newSeen += content == after;
+        }
+        // The kills fell both before and after saves that completed.
+        EXPECT_GT(newSeen, 0);
+    }
+};
+
+} // namespace
+
+// The saving process is this test itself, started again with the file to save over in
+// QV_SAVE_LOOP: it says "saving" and then saves the edited level with the document's code until
+// it is killed. (A fork of this process could hang on a lock of a Qt thread.)
+TEST_F(SaveSafety, KillingTheEditorDuringSavesLeavesAWholeFile)
+{
+    CEditorDoc document;
+    document.m_level = edited;
+    QString reason;
+    if (const QString target = qEnvironmentVariable("QV_SAVE_LOOP"); !target.isEmpty()) {
+        std::printf("saving\n");
+        std::fflush(stdout);
+        for (;;)
+            document.OnSaveDocument(target, &reason);
+    }
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(document.OnSaveDocument(dir.filePath("timing.lev"), &reason));
+    const auto once = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+
+    KillDuringSaves(
+        [&] {
+            auto saver = std::make_unique<QProcess>();
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert("QV_SAVE_LOOP", path);
+            environment.insert("TMPDIR", dir.path()); // what the killed child leaves goes with dir
+            saver->setProcessEnvironment(environment);
+            saver->start(QCoreApplication::applicationFilePath(),
+                         {"--gtest_filter=SaveSafety.KillingTheEditorDuringSavesLeavesAWholeFile"});
+            while (saver->waitForReadyRead(60000) && !saver->readAll().contains("saving\n")) {
+            }
+            return saver;
+        },
+        2 * once, 20);
+}
+
+TEST_F(SaveSafety, KillingQuorvaleLevelSaveLeavesAWholeFile)
+{
+    const QString source = dir.filePath("source.lev");
+    WriteLevelFile(source, edited);
+    // How long one save takes here, loading included: the kills spread over that time.
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_EQ(QProcess::execute(LevelTool(), {"save", source, dir.filePath("timing.lev")}), 0);
+    const auto once = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+
+    KillDuringSaves(
+        [&] {
+            auto saver = std::make_unique<QProcess>();
+            saver->start(LevelTool(), {"save", source, path});
+            saver->waitForStarted();
+            return saver;
+        },
+        once + once / 4, 30);
+}
+
+TEST_F(SaveSafety, AFullDiskKeepsTheFileAndTheLevel)
+{
+    CMainFrame frame;
+    CEditorDoc& document = frame.GetDocument();
+    ASSERT_TRUE(frame.GetDocManager().OpenDocumentFile(path));
+    document.m_level = edited;
+    document.m_level.SetModified(true);
+    const std::string bytes = ReadBytes(path);
+    const std::string inWindow = ContentOf(document.m_level);
+
+    // Room for a tenth of the level: the save fails part way through writing.
+    QString message;
+    OnNextModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        message = box->text();
+        box->accept();
+    });
+    bool savedAnyway = true;
+    {
+        const CFileSizeLimit full(bytes.size() / 10);
+        savedAnyway = frame.GetDocManager().DoSave(path);
+    }
+    EXPECT_FALSE(savedAnyway);
+    EXPECT_TRUE(message.startsWith("Cannot save")) << message.toStdString();
+    EXPECT_EQ(ReadBytes(path), bytes);
+    EXPECT_EQ(FilesIn(dir.path()), QStringList{"level.lev"}) << "a partial file was left behind";
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_EQ(ContentOf(document.m_level), inWindow);
+
+    // The same for quorvale-level: status 1, a message, the old file intact and nothing left over.
+    const QString source = dir.filePath("source.lev");
+    WriteLevelFile(source, edited);
+    QProcess tool;
+    {
+        const CFileSizeLimit full(bytes.size() / 10);
+        tool.start(LevelTool(), {"save", source, path});
+        ASSERT_TRUE(tool.waitForFinished(60000));
+    }
+    EXPECT_EQ(tool.exitCode(), 1);
+    EXPECT_TRUE(tool.readAllStandardError().startsWith("error: " + path.toUtf8()));
+    EXPECT_EQ(ReadBytes(path), bytes);
+    EXPECT_EQ(FilesIn(dir.path()), (QStringList{"level.lev", "source.lev"}));
+}
+
+TEST_F(SaveSafety, AReadOnlyTargetIsNeverReplaced)
+{
+    const std::string bytes = ReadBytes(path);
+    // A read-only file in a folder the saver may write to, and a file in a read-only folder.
+    QTemporaryDir writable;
+    const QString inOpenFolder = writable.filePath("level.lev");
+    ASSERT_TRUE(QFile::copy(path, inOpenFolder));
+    ASSERT_TRUE(QFile::setPermissions(writable.path(), QFileDevice::Permissions(0x7777)));
+    ASSERT_TRUE(QFile::setPermissions(inOpenFolder, QFileDevice::ReadOwner | QFileDevice::ReadGroup |
+                                                        QFileDevice::ReadOther));
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                                      QFileDevice::ReadOther | QFileDevice::ExeOther));
+
+    const QString source = writable.filePath("source.lev");
+    WriteLevelFile(source, edited);
+    for (const QString& target : {path, inOpenFolder}) {
+        CEditorDoc document;
+        document.m_level = edited;
+        document.m_level.SetModified(true);
+        const std::string inWindow = ContentOf(document.m_level);
+        QString reason;
+        bool savedAnyway = true;
+        int toolStatus = 0;
+        {
+            const COtherUser other;
+            savedAnyway = document.OnSaveDocument(target, &reason);
+            if (target == path)
+                toolStatus = QProcess::execute(LevelTool(), {"save", source, target});
+        }
+        EXPECT_FALSE(savedAnyway) << target.toStdString();
+        EXPECT_FALSE(reason.isEmpty());
+        EXPECT_TRUE(document.IsModified());
+        EXPECT_EQ(ContentOf(document.m_level), inWindow);
+        EXPECT_TRUE(ReadBytes(target) == bytes) << target.toStdString() << " was replaced";
+        // quorvale-level into the read-only folder: status 1.
+        if (target == path) {
+            EXPECT_EQ(toolStatus, 1);
+        }
+    }
+    EXPECT_EQ(FilesIn(dir.path()), QStringList{"level.lev"});
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+TEST_F(SaveSafety, OpeningAndDiscardingNeverWriteTheFile)
+{
+    // A current file, an old-format file and one whose text the reader refuses: none is converted,
+    // rewritten or touched by opening, editing, switching files and closing without saving.
+    const QString old = dir.filePath("old.lev");
+    const QString refused = dir.filePath("refused.lev");
+    const std::string oldText = "{Quorvael alfa1}{}{old}{}{2}{2}{1}{1}{T1G2W8}{$}{$}{S0I9}";
+    const std::string refusedText = "{Quorvale2}{}{x}{}{2}{2}{1}{1}{$}{$}{$}{$}";
+    for (const auto& [file, text] : {std::pair{old, oldText}, std::pair{refused, refusedText}}) {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(QByteArray::fromStdString(CArchive::EncodeLength(static_cast<std::uint32_t>(text.size())) + text));
+    }
+    QMap<QString, std::pair<std::string, QDateTime>> before;
+    for (const QString& name : FilesIn(dir.path())) {
+        const QString file = dir.filePath(name);
+        before[file] = {ReadBytes(file), QFileInfo(file).lastModified()};
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(20)); // a write would move the times
+
+    auto answer = [](QMessageBox::StandardButton button) {
+        OnNextModal([button](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            if (button == QMessageBox::NoButton)
+                box->done(QMessageBox::NoButton); // closed without an answer
+            else
+                box->button(button)->click();
+        });
+    };
+    {
+        CMainFrame frame;
+        CDocManager& manager = frame.GetDocManager();
+        frame.show();
+        for (const QString& file : {path, old, refused}) {
+            ASSERT_TRUE(manager.OpenDocumentFile(file));
+            frame.GetDocument().m_level.SetBlock(0, 0, CBlock());
+            answer(QMessageBox::No);
+        }
+        ASSERT_TRUE(manager.OpenDocumentFile(path));
+        frame.GetDocument().m_level.Rotate90();
+        frame.GetDocument().m_level.SetModified(true);
+        // A question closed without an answer keeps the edited level, like Cancel.
+        const std::string inWindow = frame.GetDocument().m_level.WriteText();
+        answer(QMessageBox::NoButton);
+        EXPECT_FALSE(manager.OpenDocumentFile(old));
+        EXPECT_EQ(frame.GetDocument().m_level.WriteText(), inWindow);
+        answer(QMessageBox::No);
+        EXPECT_TRUE(frame.close());
+    }
+    EXPECT_EQ(FilesIn(dir.path()).size(), before.size());
+    for (auto it = before.cbegin(); it != before.cend(); ++it) {
+        EXPECT_TRUE(ReadBytes(it.key()) == it.value().first) << it.key().toStdString() << " was written";
+        EXPECT_EQ(QFileInfo(it.key()).lastModified(), it.value().second) << it.key().toStdString();
+    }
+}
