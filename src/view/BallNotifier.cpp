@@ -3,9 +3,13 @@
 #include "view/EditorView.h"
 #include "view/TestMode.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLoggingCategory>
+
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -32,10 +36,17 @@ void CBallNotifier::OnBallNotify(int id, int code)
 bool CBallNotifier::PumpEvents()
 {
     // Input stays queued: a command run from inside the wait could start or stop the ball again.
-    if (m_view)
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    else
+    bool handled = false;
+    if (m_view) {
+        if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
+            handled = dispatcher->processEvents(QEventLoop::ExcludeUserInputEvents);
+    } else {
         QCoreApplication::sendPostedEvents(&m_receiver, QEvent::MetaCall);
+    }
+    // With nothing to handle, leave the processor to the ball thread for a moment rather than
+    // spin: on a busy machine it is the ball thread that must run for the wait to end.
+    if (!handled)
+        std::this_thread::sleep_for(std::chrono::microseconds(100));
     return !m_quitting && !QCoreApplication::closingDown();
 }
 
