@@ -92,6 +92,8 @@ CMainFrame::CMainFrame()
 CMainFrame::~CMainFrame()
 {
     qApp->removeEventFilter(this);
+    // The ball thread reads the document's level, which goes before the view and its ball.
+    m_view->StopBallBeforeLevelChange();
 }
 
 void CMainFrame::CreateActions()
