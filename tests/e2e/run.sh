@@ -54,6 +54,7 @@ expect_pixels "palettes and samples at their places" \
     45 25 $grass 16 16 $grass 16 32 $wall "$(cx 3)" "$(cy 3)" $grass
 expect_pixels "ball start marker at (5, 5)" $((5 + 5 * cell)) $((50 + 5 * cell + 3)) light
 snapshot start
+head -c $((view_y * win_w * 3)) "$work/shot.rgb" >"$work/bars-en.rgb"   # menu bar and toolbar
 
 step "plot one wall block"
 click 400 25                      # back material: Wall
@@ -145,3 +146,60 @@ wait_title "drawn.lev - Quorvale editor"
 expect_pixels "the saved level is back" "$(cx 1)" "$(cy 1)" $wall "$(cx 2)" "$(cy 7)" $wall \
     "$(cx 7)" "$(cy 2)" $sand "$(cx 2)" "$(cy 3)" $ice "$(cx 0)" "$(cy 9)" $water
 snapshot reopened
+
+step "test-play a level whose ball reaches the cup"
+# A straight walled fairway: the ball at (2.5, 2.5), the cup in cell (9, 2). A click in the cup's
+# cell shoots to the right with strength 3 x 6 = 18; the program's own simulation says it drops in.
+"$cli" save "$repo/data/Levels/first-steps.lev" "$work/straight.lev" resize 12 5 rect 0 0 11 4 '$' \
+    frame 0 0 11 4 S0T8 set 9 2 S0H8 ball 2.5 2.5 name Straight >/dev/null
+"$cli" shoot "$work/straight.lev" --strength 18 --angle 0 | tail -n1 | grep -q '^result: cup' ||
+    fail "the prepared shot does not end in the cup"
+key ctrl+o
+answer_dialog "Open" type_fields "$work/straight.lev"
+wait_title "straight.lev - Quorvale editor"
+calibrate
+ball_x=$((5 + 5 * cell / 2 + 3)) ball_y=$((50 + 5 * cell / 2 + 3))
+expect_pixels "the straight level with its ball and cup" "$(cx 0)" "$(cy 0)" $wall "$(cx 9)" "$(cy 2)" $hole \
+    "$(cx 5)" "$(cy 2)" $grass $ball_x $ball_y light
+key ctrl+t
+# A full repaint in test mode shows the level and the ball only; widening the window by a pixel
+# (the cell size stays) repaints everything.
+xdotool windowsize --sync "$win" 801 700
+win_w=801
+expect_pixels "test mode: no palettes, the ball at its start" 350 25 $white 600 25 $white \
+    $ball_x $ball_y light
+snapshot test-mode
+click "$(cx 9)" "$(cy 2)"
+expect_pixels "the ball in the cup ends test mode" 350 25 $grass 600 25 $water $ball_x $ball_y light \
+    "$(cx 9)" "$(cy 2)" $hole
+click 90 25                         # shape: Solid
+click 400 25                        # back: Wall
+key a p                             # flat, and the Plot tool
+click "$(cx 6)" "$(cy 1)"           # plots again, so test mode is off
+expect_pixels "editing again after test mode" "$(cx 6)" "$(cy 1)" $wall
+
+step "random level"
+key ctrl+r
+calibrate
+expect_pixels "a 50 x 50 level fitted into the window" $((5 + 50 * cell)) 60 000000 $((7 + 50 * cell)) 60 $white \
+    60 $((50 + 50 * cell)) 000000 60 $((52 + 50 * cell)) $white
+snapshot random
+key ctrl+s
+poll_saved() { "$cli" info "$work/straight.lev" 2>/dev/null | grep -q '^size: 50x50'; }
+poll poll_saved || fail "Ctrl+S did not save the random level over straight.lev"
+wait_title "straight.lev - Quorvale editor"
+stop_editor
+
+step "Swedish"
+start_editor --lang sv
+wait_title "Namnlös - Quorvale editor"
+calibrate
+expect_pixels "the same palettes in Swedish" 90 25 $grass 350 25 $grass 600 25 $water
+head -c $((view_y * win_w * 3)) "$work/shot.rgb" | cmp -s - "$work/bars-en.rgb" &&
+    fail "the menu bar reads the same in Swedish as in English"
+snapshot swedish
+key ctrl+s
+answer_dialog "Spara som" type_fields "$work/svensk.lev"
+wait_title "svensk.lev - Quorvale editor"
+"$cli" info "$work/svensk.lev" | grep -q '^size: 10x10' || fail "the Swedish editor saved no 10 x 10 level"
+echo "PASS: screenshots in $artefacts"

@@ -8,7 +8,7 @@ step_name=""
 
 step() {
     step_name=$1
-    echo "== $step_name"
+    echo "== $step_name (at ${SECONDS} s)"
 }
 
 fail() {
@@ -86,7 +86,20 @@ capture() {
 }
 
 pixel() {
-    od -An -tx1 -j $(((($2 + view_y) * win_w + $1 + view_x) * 3)) -N3 "$work/shot.rgb" | tr -d ' \n'
+    local hex
+    hex=$(od -An -tx1 -j $(((($2 + view_y) * win_w + $1 + view_x) * 3)) -N3 "$work/shot.rgb")
+    echo "${hex// /}"
+}
+
+# The colours of N pixels of the window (not the view) from (X, Y) on, one a line: a row to the
+# right, or a column downward when the fourth argument is "down".
+window_pixels() {
+    local x=$1 y=$2 n=$3
+    if [ "${4:-}" = down ]; then
+        import -window "$win" -crop "1x$n+$x+$y" -depth 8 rgb:- 2>/dev/null | od -An -v -tx1 -w3 | tr -d ' '
+    else
+        od -An -v -tx1 -w3 -j $(((y * win_w + x) * 3)) -N $((n * 3)) "$work/shot.rgb" | tr -d ' '
+    fi
 }
 
 snapshot() {
@@ -138,22 +151,24 @@ expect_not_pixel() {
 # black pixel of its column (client y 5), and the first grid line right of the level's left edge
 # lies one cell further.
 calibrate() {
+    local colours i
     view_x=0 view_y=0
-    local y x
     found_frame() {
-        capture || return 1
-        for ((y = 0; y < 200; ++y)); do
-            [ "$(pixel 600 "$y")" = 000000 ] && [ "$(pixel 600 $((y + 5)))" = "$water" ] && return 0
+        mapfile -t colours < <(window_pixels 600 0 200 down)
+        for ((i = 0; i + 5 < ${#colours[@]}; ++i)); do
+            [ "${colours[i]}" = 000000 ] && [ "${colours[i + 5]}" = "$water" ] && return 0
         done
         return 1
     }
     poll found_frame || fail "the water palette item is not in the window"
-    view_y=$((y - 5))
+    view_y=$((i - 5))
+    capture
     [ "$(pixel 5 51)" = 000000 ] || fail "the level's left edge is not at client x 5: $(pixel 5 51)"
-    for ((x = 6; x < win_w; ++x)); do
-        [ "$(pixel "$x" 52)" = 000000 ] && break
+    mapfile -t colours < <(window_pixels 6 $((view_y + 52)) $((win_w - 6)))
+    for ((i = 0; i < ${#colours[@]}; ++i)); do
+        [ "${colours[i]}" = 000000 ] && break
     done
-    cell=$((x - 5))
+    cell=$((i + 1))
     echo "view at (0, $view_y) in the window; cell size $cell"
 }
 
