@@ -33,10 +33,8 @@ public:
     // The file name without its folder, or "Untitled".
     QString GetTitle() const;
 
-    // Whether the next OnNewDocument is the first of the run (it then shows no dialog).
-    static bool IsStartingUp() { return s_startingUp; }
-
 private:
     QString m_pathName;
+    // Set until the first OnNewDocument of the run.
     static bool s_startingUp;
 };
