@@ -46,7 +46,7 @@ start_editor() {
     local found
     found() { win=$(xdotool search --all --onlyvisible --pid "$editor_pid" --name ' - Quorvale editor$' 2>/dev/null | head -n1); [ -n "$win" ]; }
     poll found || fail "no editor window appeared"
-    xdotool windowmove --sync "$win" 0 0
+    xdotool windowmove "$win" 0 0
     xdotool windowsize --sync "$win" 800 700
     win_w=800
     focus_main
@@ -184,16 +184,16 @@ key() {
 }
 
 click() {
-    xdotool mousemove --window "$win" --sync "$1" $(($2 + view_y)) click 1
+    xdotool mousemove --window "$win" "$1" $(($2 + view_y)) click 1
 }
 
 right_click() {
-    xdotool mousemove --window "$win" --sync "$1" $(($2 + view_y)) click 3
+    xdotool mousemove --window "$win" "$1" $(($2 + view_y)) click 3
 }
 
 shift_click() {
     focus_main
-    xdotool mousemove --window "$win" --sync "$1" $(($2 + view_y)) keydown shift click 1 keyup shift
+    xdotool mousemove --window "$win" "$1" $(($2 + view_y)) keydown shift click 1 keyup shift
 }
 
 # A left drag: the press, a first move of one pixel (which fixes the drag's start), a move half way
@@ -201,10 +201,10 @@ shift_click() {
 # step is given a moment to be handled on its own.
 drag() {
     local x1=$1 y1=$(($2 + view_y)) x2=$3 y2=$(($4 + view_y))
-    xdotool mousemove --window "$win" --sync "$x1" "$y1" mousedown 1 sleep 0.2 \
-        mousemove --window "$win" --sync $((x1 + 1)) "$y1" sleep 0.2 \
-        mousemove --window "$win" --sync $(((x1 + x2) / 2)) $(((y1 + y2) / 2)) sleep 0.2 \
-        mousemove --window "$win" --sync "$x2" "$y2" sleep 0.2 mouseup 1
+    xdotool mousemove --window "$win" "$x1" "$y1" mousedown 1 sleep 0.2 \
+        mousemove --window "$win" $((x1 + 1)) "$y1" sleep 0.2 \
+        mousemove --window "$win" $(((x1 + x2) / 2)) $(((y1 + y2) / 2)) sleep 0.2 \
+        mousemove --window "$win" "$x2" "$y2" sleep 0.2 mouseup 1
 }
 
 # answer_dialog TITLE COMMAND...: waits for the dialog named TITLE, runs COMMAND (which types into
