@@ -6,7 +6,4 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQV_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build"
-if [ -x "$build/bin/quorvale-editor" ]; then
-  exec "$build/bin/quorvale-editor" "$@"
-fi
-exec "$build/bin/quorvale-level" info "${1:-$root/data/Levels/first-steps.lev}"
+exec "$build/bin/quorvale-editor" "$@"
