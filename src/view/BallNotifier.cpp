@@ -19,18 +19,22 @@ Q_LOGGING_CATEGORY(lcBall, "quorvale.ball", QtWarningMsg)
 
 CBallNotifier::CBallNotifier(CEditorView& view) : m_view(&view)
 {
-    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &m_receiver, [this] { m_quitting = true; });
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { m_quitting = true; });
 }
 
 void CBallNotifier::OnBallNotify(int id, int code)
 {
-    QMetaObject::invokeMethod(
-        &m_receiver,
-        [this, id, code] {
-            if (m_view)
-                CTestMode(*m_view).OnBallNotify(id, code);
-        },
-        Qt::BlockingQueuedConnection);
+    // The call carries no data of its own: what it needs is in atomics, which the ball thread
+    // writes before it waits.
+    m_id = id;
+    m_code = code;
+    QMetaObject::invokeMethod(this, "Deliver", Qt::BlockingQueuedConnection);
+}
+
+void CBallNotifier::Deliver()
+{
+    if (m_view)
+        CTestMode(*m_view).OnBallNotify(m_id, m_code);
 }
 
 bool CBallNotifier::PumpEvents()
@@ -41,7 +45,7 @@ bool CBallNotifier::PumpEvents()
         if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
             handled = dispatcher->processEvents(QEventLoop::ExcludeUserInputEvents);
     } else {
-        QCoreApplication::sendPostedEvents(&m_receiver, QEvent::MetaCall);
+        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
     }
     // With nothing to handle, leave the processor to the ball thread for a moment rather than
     // spin: on a busy machine it is the ball thread that must run for the wait to end.

@@ -3,6 +3,8 @@
 
 #include <QObject>
 
+#include <atomic>
+
 class CEditorView;
 
 // Carries the test-mode ball's notifications from the ball thread to the view. A notification
@@ -10,7 +12,8 @@ class CEditorView;
 // so the view repaints the ball it reads and the ball thread never touches a widget. While the
 // user-interface thread waits for the ball to stop, PumpEvents keeps that thread's events moving,
 // among them a notification the ball thread may be blocked in.
-class CBallNotifier : public CBallListener {
+class CBallNotifier : public QObject, public CBallListener {
+    Q_OBJECT
 public:
     explicit CBallNotifier(CEditorView& view);
 
@@ -25,8 +28,12 @@ public:
     void Detach() { m_view = nullptr; }
 
 private:
-    // Lives on the user-interface thread; the notifications are queued to it.
-    QObject m_receiver;
+    // Runs on the user-interface thread the notification that the ball thread waits in.
+    Q_INVOKABLE void Deliver();
+
+    // Written by the ball thread before it queues the call, read by the call.
+    std::atomic<int> m_id = 0;
+    std::atomic<int> m_code = 0;
     // Read and written on the user-interface thread only.
     CEditorView* m_view;
     bool m_quitting = false;

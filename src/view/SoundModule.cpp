@@ -19,8 +19,23 @@ CSoundModule::~CSoundModule() = default;
 
 void CSoundModule::Play(const std::string& relativePath)
 {
-    QMetaObject::invokeMethod(
-        &m_receiver, [this, path = QString::fromStdString(relativePath)] { PlayNow(path); }, Qt::QueuedConnection);
+    {
+        const std::lock_guard<std::mutex> lock(m_pendingMutex);
+        m_pending.push_back(relativePath);
+    }
+    QMetaObject::invokeMethod(this, "PlayPending", Qt::QueuedConnection);
+}
+
+void CSoundModule::PlayPending()
+{
+    std::vector<std::string> paths;
+    {
+        const std::lock_guard<std::mutex> lock(m_pendingMutex);
+        paths.swap(m_pending);
+    }
+    // Each sound stops the one before it.
+    for (const std::string& path : paths)
+        PlayNow(QString::fromStdString(path));
 }
 
 QString CSoundModule::FindSoundFile(const QString& relativePath)
