@@ -87,7 +87,8 @@ QStringList FilesIn(const QString& folder)
 
 QString LevelTool()
 {
-    return qEnvironmentVariable("QV_BINARY_DIR") + "/bin/quorvale-level";
+    // The test binaries are built beside the programs.
+    return QCoreApplication::applicationDirPath() + "/quorvale-level";
 }
 
 // A lower file size limit for this process and the programs it starts: writes beyond it fail

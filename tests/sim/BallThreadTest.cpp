@@ -157,13 +157,14 @@ TEST(BallThread, PaintingAndSettingsWhileTheBallRolls)
     CBall ball(0);
     ball.AttachLevel(&level);
     ball.SetSoundPlayer(&player);
-    ball.Start(80.0, 0.4, &view, CBall::kSuper);
+    // The shot starts paused, so this thread is surely painting before the ball rolls away.
+    ball.Start(80.0, 0.4, &view, CBall::kPaus);
     int frames = 0;
     while (ball.IsMoving() && frames < 2000) {
         ball.Draw(dc, frames % 2 == 0);
         EXPECT_LE(ball.GetRect().left, ball.GetRect().right);
         ball.SetSoundOn(frames % 3 != 0);
-        ball.SetSpeedLevel(frames % 2 == 0 ? CBall::kSuper : CBall::kUltra);
+        ball.SetSpeedLevel(frames < 50 ? CBall::kPaus : frames % 2 == 0 ? CBall::kSuper : CBall::kUltra);
         ++frames;
     }
     ball.Stop();
