@@ -103,15 +103,15 @@ bool ParseBlockCode(const std::string& code, CBlock& block)
 bool ParseOps(const CliArgs& args, std::size_t first, std::vector<CLevelOp>& ops, std::string& error)
 {
     for (std::size_t i = first; i < args.size();) {
-        const COpSpec* spec = nullptr;
+        const COpSpec* match = nullptr;
         for (const COpSpec& candidate : kOps)
             if (args[i] == candidate.name)
-                spec = &candidate;
-        if (!spec) {
+                match = &candidate;
+        if (!match) {
             error = "unknown operation '" + args[i] + "'";
             return false;
         }
-        const std::string_view kinds = spec->args;
+        const std::string_view kinds = match->args;
         if (args.size() - i - 1 < kinds.size()) {
             error = "operation '" + args[i] + "' needs " + std::to_string(kinds.size()) + " argument(s)";
             return false;
