@@ -238,9 +238,11 @@ TEST_F(TestModeThread, NewAndOpenLeaveTestMode)
 
     Shoot(Qt::Key_2);
     BlockEvents();
-    // Not the first New of the run: the Level Properties dialog asks for the size.
-    OnNextModal([](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); });
-    frame->GetDocManager().OnFileNew();
+    {
+        // Unless it is the first New of the run, the Level Properties dialog asks for the size.
+        const CModalHandler accept([](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); });
+        frame->GetDocManager().OnFileNew();
+    }
     EXPECT_FALSE(view.IsTestMode());
     EXPECT_FALSE(view.IsBallMoving());
     EXPECT_FALSE(Checked(CmdTestMode));
