@@ -63,8 +63,9 @@ enum class UpdateKind { None, Check, Radio, Enable };
 
 // One command. The texts are translation sources of the context "Command". The menu text holds
 // the key after a tab; the prompt is the status-bar text, followed after a newline by the tool
-// tip. Keys are in Qt's portable key text. A command without handler does nothing yet; one whose
-// update kind is None is always enabled and never checked.
+// tip. Keys are in Qt's portable key text. A command without handler (Copy, Cut, Paste, the pane
+// keys) takes its keys and does nothing; one whose update kind is None is always enabled and
+// never checked.
 struct CCommand {
     int id;
     const char* menuText;
