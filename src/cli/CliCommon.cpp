@@ -50,6 +50,9 @@ std::string WriteFileAtomically(const std::string& path, const std::string& byte
     std::error_code ec;
     if (fs::is_directory(target, ec))
         return "is a directory";
+    // A file the user may not write stays as it is, although replacing it needs only the folder.
+    if (access(path.c_str(), F_OK) == 0 && access(path.c_str(), W_OK) != 0)
+        return std::strerror(errno);
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
     const int fd = mkstemp(temp.data());
