@@ -1,5 +1,6 @@
 // The editing figures on the largest level in a full-HD view: one Plot step of a drag, a fill of
 // the whole level and an Undo, each with the level image rebuilt and the view repainted.
+#include "GuiBenchMain.h"
 #include "app/EditorDoc.h"
 #include "app/RecentFileList.h"
 #include "view/BlockCommands.h"
@@ -103,15 +104,4 @@ BENCHMARK(BM_Undo)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+QV_GUI_BENCHMARK_MAIN()

@@ -2,6 +2,7 @@
 // from the command to its return, the ball thread stopped. The level is a 99 x 99 ice field whose
 // slopes whirl around its middle, so the ball keeps rolling for as long as it is let. Between
 // measurements the ball rolls for 20 ms with the user-interface thread handling its events.
+#include "GuiBenchMain.h"
 #include "app/EditorDoc.h"
 #include "app/RecentFileList.h"
 #include "view/EditorView.h"
@@ -112,15 +113,4 @@ BENCHMARK(BM_StopAtUltra)->UseManualTime()->Unit(benchmark::kMicrosecond)->Itera
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+QV_GUI_BENCHMARK_MAIN()
