@@ -2,15 +2,12 @@
 
 #include "cli/LevelOps.h"
 
-#include <iostream>
-
-int RunCat(const CliArgs& args)
+int RunCat(const CliArgs& args, CCliIo& io)
 {
     if (args.size() < 2)
-        return ExitUsage;
+        return MissingArgument(io, "FILE");
     CLoadedLevel loaded;
-    if (const int status = LoadLevelWithOps(args, 2, loaded); status != ExitOk)
+    if (const int status = LoadLevelWithOps(args, 2, loaded, io); status != ExitOk)
         return status;
-    std::cout << loaded.level.WriteText() << std::flush;
-    return std::cout ? ExitOk : PrintError("standard output: write failed", ExitFileError);
+    return WriteOutput("-", loaded.level.WriteText(), io);
 }

@@ -7,7 +7,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <sstream>
 
 #include <fcntl.h>
@@ -16,31 +15,61 @@
 
 namespace fs = std::filesystem;
 
-int PrintError(const std::string& message, int status)
+int PrintError(CCliIo& io, const std::string& message, int status)
 {
-    std::cerr << "error: " << message << '\n';
+    io.err << kProgramName << ": error: " << message << '\n';
     return status;
 }
 
-int LoadLevelFile(const std::string& path, CLoadedLevel& loaded)
+void PrintWarning(CCliIo& io, const std::string& message)
 {
-    std::error_code ec;
-    if (fs::is_directory(path, ec))
-        return PrintError(path + ": is a directory", ExitFileError);
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return PrintError(path + ": " + std::strerror(errno), ExitFileError);
-    CArchive archive(file);
+    io.err << kProgramName << ": warning: " << message << '\n';
+}
+
+int MissingArgument(CCliIo& io, const std::string& what)
+{
+    return PrintError(io, "missing " + what, ExitUsage);
+}
+
+int UnexpectedArgument(CCliIo& io, const std::string& arg)
+{
+    return PrintError(io, "unexpected argument '" + arg + "'", ExitUsage);
+}
+
+int BadOptionValue(CCliIo& io, const std::string& option, const std::string& expected, const std::string& value)
+{
+    return PrintError(io, option + " needs " + expected + ", not '" + value + "'", ExitUsage);
+}
+
+std::string DisplayName(const std::string& path, bool output)
+{
+    if (path != "-")
+        return path;
+    return output ? "standard output" : "standard input";
+}
+
+int LoadLevelFile(const std::string& path, CLoadedLevel& loaded, CCliIo& io)
+{
+    std::ifstream file;
+    if (path != "-") {
+        std::error_code ec;
+        if (fs::is_directory(path, ec))
+            return PrintError(io, path + ": is a directory", ExitFileError);
+        file.open(path, std::ios::binary);
+        if (!file)
+            return PrintError(io, path + ": " + std::strerror(errno), ExitFileError);
+    }
+    CArchive archive(path == "-" ? io.in : file);
     std::string text;
     if (!archive.ReadString(text))
-        return PrintError(path + ": " + archive.GetError(), ExitFileError);
+        return PrintError(io, DisplayName(path, false) + ": " + archive.GetError(), ExitFileError);
     std::string_view rest = text;
     loaded.header = std::string(NextField(rest));
     std::string why;
     const bool accepted = loaded.level.ReadText(text, &why);
     loaded.level.SetModified(false);
     if (!accepted)
-        return PrintError(path + ": level rejected: " + why, ExitRejected);
+        return PrintError(io, DisplayName(path, false) + ": level rejected: " + why, ExitRejected);
     return ExitOk;
 }
 
@@ -93,15 +122,29 @@ std::string WriteFileAtomically(const std::string& path, const std::string& byte
     return {};
 }
 
-int SaveLevelFile(CLevel& level, const std::string& path)
+int FinishOutput(CCliIo& io)
+{
+    return io.out.flush() ? ExitOk : PrintError(io, "standard output: write failed", ExitFileError);
+}
+
+int WriteOutput(const std::string& path, const std::string& bytes, CCliIo& io)
+{
+    if (path == "-") {
+        io.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return FinishOutput(io);
+    }
+    if (const std::string error = WriteFileAtomically(path, bytes); !error.empty())
+        return PrintError(io, path + ": " + error, ExitFileError);
+    return ExitOk;
+}
+
+int SaveLevelFile(CLevel& level, const std::string& path, CCliIo& io)
 {
     std::ostringstream bytes;
     CArchive archive(bytes);
     level.Store(archive);
-    const std::string error = WriteFileAtomically(path, bytes.str());
-    if (!error.empty()) {
+    const int status = WriteOutput(path, bytes.str(), io);
+    if (status != ExitOk)
         level.SetModified(true);
-        return PrintError(path + ": " + error, ExitFileError);
-    }
-    return ExitOk;
+    return status;
 }

@@ -1,10 +1,11 @@
 #pragma once
 #include "cli/CliCommon.h"
 
-// One function per quorvale-level command; args[0] is the command name.
-int RunInfo(const CliArgs& args);
-int RunCat(const CliArgs& args);
-int RunSave(const CliArgs& args);
-int RunRandom(const CliArgs& args);
-int RunRender(const CliArgs& args);
-int RunShoot(const CliArgs& args);
+// One function per quorvale-level command; args[0] is the command name. A usage error prints its
+// reason and returns ExitUsage; the caller then prints the command's usage.
+int RunInfo(const CliArgs& args, CCliIo& io);
+int RunCat(const CliArgs& args, CCliIo& io);
+int RunSave(const CliArgs& args, CCliIo& io);
+int RunRandom(const CliArgs& args, CCliIo& io);
+int RunRender(const CliArgs& args, CCliIo& io);
+int RunShoot(const CliArgs& args, CCliIo& io);

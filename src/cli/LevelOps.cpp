@@ -1,8 +1,5 @@
 #include "cli/LevelOps.h"
 
-#include <charconv>
-#include <iostream>
-#include <cmath>
 #include <string_view>
 #include <vector>
 
@@ -22,20 +19,6 @@ constexpr COpSpec kOps[] = {
 // The largest size the resize operation accepts: far beyond any level the editor makes, small
 // enough that a typing slip cannot ask for gigabytes.
 constexpr int kMaxSide = 1000;
-
-bool ParseInt(const std::string& text, int& value)
-{
-    const char* end = text.data() + text.size();
-    const auto result = std::from_chars(text.data(), end, value);
-    return result.ec == std::errc() && result.ptr == end;
-}
-
-bool ParseDouble(const std::string& text, double& value)
-{
-    const char* end = text.data() + text.size();
-    const auto result = std::from_chars(text.data(), end, value);
-    return result.ec == std::errc() && result.ptr == end && std::isfinite(value);
-}
 
 void Apply(const CLevelOp& op, CLevel& level)
 {
@@ -71,7 +54,8 @@ void Apply(const CLevelOp& op, CLevel& level)
 } // namespace
 
 const char* const kOpsHelp =
-    "OP (cells are column, row from the top-left; CODE is a block code such as $, S0T8, T1G8W8):\n"
+    "Operations (OP):\n"
+    "Cells are column, row from the top-left; CODE is a block code such as $, S0T8, T1G8W8.\n"
     "  rotate | flip-h | flip-v     quarter turn clockwise / left-right / top-bottom mirror\n"
     "  fit                          crop to the used area (ball shifted and clamped)\n"
     "  shift DX DY                  move every block by DX, DY cells (the arrow-key shift)\n"
@@ -125,11 +109,11 @@ bool ParseOps(const CliArgs& args, std::size_t first, std::vector<CLevelOp>& ops
             bool ok = true;
             switch (kinds[k]) {
             case 'i':
-                ok = ParseInt(arg, integer);
+                ok = ParseExact(arg, integer);
                 op.ints.push_back(integer);
                 break;
             case 'd':
-                ok = ParseDouble(arg, number);
+                ok = ParseExact(arg, number);
                 op.numbers.push_back(number);
                 break;
             case 'c':
@@ -159,15 +143,13 @@ void ApplyOps(const std::vector<CLevelOp>& ops, CLevel& level)
         Apply(op, level);
 }
 
-int LoadLevelWithOps(const CliArgs& args, std::size_t firstOp, CLoadedLevel& loaded)
+int LoadLevelWithOps(const CliArgs& args, std::size_t firstOp, CLoadedLevel& loaded, CCliIo& io)
 {
     std::string error;
     std::vector<CLevelOp> ops;
-    if (!ParseOps(args, firstOp, ops, error)) {
-        std::cerr << "error: " << error << '\n';
-        return ExitUsage;
-    }
-    if (const int status = LoadLevelFile(args[1], loaded); status != ExitOk)
+    if (!ParseOps(args, firstOp, ops, error))
+        return PrintError(io, error, ExitUsage);
+    if (const int status = LoadLevelFile(args[1], loaded, io); status != ExitOk)
         return status;
     ApplyOps(ops, loaded.level);
     return ExitOk;

@@ -22,7 +22,7 @@ void ApplyOps(const std::vector<CLevelOp>& ops, CLevel& level);
 // What `cat` and `save` share: checks the operations from args[firstOp] on (a malformed one is a
 // usage error, reported before any file is read), loads args[1], then applies them. Returns the
 // exit status.
-int LoadLevelWithOps(const CliArgs& args, std::size_t firstOp, CLoadedLevel& loaded);
+int LoadLevelWithOps(const CliArgs& args, std::size_t firstOp, CLoadedLevel& loaded, CCliIo& io);
 
 // Block codes as the level file writes them: "$", or a shape letter, a rotation digit 0..3 and
 // one material code (Solid) or two (other shapes), each a kind letter and a digit 0..8.

@@ -3,24 +3,11 @@
 #include "random/ProgramFolder.h"
 #include "random/RandomLevelGenerator.h"
 
-#include <charconv>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
-#include <iostream>
 
-namespace {
-
-bool ParseSeed(const std::string& text, unsigned& seed)
-{
-    const char* end = text.data() + text.size();
-    const auto [last, error] = std::from_chars(text.data(), end, seed);
-    return error == std::errc() && last == end && !text.empty();
-}
-
-} // namespace
-
-int RunRandom(const CliArgs& args)
+int RunRandom(const CliArgs& args, CCliIo& io)
 {
     std::string out;
     std::string folder;
@@ -29,23 +16,21 @@ int RunRandom(const CliArgs& args)
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if ((arg == "--seed" || arg == "--bites") && i + 1 == args.size())
-            return ExitUsage;
+            return MissingArgument(io, "a value for " + arg);
         if (arg == "--seed") {
-            if (!ParseSeed(args[++i], seed)) {
-                std::cerr << "error: --seed needs a whole number from 0 to 4294967295, not " << args[i] << '\n';
-                return ExitUsage;
-            }
+            if (!ParseExact(args[++i], seed))
+                return BadOptionValue(io, arg, "a whole number from 0 to 4294967295", args[i]);
             seeded = true;
         } else if (arg == "--bites") {
             folder = args[++i];
-        } else if (out.empty() && !arg.starts_with("--")) {
+        } else if (out.empty() && (arg == "-" || !arg.starts_with("-"))) {
             out = arg;
         } else {
-            return ExitUsage;
+            return UnexpectedArgument(io, arg);
         }
     }
     if (out.empty())
-        return ExitUsage;
+        return MissingArgument(io, "OUT");
     if (!seeded)
         seed = static_cast<unsigned>(std::time(nullptr));
 
@@ -55,13 +40,14 @@ int RunRandom(const CliArgs& args)
     generator.SetBiteFolder(folder);
     std::error_code ec;
     if (!std::filesystem::is_directory(folder, ec))
-        std::cerr << "warning: bite folder " << folder << " does not exist; missing bites leave empty squares\n";
+        PrintWarning(io, "bite folder " + folder + " does not exist; missing bites leave empty squares");
 
     std::srand(seed);
     generator.Generate();
     CLevel level = generator.GetLevel();
-    if (const int status = SaveLevelFile(level, out); status != ExitOk)
+    if (const int status = SaveLevelFile(level, out, io); status != ExitOk)
         return status;
-    std::cout << "seed: " << seed << '\n';
+    // With the level on standard output, the seed goes with the messages.
+    (out == "-" ? io.err : io.out) << "seed: " << seed << '\n';
     return ExitOk;
 }

@@ -2,27 +2,10 @@
 
 #include "sim/Ball.h"
 
-#include <charconv>
-#include <cmath>
 #include <cstdio>
 #include <string>
 
 namespace {
-
-// The whole text must be one finite number.
-bool ParseNumber(const std::string& text, double& value)
-{
-    const char* end = text.data() + text.size();
-    const auto [rest, error] = std::from_chars(text.data(), end, value);
-    return error == std::errc() && rest == end && std::isfinite(value);
-}
-
-bool ParseCount(const std::string& text, long long& value)
-{
-    const char* end = text.data() + text.size();
-    const auto [rest, error] = std::from_chars(text.data(), end, value);
-    return error == std::errc() && rest == end && value > 0;
-}
 
 struct CShootOptions {
     std::string file;
@@ -32,40 +15,55 @@ struct CShootOptions {
     long long maxSteps = 1000000;
 };
 
-bool ParseShootArgs(const CliArgs& args, CShootOptions& options)
+// Reads FILE and the options; on a usage error prints why and returns ExitUsage.
+int ParseShootArgs(const CliArgs& args, CShootOptions& options, CCliIo& io)
 {
     if (args.size() < 2)
-        return false;
+        return MissingArgument(io, "FILE");
     options.file = args[1];
     bool haveStrength = false;
     bool haveAngle = false;
     for (std::size_t i = 2; i < args.size(); ++i) {
         const std::string& option = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (option == "--trace")
+        if (option == "--trace") {
             options.trace = true;
-        else if (option == "--strength" && hasValue)
-            haveStrength = ParseNumber(args[++i], options.strength);
-        else if (option == "--angle" && hasValue)
-            haveAngle = ParseNumber(args[++i], options.angle);
-        else if (option == "--max-steps" && hasValue) {
-            if (!ParseCount(args[++i], options.maxSteps))
-                return false;
-        } else
-            return false;
+            continue;
+        }
+        if (option != "--strength" && option != "--angle" && option != "--max-steps")
+            return UnexpectedArgument(io, option);
+        if (i + 1 == args.size())
+            return MissingArgument(io, "a value for " + option);
+        const std::string& value = args[++i];
+        if (option == "--max-steps") {
+            if (!ParseExact(value, options.maxSteps) || options.maxSteps <= 0)
+                return BadOptionValue(io, option, "a whole number above 0", value);
+        } else if (!ParseExact(value, option == "--angle" ? options.angle : options.strength)) {
+            return BadOptionValue(io, option, "a finite number", value);
+        }
+        (option == "--angle" ? haveAngle : haveStrength) = true;
     }
-    return haveStrength && haveAngle;
+    if (!haveStrength || !haveAngle)
+        return PrintError(io, "--strength and --angle are both needed", ExitUsage);
+    return ExitOk;
+}
+
+std::string FormatTraceLine(long long step, const CBall& ball)
+{
+    char line[160];
+    std::snprintf(line, sizeof line, "%lld %.17g %.17g %.17g %.17g %.17g\n", step, ball.GetX(), ball.GetY(),
+                  ball.GetSpeed(), ball.GetAngle(), ball.GetRadius());
+    return line;
 }
 
 } // namespace
 
-int RunShoot(const CliArgs& args)
+int RunShoot(const CliArgs& args, CCliIo& io)
 {
     CShootOptions options;
-    if (!ParseShootArgs(args, options))
-        return ExitUsage;
+    if (const int status = ParseShootArgs(args, options, io); status != ExitOk)
+        return status;
     CLoadedLevel loaded;
-    if (const int status = LoadLevelFile(options.file, loaded); status != ExitOk)
+    if (const int status = LoadLevelFile(options.file, loaded, io); status != ExitOk)
         return status;
 
     // Test mode without a window: the ball thread's steps run here, silent.
@@ -79,10 +77,11 @@ int RunShoot(const CliArgs& args)
         moving = ball.Advance();
         ++steps;
         if (options.trace)
-            std::printf("%lld %.17g %.17g %.17g %.17g %.17g\n", steps, ball.GetX(), ball.GetY(), ball.GetSpeed(),
-                        ball.GetAngle(), ball.GetRadius());
+            io.out << FormatTraceLine(steps, ball);
     }
     const char* result = moving ? "moving" : ball.IsInCup() ? "cup" : ball.WasPutBack() ? "water" : "rest";
-    std::printf("result: %s steps: %lld x: %f y: %f\n", result, steps, ball.GetX(), ball.GetY());
-    return ExitOk;
+    char last[160];
+    std::snprintf(last, sizeof last, "result: %s steps: %lld x: %f y: %f\n", result, steps, ball.GetX(), ball.GetY());
+    io.out << last;
+    return FinishOutput(io);
 }

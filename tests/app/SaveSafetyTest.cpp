@@ -273,7 +273,7 @@ TEST_F(SaveSafety, AFullDiskKeepsTheFileAndTheLevel)
         ASSERT_TRUE(tool.waitForFinished(60000));
     }
     EXPECT_EQ(tool.exitCode(), 1);
-    EXPECT_TRUE(tool.readAllStandardError().startsWith("error: " + path.toUtf8()));
+    EXPECT_TRUE(tool.readAllStandardError().startsWith("quorvale-level: error: " + path.toUtf8()));
     EXPECT_TRUE(ReadBytes(path) == bytes) << "the old file was changed";
     EXPECT_EQ(FilesIn(dir.path()), (QStringList{"level.lev", "source.lev"}));
 }

@@ -1,4 +1,5 @@
-// Black-box tests of quorvale-level: exit statuses, exact outputs and file safety.
+// quorvale-level run in-process: exit statuses, exact outputs, messages and file safety.
+#include "cli/QuorvaleLevel.h"
 #include "file/Archive.h"
 
 #include <gtest/gtest.h>
@@ -28,6 +29,26 @@ std::string Slurp(const fs::path& path)
     return text.str();
 }
 
+std::string Archived(const std::string& text)
+{
+    std::ostringstream bytes;
+    CArchive archive(bytes);
+    archive.WriteString(text);
+    return bytes.str();
+}
+
+CRun RunCli(const std::vector<std::string>& args, const std::string& input = {})
+{
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    CRun run;
+    run.status = RunQuorvaleLevel(args, in, out, err);
+    run.out = out.str();
+    run.err = err.str();
+    return run;
+}
+
 class CliTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -40,38 +61,15 @@ protected:
     }
     void TearDown() override { fs::remove_all(m_dir); }
 
-    CRun Run(const std::string& args)
-    {
-        const char* bin = std::getenv("QV_BINARY_DIR");
-        const std::string exe = std::string(bin ? bin : ".") + "/bin/quorvale-level";
-        const fs::path err = m_dir / "stderr.txt";
-        const std::string command = exe + " " + args + " 2>" + err.string();
-        CRun run;
-        FILE* pipe = popen(command.c_str(), "r");
-        char buffer[4096];
-        std::size_t n;
-        while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            run.out.append(buffer, n);
-        const int raw = pclose(pipe);
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.err = Slurp(err);
-        return run;
-    }
-
-    fs::path Write(const std::string& name, const std::string& bytes)
+    std::string Write(const std::string& name, const std::string& bytes)
     {
         const fs::path path = m_dir / name;
         std::ofstream(path, std::ios::binary) << bytes;
-        return path;
+        return path.string();
     }
 
-    fs::path WriteLevel(const std::string& name, const std::string& text)
-    {
-        std::ostringstream bytes;
-        CArchive archive(bytes);
-        archive.WriteString(text);
-        return Write(name, bytes.str());
-    }
+    std::string WriteLevel(const std::string& name, const std::string& text) { return Write(name, Archived(text)); }
+    std::string Path(const std::string& name) const { return (m_dir / name).string(); }
 
     fs::path m_dir;
 };
@@ -79,36 +77,52 @@ protected:
 const std::string kExample = "{Quorvale1}\r\n{-28330017200403065140509}\r\n{Test}{Me}\r\n{2}{2}\r\n"
                              "{1.000000}{1.000000}\r\n{$}{S0T8}\r\n{T1G8W8}{S0H8}\r\n";
 
+// The names of the commands, as the help lists them: the lines indented by exactly two spaces
+// between "Commands:" and the next blank line.
+std::vector<std::string> CommandNames(const std::string& help)
+{
+    std::vector<std::string> names;
+    std::istringstream lines(help.substr(help.find("Commands:\n")));
+    std::string line;
+    std::getline(lines, line);
+    while (std::getline(lines, line) && !line.empty())
+        if (line.starts_with("  ") && line[2] != ' ')
+            names.push_back(line.substr(2, line.find(' ', 2) - 2));
+    return names;
+}
+
 } // namespace
 
 TEST_F(CliTest, InfoPrintsExactlyTheSevenLines)
 {
-    const fs::path file = WriteLevel("example.lev", kExample);
-    const CRun run = Run("info " + file.string());
+    const std::string expected = "format: Quorvale1\nid: -28330017200403065140509\nname: Test\ncreator: Me\n"
+                                 "size: 2x2\nball: 1.000000 1.000000\nused: 3\n";
+    const CRun run = RunCli({"info", WriteLevel("example.lev", kExample)});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "format: Quorvale1\nid: -28330017200403065140509\nname: Test\ncreator: Me\n"
-                       "size: 2x2\nball: 1.000000 1.000000\nused: 3\n");
-    const fs::path old = WriteLevel("old.lev", "{Quorvael alfa1}{i}{n}{c}{2}{2}{9}{0.1}{$}{$}{$}{T1G2W8}");
-    EXPECT_EQ(Run("info " + old.string()).out, "format: Quorvael alfa1\nid: i\nname: n\ncreator: c\n"
-                                               "size: 2x2\nball: 1.650000 0.350000\nused: 1\n");
+    EXPECT_EQ(run.out, expected);
+    EXPECT_EQ(RunCli({"info", "-"}, Archived(kExample)).out, expected);
+    const std::string old = WriteLevel("old.lev", "{Quorvael alfa1}{i}{n}{c}{2}{2}{9}{0.1}{$}{$}{$}{T1G2W8}");
+    EXPECT_EQ(RunCli({"info", old}).out, "format: Quorvael alfa1\nid: i\nname: n\ncreator: c\n"
+                                      "size: 2x2\nball: 1.650000 0.350000\nused: 1\n");
 }
 
 TEST_F(CliTest, CatAppliesOperationsInOrderAndKeepsTheIdentity)
 {
-    const fs::path file = WriteLevel("example.lev", kExample);
-    EXPECT_EQ(Run("cat " + file.string()).out, kExample);
-    const CRun run = Run("cat " + file.string() + " resize 3 2 set 2 1 S0I8 flip-h name 'a{b}' ball 0 9");
+    const std::string file = WriteLevel("example.lev", kExample);
+    EXPECT_EQ(RunCli({"cat", file}).out, kExample);
+    const CRun run = RunCli({"cat", file, "resize", "3", "2", "set", "2", "1", "S0I8", "flip-h", "name", "a{b}", "ball",
+                          "0", "9"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "{Quorvale1}\r\n{-28330017200403065140509}\r\n{ab}{Me}\r\n{3}{2}\r\n"
                        "{0.350000}{1.650000}\r\n{$}{S0T8}{$}\r\n{S0I8}{S0H8}{T2G8W8}\r\n");
-    EXPECT_EQ(Run("cat " + file.string() + " rotate rotate rotate rotate").out, kExample);
+    EXPECT_EQ(RunCli({"cat", "-", "rotate", "rotate", "rotate", "rotate"}, Archived(kExample)).out, kExample);
 }
 
 TEST_F(CliTest, SaveRebuildsTheIdentityAndWritesTheContainer)
 {
-    const fs::path file = WriteLevel("example.lev", kExample);
+    const std::string file = WriteLevel("example.lev", kExample);
     const fs::path out = m_dir / "out.lev";
-    const CRun run = Run("save " + file.string() + " " + out.string() + " fill 0 0 S0S8");
+    const CRun run = RunCli({"save", file, out.string(), "fill", "0", "0", "S0S8"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(run.out.empty());
     const std::string bytes = Slurp(out);
@@ -117,67 +131,148 @@ TEST_F(CliTest, SaveRebuildsTheIdentityAndWritesTheContainer)
     EXPECT_NE(bytes.find("{S0S8}{S0T8}"), std::string::npos);
     EXPECT_EQ(bytes.find("-28330017200403065140509"), std::string::npos);
     EXPECT_EQ(fs::status(out).permissions() & fs::perms::owner_read, fs::perms::owner_read);
+
+    // "-" is standard input and output: the same bytes, apart from the identity's date and time.
+    const CRun piped = RunCli({"save", "-", "-", "fill", "0", "0", "S0S8"}, Archived(kExample));
+    EXPECT_EQ(piped.status, 0) << piped.err;
+    EXPECT_EQ(piped.out.size(), bytes.size());
+    EXPECT_EQ(piped.out.substr(piped.out.find("{Test}")), bytes.substr(bytes.find("{Test}")));
+    EXPECT_FALSE(fs::exists("-"));
 }
 
-TEST_F(CliTest, FailuresUseTheirExitStatusesAndPrintNothingOnStdout)
+TEST_F(CliTest, FailuresUseTheirExitStatusesAndSayWhy)
 {
-    const fs::path good = WriteLevel("good.lev", kExample);
+    const std::string good = WriteLevel("good.lev", kExample);
     struct CCase {
-        std::string args;
+        std::vector<std::string> args;
         int status;
         std::string message;
     };
     const std::vector<CCase> cases = {
-        {"info " + (m_dir / "missing.lev").string(), 1, "No such file"},
-        {"info " + m_dir.string(), 1, "is a directory"},
-        {"info " + Write("empty.lev", "").string(), 1, "unexpected end of file"},
-        {"info " + Write("short.lev", "\xFF\xFF\xFF\xFF\xFF\xFF\xFF{Quorvale1}").string(), 1, "end of file"},
-        {"info " + WriteLevel("header.lev", "{Quorvale2}{}{}{}{2}{2}{0}{0}{$}{$}{$}{$}").string(), 2, "header"},
-        {"info " + WriteLevel("narrow.lev", "{Quorvale1}{}{}{}{1}{5}{0}{0}{$}").string(), 2, "below 2"},
-        {"info " + WriteLevel("cells.lev", "{Quorvale1}{}{}{}{2}{2}{0}{0}{$}{$}{$}").string(), 2, "missing cell"},
-        {"", 64, "Usage"},
-        {"frobnicate x", 64, "Usage"},
-        {"info", 64, "usage"},
-        {"cat " + good.string() + " set 1 1 Q", 64, "bad argument"},
-        {"cat " + good.string() + " rect 1 2", 64, "needs 5"},
-        {"cat " + good.string() + " resize 5000 2", 64, "resize"},
-        {"cat " + good.string() + " ball nan 1", 64, "bad argument"},
-        {"save " + good.string(), 64, "usage"},
-        {"save " + good.string() + " " + (m_dir / "no/such/dir/out.lev").string(), 1, "No such file"},
-        {"save " + good.string() + " " + m_dir.string(), 1, "directory"},
+        {{"info", Path("missing.lev")}, 1, "missing.lev: No such file"},
+        {{"info", m_dir.string()}, 1, "is a directory"},
+        {{"info", Write("empty.lev", "")}, 1, "unexpected end of file"},
+        {{"info", Write("short.lev", "\xFF\xFF\xFF\xFF\xFF\xFF\xFF{Quorvale1}")}, 1, "end of file"},
+        {{"info", WriteLevel("header.lev", "{Quorvale2}{}{}{}{2}{2}{0}{0}{$}{$}{$}{$}")}, 2, "header"},
+        {{"info", WriteLevel("narrow.lev", "{Quorvale1}{}{}{}{1}{5}{0}{0}{$}")}, 2, "below 2"},
+        {{"info", WriteLevel("cells.lev", "{Quorvale1}{}{}{}{2}{2}{0}{0}{$}{$}{$}")}, 2, "missing cell"},
+        {{"info", "-"}, 1, "standard input: unexpected end of file"},
+        {{"info"}, 64, "missing FILE"},
+        {{"info", good, good}, 64, "unexpected argument '" + good + "'"},
+        {{"cat", good, "set", "1", "1", "Q"}, 64, "bad argument 'Q'"},
+        {{"cat", good, "rect", "1", "2"}, 64, "needs 5"},
+        {{"cat", good, "resize", "5000", "2"}, 64, "resize"},
+        {{"cat", good, "ball", "nan", "1"}, 64, "bad argument 'nan'"},
+        {{"save", good}, 64, "missing OUT"},
+        {{"save", good, Path("no/such/dir/out.lev")}, 1, "No such file"},
+        {{"save", good, m_dir.string()}, 1, "directory"},
+        {{"shoot", good, "--strength", "x", "--angle", "1"}, 64, "--strength needs a finite number, not 'x'"},
+        {{"shoot", good, "--strength", "nan", "--angle", "1"}, 64, "--strength needs a finite number, not 'nan'"},
+        {{"shoot", good, "--strength", "1", "--angle", "1", "--max-steps", "0"}, 64, "--max-steps needs a whole number above 0, not '0'"},
+        {{"shoot", good, "--angle", "1"}, 64, "--strength and --angle"},
+        {{"shoot", good, "--strength"}, 64, "missing a value for --strength"},
+        {{"render", good, Path("x.png"), "--cell", "0"}, 64, "--cell needs a whole number from 1 to 200, not '0'"},
+        {{"render", good, Path("x.jpg")}, 64, "x.jpg: the image is written as PNG"},
+        {{"render", good, Path("png")}, 64, "written as PNG"},
+        {{"random", Path("r.lev"), "--seed", "-1"}, 64, "--seed needs a whole number from 0 to 4294967295, not '-1'"},
+        {{"random", Path("r.lev"), "--bites"}, 64, "missing a value for --bites"},
     };
     for (const CCase& c : cases) {
-        const CRun run = Run(c.args);
-        EXPECT_EQ(run.status, c.status) << c.args << "\n" << run.err;
-        EXPECT_TRUE(run.out.empty()) << c.args;
-        EXPECT_NE(run.err.find(c.message), std::string::npos) << c.args << "\n" << run.err;
+        const CRun run = RunCli(c.args);
+        const std::string what = c.args[0] + " " + (c.args.size() > 2 ? c.args[2] : "") + "\n" + run.err;
+        EXPECT_EQ(run.status, c.status) << what;
+        EXPECT_TRUE(run.out.empty()) << what;
+        EXPECT_EQ(run.err.rfind("quorvale-level: error: ", 0), 0u) << what;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << what;
+        // A usage error is followed by the command's usage, and only then.
+        EXPECT_EQ(run.err.find("\nusage: quorvale-level " + c.args[0]) != std::string::npos, c.status == 64) << what;
     }
     EXPECT_FALSE(fs::exists(m_dir / "no"));
+    EXPECT_FALSE(fs::exists(m_dir / "x.jpg"));
+    EXPECT_FALSE(fs::exists(m_dir / "r.lev"));
 }
 
 TEST_F(CliTest, FailedSaveLeavesTheExistingFileIntact)
 {
-    const fs::path good = WriteLevel("good.lev", kExample);
-    const fs::path bad = WriteLevel("bad.lev", "{Quorvale1}{}{}{}{0}{0}");
-    const fs::path out = Write("out.lev", "precious");
-    EXPECT_EQ(Run("save " + bad.string() + " " + out.string()).status, 2);
+    const std::string good = WriteLevel("good.lev", kExample);
+    const std::string bad = WriteLevel("bad.lev", "{Quorvale1}{}{}{}{0}{0}");
+    const std::string out = Write("out.lev", "precious");
+    EXPECT_EQ(RunCli({"save", bad, out}).status, 2);
     EXPECT_EQ(Slurp(out), "precious");
-    EXPECT_EQ(Run("save " + good.string() + " " + out.string() + " set 0 0 Q").status, 64);
+    EXPECT_EQ(RunCli({"save", good, out, "set", "0", "0", "Q"}).status, 64);
     EXPECT_EQ(Slurp(out), "precious");
     // Nothing but the result is left in the folder after a save.
-    EXPECT_EQ(Run("save " + good.string() + " " + out.string()).status, 0);
+    EXPECT_EQ(RunCli({"save", good, out}).status, 0);
     int files = 0;
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator(m_dir))
         ++files;
-    EXPECT_EQ(files, 4); // good, bad, out and the stderr capture
+    EXPECT_EQ(files, 3);
 }
 
-TEST_F(CliTest, HelpDescribesEveryOperation)
+TEST_F(CliTest, RenderWritesPngFilesOrStandardOutputOnly)
 {
-    const CRun run = Run("--help");
-    EXPECT_EQ(run.status, 0);
+    const std::string good = WriteLevel("good.lev", kExample);
+    const CRun piped = RunCli({"render", good, "-", "--cell", "3"});
+    EXPECT_EQ(piped.status, 0) << piped.err;
+    EXPECT_EQ(piped.out.substr(0, 8), "\x89PNG\r\n\x1a\n");
+    EXPECT_EQ(RunCli({"render", good, Path("upper.PNG"), "--cell", "3"}).status, 0);
+    EXPECT_EQ(Slurp(Path("upper.PNG")), piped.out);
+}
+
+TEST_F(CliTest, HelpAndVersionGoToStandardOutput)
+{
+    const CRun help = RunCli({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.err.empty());
     for (const char* word : {"info FILE", "cat FILE", "save FILE OUT", "rotate", "flip-h", "flip-v", "fit",
                              "shift DX DY", "set X Y CODE", "rect X1", "frame X1", "fill X Y", "resize W H",
-                             "ball X Y", "name TEXT", "creator TEXT", "64"})
-        EXPECT_NE(run.out.find(word), std::string::npos) << word;
+                             "ball X Y", "name TEXT", "creator TEXT", "64", "--version", "OUT of - "})
+        EXPECT_NE(help.out.find(word), std::string::npos) << word;
+    EXPECT_EQ(RunCli({"-h"}).out, help.out);
+
+    // Every command's --help is its usage, wherever the option stands.
+    const std::vector<std::string> names = CommandNames(help.out);
+    EXPECT_GE(names.size(), 6u);
+    for (const std::string& name : names) {
+        for (const std::vector<std::string>& args : {std::vector<std::string>{name, "--help"},
+                                                     std::vector<std::string>{name, "x.lev", "-h", "--bogus"}}) {
+            const CRun run = RunCli(args);
+            EXPECT_EQ(run.status, 0) << name;
+            EXPECT_TRUE(run.err.empty()) << name << run.err;
+            EXPECT_EQ(run.out.rfind("Usage: quorvale-level " + name + " ", 0), 0u) << name << run.out;
+            EXPECT_EQ(run.out.find("Operations (OP):") != std::string::npos,
+                      run.out.find("[OP ...]") != std::string::npos) << name;
+        }
+    }
+
+    for (const char* option : {"--version", "-V"})
+        EXPECT_EQ(RunCli({option}).out, "quorvale-level " QV_TEST_VERSION "\n");
+
+    // No command or an unknown one: the reason, then the whole help, on standard error.
+    for (const auto& [args, reason] : {std::pair<std::vector<std::string>, std::string>{{}, "missing command"},
+                                       {{"frobnicate", "x"}, "unknown command 'frobnicate'"},
+                                       {{"--versions"}, "unknown command '--versions'"}}) {
+        const CRun run = RunCli(args);
+        EXPECT_EQ(run.status, 64) << reason;
+        EXPECT_TRUE(run.out.empty()) << reason;
+        EXPECT_EQ(run.err, "quorvale-level: " + reason + "\n\n" + help.out);
+    }
+}
+
+// The program itself: arguments, streams and exit status of the process.
+TEST_F(CliTest, TheProgramPipesLevelsThroughStandardStreams)
+{
+    const char* bin = std::getenv("QV_BINARY_DIR");
+    const std::string exe = std::string(bin ? bin : ".") + "/bin/quorvale-level";
+    const std::string file = WriteLevel("example.lev", kExample);
+    const std::string command = exe + " save " + file + " - rotate | " + exe + " cat - rotate rotate rotate";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string out;
+    char buffer[4096];
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        out.append(buffer, n);
+    const int raw = pclose(pipe);
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 0);
+    EXPECT_EQ(out.substr(out.find("{Test}")), kExample.substr(kExample.find("{Test}")));
 }

@@ -47,13 +47,13 @@ TEST(RandomCommand, SeedReproducesTheGenerationAndFailuresFollowTheExitContract)
     // A bite folder that does not exist is only worth a warning.
     const auto [status, text] = RunCli("random " + file + " --bites " + bites + "none --seed 1");
     EXPECT_EQ(status, 0);
-    EXPECT_EQ(text.rfind("warning:", 0), 0u) << text;
+    EXPECT_EQ(text.rfind("quorvale-level: warning:", 0), 0u) << text;
 
     for (const char* usage : {"", "--seed 3", "o.lev --seed", "o.lev --seed -1", "o.lev --seed 12x", "o.lev p.lev"})
         EXPECT_EQ(RunCli(std::string("random ") + usage).first, 64) << usage;
     const auto [unwritable, why] = RunCli("random " + bites + "none/o.lev --seed 1 --bites " + bites);
     EXPECT_EQ(unwritable, 1);
-    EXPECT_EQ(why.rfind("error:", 0), 0u) << why;
+    EXPECT_EQ(why.rfind("quorvale-level: error:", 0), 0u) << why;
     std::filesystem::remove(file);
     std::filesystem::remove(kTemp + ".out");
 }

@@ -1,0 +1,9 @@
+#pragma once
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+// Runs quorvale-level in this process: args are the arguments after the program's name; the
+// command reads standard input from in and writes standard output and error to out and err.
+// Returns the exit status.
+int RunQuorvaleLevel(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
