@@ -10,6 +10,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # the editor
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-multimedia-dev qt6-qpa-plugins
+  # Qt's own Swedish texts of its dialogs and buttons
+  qt6-translations-l10n
   # end-to-end tests in a real X server, fuzzing, install checks
   xvfb xdotool x11-utils imagemagick clang libclang-rt-14-dev desktop-file-utils shared-mime-info xdg-utils
 )

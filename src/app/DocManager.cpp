@@ -130,10 +130,9 @@ bool CDocManager::SaveModified()
 {
     if (!m_document.IsModified())
         return true;
-    const QString name =
-        m_document.GetPathName().isEmpty() ? m_document.GetTitle() : DisplayName(m_document.GetPathName());
+    // The file by its name, as the window title shows it.
     const QMessageBox::StandardButton answer = QMessageBox::question(
-        m_window, LoadResourceString(IdsAppTitle), tr("Save changes to %1?").arg(name),
+        m_window, LoadResourceString(IdsAppTitle), tr("Save changes to %1?").arg(m_document.GetTitle()),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     // Only Yes saves: a box closed without an answer keeps the level and writes nothing.
     if (answer == QMessageBox::No)

@@ -17,6 +17,16 @@ namespace {
 // Translators stay installed for the life of the process.
 QTranslator s_editorTranslator;
 QTranslator s_qtTranslator;
+QTranslator s_qtDialogTranslator;
+
+// Qt takes the language of some texts, such as the names of file types in the file dialog, from
+// the default locale: it speaks the interface's language, in the system's country where the
+// system speaks that language too.
+void SetDefaultLocale(QLocale::Language language)
+{
+    const QLocale system = QLocale::system();
+    QLocale::setDefault(system.language() == language ? system : QLocale(language));
+}
 
 } // namespace
 
@@ -33,16 +43,23 @@ CEditorApp::~CEditorApp() = default;
 
 bool CEditorApp::SetLanguage(const QString& language)
 {
-    removeTranslator(&s_editorTranslator);
-    removeTranslator(&s_qtTranslator);
-    if (language == QLatin1String("en"))
+    for (QTranslator* translator : {&s_editorTranslator, &s_qtTranslator, &s_qtDialogTranslator})
+        removeTranslator(translator);
+    if (language == QLatin1String("en")) {
+        SetDefaultLocale(QLocale::English);
         return true;
+    }
     if (language != QLatin1String("sv") || !s_editorTranslator.load(QStringLiteral(":/i18n/quorvale_sv.qm")))
         return false;
-    installTranslator(&s_editorTranslator);
-    // Qt's own dialogs and buttons, where the system has their Swedish texts.
+    // The translator installed last is asked first: our texts, then Qt's own catalogue of its
+    // dialogs and buttons as the system ships it (qt_sv brings the catalogues of Qt's modules
+    // with it), then our Swedish for the texts of Qt's dialogs that the system's catalogue lacks.
+    if (s_qtDialogTranslator.load(QStringLiteral(":/i18n/qtdialogs_sv.qm")))
+        installTranslator(&s_qtDialogTranslator);
     if (s_qtTranslator.load(QStringLiteral("qt_sv"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         installTranslator(&s_qtTranslator);
+    installTranslator(&s_editorTranslator);
+    SetDefaultLocale(QLocale::Swedish);
     return true;
 }
 

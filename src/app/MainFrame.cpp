@@ -61,6 +61,7 @@ CRegistry OpenProfileKey()
 }
 
 const QString kBarStateName = QStringLiteral("Toolbar");
+const QString kWindowPlacementName = QStringLiteral("WindowPlacement");
 
 } // namespace
 
@@ -80,6 +81,7 @@ CMainFrame::CMainFrame()
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         resize(screen->availableSize() * 3 / 4);
+    LoadWindowPlacement();
     connect(m_docManager.get(), &CDocManager::DocumentChanged, this, &CMainFrame::UpdateCommands);
     connect(m_view, &CEditorView::StateChanged, this, &CMainFrame::UpdateCommands);
     // Like the idle time after each input message: the state may have changed, so the checks,
@@ -299,6 +301,7 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
     SaveBarState();
+    SaveWindowPlacement();
     if (!m_docManager->SaveModified()) {
         event->ignore();
         return;
@@ -329,4 +332,18 @@ void CMainFrame::LoadBarState()
         return;
     restoreState(windowState);
     statusBar()->setVisible(statusBarVisible);
+}
+
+void CMainFrame::SaveWindowPlacement() const
+{
+    OpenProfileKey().WriteBinary(kWindowPlacementName, saveGeometry());
+}
+
+void CMainFrame::LoadWindowPlacement()
+{
+    // A damaged value changes nothing; a window that would lie off the screens is brought back
+    // onto one.
+    const QByteArray placement = OpenProfileKey().ReadBinary(kWindowPlacementName);
+    if (!placement.isEmpty())
+        restoreGeometry(placement);
 }

@@ -56,6 +56,9 @@ private:
     void ScheduleUpdate();
     void SaveBarState() const;
     void LoadBarState();
+    // The window's size, position and maximised state, kept beside the bar state.
+    void SaveWindowPlacement() const;
+    void LoadWindowPlacement();
 
     std::unique_ptr<CRecentFileList> m_recentFiles;
     std::unique_ptr<CEditorDoc> m_document;

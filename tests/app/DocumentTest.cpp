@@ -7,11 +7,13 @@
 #include "view/QtTestApp.h"
 
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -131,7 +133,7 @@ TEST_F(Document, AsksToSaveExactlyWhenTheLevelIsModified)
         EXPECT_FALSE(frame->close());
         EXPECT_TRUE(cancel.WasShown());
     }
-    EXPECT_EQ(question, "Save changes to " + QDir::toNativeSeparators(sample) + "?");
+    EXPECT_EQ(question, "Save changes to first-steps.lev?"); // the file by its name, not its path
     CModalHandler discard(Answer(QMessageBox::No, &question));
     EXPECT_TRUE(frame->close());
     EXPECT_TRUE(discard.WasShown());
@@ -182,4 +184,54 @@ TEST_F(Document, SavesAndReopensTheSameLevel)
     EXPECT_TRUE(message.startsWith("Cannot save")) << message.toStdString();
     EXPECT_TRUE(document.IsModified());
     EXPECT_EQ(document.GetPathName(), path);
+}
+
+TEST_F(Document, DesktopKeysForSaveAsAndExitAndAllFilesToOpen)
+{
+    ASSERT_TRUE(manager.OpenDocumentFile(sample));
+    frame->show();
+    // Keys as typed: shortcuts reach the commands of the active window.
+    auto press = [this](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QApplication::setActiveWindow(frame.get());
+        QApplication::processEvents();
+        QTest::keyClick(frame.get(), key, modifiers);
+    };
+
+    // Ctrl+Shift+S asks for a new name even though the level has one.
+    QString title;
+    {
+        CModalHandler cancel([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            title = dialog->windowTitle();
+            EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+            dialog->reject();
+        });
+        press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_TRUE(cancel.WasShown());
+    }
+    EXPECT_EQ(title, "Save As");
+
+    // The Open dialog offers level files first and every file last.
+    QStringList filters;
+    {
+        CModalHandler cancel([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            filters = dialog->nameFilters();
+            dialog->reject();
+        });
+        press(Qt::Key_O, Qt::ControlModifier);
+        EXPECT_TRUE(cancel.WasShown());
+    }
+    EXPECT_EQ(filters, (QStringList{"Level file (*.lev)", "All files (*)"}));
+
+    // Ctrl+Q closes the window after the usual question.
+    document.m_level.SetName("Changed");
+    QString question;
+    CModalHandler discard(Answer(QMessageBox::No, &question));
+    press(Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(discard.WasShown());
+    EXPECT_EQ(question, "Save changes to first-steps.lev?");
+    EXPECT_FALSE(frame->isVisible());
 }

@@ -5,6 +5,8 @@
 #include "holmfc/Registry.h"
 #include "view/QtTestApp.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
@@ -106,4 +108,35 @@ TEST_F(Settings, BarStateIsRestored)
     frame.show();
     EXPECT_TRUE(frame.GetToolBar()->isHidden());
     EXPECT_TRUE(frame.statusBar()->isHidden());
+}
+
+TEST_F(Settings, WindowPlacementIsRestored)
+{
+    const QRect placed(40, 60, 640, 480);
+    {
+        CMainFrame frame;
+        frame.show();
+        frame.setGeometry(placed);
+        EXPECT_TRUE(frame.close());
+    }
+    {
+        CMainFrame frame;
+        frame.show();
+        EXPECT_EQ(frame.geometry(), placed);
+        EXPECT_FALSE(frame.isMaximized());
+        frame.showMaximized();
+        EXPECT_TRUE(frame.close());
+    }
+    {
+        // Maximised again, and back to the same place when restored.
+        CMainFrame frame;
+        frame.show();
+        EXPECT_TRUE(frame.isMaximized());
+        frame.showNormal();
+        EXPECT_EQ(frame.geometry(), placed);
+    }
+    // A damaged value leaves the window at its first size.
+    Store().setValue("Software/Brannholt/Quorvale/Quorvale Editor/WindowPlacement", QByteArray("damaged"));
+    CMainFrame frame;
+    EXPECT_EQ(frame.size(), QGuiApplication::primaryScreen()->availableSize() * 3 / 4);
 }

@@ -104,72 +104,82 @@
     <message>
         <source>The operating system is out
 of memory or resources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Operativsystemet har slut på
+minne eller resurser.</translation>
     </message>
     <message>
         <source>The specified file was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den angivna filen hittades inte.</translation>
     </message>
     <message>
         <source>The specified path was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den angivna sökvägen hittades inte.</translation>
     </message>
     <message>
         <source>The operating system denied
 access to the specified file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Operativsystemet nekade
+åtkomst till den angivna filen.</translation>
     </message>
     <message>
         <source>There was not enough memory to complete the operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det fanns inte tillräckligt med minne för att slutföra åtgärden.</translation>
     </message>
     <message>
         <source>The .EXE file is invalid
 (non-Win32 .EXE or error in .EXE image).</source>
-        <translation type="unfinished"></translation>
+        <translation>Programfilen är ogiltig
+(inget program för det här systemet, eller skadad).</translation>
     </message>
     <message>
         <source>A sharing violation occurred. </source>
-        <translation type="unfinished"></translation>
+        <translation>Filen används av ett annat program. </translation>
     </message>
     <message>
         <source>The filename association is
 incomplete or invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtypens koppling till ett program
+är ofullständig eller ogiltig.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because the request timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmet som skulle öppna länken
+svarade inte i tid.</translation>
     </message>
     <message>
         <source>The DDE transaction failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmet som skulle öppna länken
+kunde inte ta emot den.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because other DDE transactions
 were being processed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmet som skulle öppna länken
+var upptaget med andra förfrågningar.</translation>
     </message>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det finns inget program som kan
+öppna den här typen av fil.</translation>
     </message>
     <message>
         <source>The specified dynamic-link library was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ett programbibliotek som behövs hittades inte.</translation>
     </message>
     <message>
         <source>Unknown Error (%1) occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Okänt fel (%1) inträffade.</translation>
     </message>
     <message>
         <source>Can&apos;t open link:
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Det går inte att öppna länken:
+
+</translation>
     </message>
 </context>
 <context>
