@@ -14,6 +14,7 @@ packages=(
   qt6-translations-l10n
   # end-to-end tests in a real X server, fuzzing, install checks
   xvfb xdotool x11-utils imagemagick clang libclang-rt-14-dev desktop-file-utils shared-mime-info xdg-utils
+  libfile-mimeinfo-perl appstream man-db
 )
 
 missing=()

@@ -6,10 +6,13 @@
 #include "app/ProfileKey.h"
 #include "app/StringTable.h"
 
+#include "QuorvaleVersion.h"
+
 #include <QCommandLineParser>
 #include <QLibraryInfo>
 #include <QLocale>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -35,7 +38,7 @@ CEditorApp::CEditorApp(int& argc, char** argv) : QApplication(argc, argv)
     setOrganizationName(QLatin1String(kOrganisationName));
     setApplicationName(QLatin1String(kApplicationName));
     // The desktop entry that the window belongs to, for its icon and name.
-    setDesktopFileName(QStringLiteral("quorvale-editor"));
+    setDesktopFileName(QStringLiteral("org.example.QuorvaleEditor"));
     RegisterStringTable();
 }
 
@@ -68,20 +71,48 @@ QString CEditorApp::GetSystemLanguage()
     return QLocale::system().language() == QLocale::Swedish ? QStringLiteral("sv") : QStringLiteral("en");
 }
 
+std::string CEditorApp::HelpText()
+{
+    return "Usage: quorvale-editor [--lang en|sv] [FILE]\n"
+           "       quorvale-editor --help | --version\n"
+           "Creates, edits and test-plays Quorvale levels.\n"
+           "\n"
+           "Opens FILE, a level file (.lev), or shows a new empty 10 x 10 level when there is none.\n"
+           "The user interface speaks the language of the system's locale unless --lang is given.\n"
+           "Qt's own options, such as -platform and -style, are accepted too.\n"
+           "\n"
+           "Options:\n"
+           "  --lang en|sv     the language of the user interface: English or Swedish\n"
+           "  -h, --help       print this help and exit\n"
+           "  -V, --version    print the version and exit\n";
+}
+
+bool CEditorApp::PrintInfoOption(const std::vector<std::string>& args, std::ostream& out)
+{
+    auto given = [&](const char* shortName, const char* longName) {
+        return std::any_of(args.begin(), args.end(),
+                           [&](const std::string& arg) { return arg == shortName || arg == longName; });
+    };
+    if (given("-h", "--help"))
+        out << HelpText();
+    else if (given("-V", "--version"))
+        out << "quorvale-editor " << kQuorvaleVersion << '\n';
+    else
+        return false;
+    return true;
+}
+
 bool CEditorApp::InitInstance()
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Quorvale level editor"));
-    parser.addHelpOption();
     const QCommandLineOption langOption(QStringLiteral("lang"), QStringLiteral("Language of the user interface."),
                                         QStringLiteral("en|sv"));
     parser.addOption(langOption);
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Level file to open."), QStringLiteral("[FILE]"));
     parser.process(arguments());
     const QStringList files = parser.positionalArguments();
     const QString language = parser.isSet(langOption) ? parser.value(langOption) : GetSystemLanguage();
     if (files.size() > 1 || !SetLanguage(language)) {
-        std::fputs(qPrintable(parser.helpText()), stderr);
+        std::fputs(HelpText().c_str(), stderr);
         return false;
     }
 

@@ -3,6 +3,9 @@
 #include <QTranslator>
 
 #include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
 
 class CMainFrame;
 
@@ -16,6 +19,12 @@ public:
 
     // Starts the editor: "[--lang en|sv] [FILE]". False ends the application.
     bool InitInstance();
+
+    // The command line's help, which the manual page is made from.
+    static std::string HelpText();
+    // Answers --help (-h) and --version (-V) among args on out and returns true; false when args
+    // hold neither. Needs no application object, so no display either.
+    static bool PrintInfoOption(const std::vector<std::string>& args, std::ostream& out);
     CMainFrame* GetMainFrame() const { return m_frame.get(); }
 
     // Installs the Swedish texts, for "sv", or none (English). False for any other language.
