@@ -27,8 +27,7 @@ QString FindProgramFile(const QString& relativePath)
     const QString beside = GetProgramPath(true) + relativePath;
     if (QFileInfo::exists(beside))
         return beside;
-    const QFileInfo program(QCoreApplication::applicationFilePath());
-    const QString installed = QDir::cleanPath(program.absolutePath() + QLatin1String("/../share/") +
-                                              program.fileName() + QLatin1Char('/') + relativePath);
+    const QString installed = QDir::cleanPath(QDir(QCoreApplication::applicationDirPath())
+                                                  .filePath(QStringLiteral(QV_DATA_FROM_BINDIR "/") + relativePath));
     return QFileInfo::exists(installed) ? installed : beside;
 }

@@ -12,6 +12,7 @@ QString GetProgramPath(bool folderOnly);
 QString GetFolderOfPath(const QString& path);
 
 // The file at relativePath beside the program; when there is none, the same file in the data
-// folder of an installed program (<prefix>/share/<program name>/ next to <prefix>/bin/).
+// folder of an installed program, found from the program's folder as the build's install layout
+// places it (QV_DATA_FROM_BINDIR, by default ../share/quorvale-editor), whatever the prefix.
 // Returns the path beside the program when neither exists.
 QString FindProgramFile(const QString& relativePath);

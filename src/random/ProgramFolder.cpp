@@ -23,6 +23,7 @@ std::string GetBiteFolder()
     std::error_code ec;
     if (program.empty() || fs::is_directory(beside, ec))
         return beside;
-    const std::string installed = program + "../share/quorvale-editor/RBites/";
+    // Installed, the data folder lies where the install put it relative to the program's folder.
+    const std::string installed = (fs::path(program) / QV_DATA_FROM_BINDIR / "RBites/").lexically_normal().string();
     return fs::is_directory(installed, ec) ? installed : beside;
 }

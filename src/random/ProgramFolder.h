@@ -6,7 +6,8 @@
 std::string GetProgramFolder();
 
 // The folder the random generator reads its bites from, with a trailing separator: "RBites/"
-// beside the program, or, when there is no such folder, the one in the installed data folder
-// (<prefix>/share/quorvale-editor/RBites/ for a program in <prefix>/bin/). When neither exists
-// the folder beside the program is returned all the same.
+// beside the program, or, when there is no such folder, the one in the installed data folder,
+// found from the program's folder as the install laid them out (<prefix>/share/quorvale-editor/
+// RBites/ for a program in <prefix>/bin/, whatever the prefix). When neither exists the folder
+// beside the program is returned all the same.
 std::string GetBiteFolder();

@@ -6,10 +6,15 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
+#include <QLoggingCategory>
 
 namespace {
 
 using CreatePlayer = CSoundPlayer* (*)();
+
+// Which module and which files the sounds come from; off by default
+// (QT_LOGGING_RULES="quorvale.sound.debug=true" turns it on).
+Q_LOGGING_CATEGORY(lcSound, "quorvale.sound", QtWarningMsg)
 
 } // namespace
 
@@ -51,19 +56,25 @@ void CSoundModule::PlayNow(const QString& relativePath)
     if (!m_loadTried)
         Load();
     const QString path = FindSoundFile(relativePath);
-    if (m_player && !path.isEmpty())
+    if (m_player && !path.isEmpty()) {
+        qCDebug(lcSound, "playing %s", qPrintable(path));
         m_player->Play(path.toStdString());
+    }
 }
 
 void CSoundModule::Load()
 {
     m_loadTried = true;
-    // Beside the program in a build folder; in the library folder once installed.
-    for (const QString& folder : {QCoreApplication::applicationDirPath(), QStringLiteral(QV_SOUND_MODULE_DIR)}) {
+    // Beside the program in a build folder; once installed, in the library folder that the
+    // install put where it lies from the program's folder, whatever the prefix.
+    const QDir program(QCoreApplication::applicationDirPath());
+    for (const QString& folder : {program.path(), program.filePath(QStringLiteral(QV_SOUND_MODULE_FROM_BINDIR))}) {
         QLibrary library(QDir(folder).filePath(QStringLiteral("quorvale_sound")));
         if (const auto create = reinterpret_cast<CreatePlayer>(library.resolve("QvCreateSoundPlayer"))) {
+            qCDebug(lcSound, "sound module %s", qPrintable(QDir::cleanPath(library.fileName())));
             m_player.reset(create());
             return;
         }
     }
+    qCDebug(lcSound, "no sound module: sounds stay silent");
 }

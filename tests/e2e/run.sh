@@ -202,4 +202,84 @@ key ctrl+s
 answer_dialog "Spara som" type_fields "$work/svensk.lev"
 wait_title "svensk.lev - Quorvale editor"
 "$cli" info "$work/svensk.lev" | grep -q '^size: 10x10' || fail "the Swedish editor saved no 10 x 10 level"
+
+# ---------------------------------------------------------------------------------------------
+# Qt's own dialogs speak Swedish too: the save question of the Swedish editor answers to the
+# Swedish "&Ja" (Alt+J), which its English buttons would not.
+swedish_standard_dialogs() {
+    step "Swedish save question"
+    click 400 25                      # back material: Wall
+    key p
+    click "$(cx 2)" "$(cy 2)"
+    expect_pixels "wall at (2, 2)" "$(cx 2)" "$(cy 2)" $wall
+    key ctrl+n
+    answer_dialog "Quorvale Editor" answer_yes_in_swedish
+    answer_dialog "Banegenskaper" type_fields 10 10
+    wait_title "Namnlös* - Quorvale editor"
+    "$cli" cat "$work/svensk.lev" | tail -n +6 | sed -n 3p | grep -q '^{\$}{\$}{S0T8}' ||
+        fail "Ja did not save the wall at (2, 2) to svensk.lev"
+}
+answer_yes_in_swedish() {
+    import -window root "$artefacts/swedish-question.png"
+    xdotool key --clearmodifiers alt+j
+}
+swedish_standard_dialogs
+stop_editor
+
+# ---------------------------------------------------------------------------------------------
+# An install at another prefix than the configured one, run from a folder that holds none of its
+# parts, finds them all from its own folder: the sound module and the sounds, the manual of
+# Help > Index, and the bites of Create Random Level and of quorvale-level random.
+installed_programs() {
+    step "install at another prefix"
+    local build prefix=$work/prefix opened=$work/opened.txt saved_editor=$editor saved_path=$PATH bite
+    build=$(cd "$(dirname "$editor")/.." && pwd)
+    cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 ||
+        fail "cmake --install failed: $(tail -n 5 "$work/install.log")"
+    # Bites all of sand: a random level holds at least one of them, 49 cells of sand, when they
+    # were read, and none when they were not.
+    "$cli" save "$repo/data/Levels/first-steps.lev" "$work/sand.lev" resize 7 7 rect 0 0 6 6 S0S8 ball 3.5 3.5 >/dev/null
+    for bite in "$prefix/share/quorvale-editor/RBites/"*.lev; do cp "$work/sand.lev" "$bite"; done
+    mkdir -p "$work/elsewhere"
+    (cd "$work/elsewhere" && "$prefix/bin/quorvale-level" random random.lev --seed 5 2>/dev/null) ||
+        fail "the installed quorvale-level random failed"
+    [ "$("$cli" cat "$work/elsewhere/random.lev" | grep -o S0S8 | wc -l)" -ge 49 ] ||
+        fail "the installed quorvale-level did not build its level from the installed bites"
+
+    step "the installed editor finds its parts"
+    "$cli" save "$repo/data/Levels/first-steps.lev" "$work/cup.lev" resize 12 5 rect 0 0 11 4 '$' \
+        frame 0 0 11 4 S0T8 set 9 2 S0H8 ball 2.5 2.5 name Cup >/dev/null
+    # The desktop's opener, which notes what Help > Index asks it to open.
+    mkdir -p "$work/fakebin"
+    printf '#!/bin/sh\necho "$@" >>"%s"\n' "$opened" >"$work/fakebin/xdg-open"
+    chmod +x "$work/fakebin/xdg-open"
+    editor=$prefix/bin/quorvale-editor
+    export PATH=$work/fakebin:$PATH QT_LOGGING_RULES=quorvale.sound.debug=true
+    start_editor --lang en "$work/cup.lev"
+    export PATH=$saved_path
+    unset QT_LOGGING_RULES
+    editor=$saved_editor
+    wait_title "cup.lev - Quorvale editor"
+    calibrate
+    key ctrl+t
+    xdotool windowsize --sync "$win" 801 700    # a full repaint: test mode shows no palettes
+    win_w=801
+    expect_pixels "test mode: no palettes" 350 25 $white
+    click "$(cx 9)" "$(cy 2)"         # the shot of the test-mode step: into the cup
+    expect_pixels "the ball in the cup ends test mode" 350 25 $grass
+    found_module() { grep -q "sound module $prefix/lib.*/libquorvale_sound.so" "$work/editor.log"; }
+    played() { grep -qF "playing $prefix/share/quorvale-editor/sounds/InCup.wav" "$work/editor.log"; }
+    poll found_module || fail "the installed editor did not load its sound module"
+    poll played || fail "the installed editor did not play the installed cup sound"
+    key F1
+    opened_manual() { grep -qF "$prefix/share/quorvale-editor/Manual/index.html" "$opened" 2>/dev/null; }
+    poll opened_manual || fail "Help > Index did not open the installed manual: $(cat "$opened" 2>/dev/null)"
+    key ctrl+r ctrl+s
+    saved_random() { "$cli" info "$work/cup.lev" 2>/dev/null | grep -q '^size: 50x50'; }
+    poll saved_random || fail "Ctrl+R, Ctrl+S did not save a random level over cup.lev"
+    [ "$("$cli" cat "$work/cup.lev" | grep -o S0S8 | wc -l)" -ge 49 ] ||
+        fail "Create Random Level did not use the installed bites"
+    stop_editor
+}
+installed_programs
 echo "PASS: screenshots in $artefacts"
