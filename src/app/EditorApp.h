@@ -27,7 +27,9 @@ public:
     static bool PrintInfoOption(const std::vector<std::string>& args, std::ostream& out);
     CMainFrame* GetMainFrame() const { return m_frame.get(); }
 
-    // Installs the Swedish texts, for "sv", or none (English). False for any other language.
+    // Installs the Swedish texts, ours and those of Qt's own dialogs and buttons, for "sv", or
+    // none (English), and makes the default locale speak the same language. False for any other
+    // language.
     static bool SetLanguage(const QString& language);
     // The language of the system's locale: "sv" for Swedish, otherwise "en".
     static QString GetSystemLanguage();

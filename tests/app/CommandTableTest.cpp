@@ -9,7 +9,6 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -53,16 +52,8 @@ TEST(CommandTable, ActionsCarryTheTextsKeysAndPrompts)
 
 TEST(CommandTable, EveryCommandHasItsSwedishTexts)
 {
-    QTranslator swedish;
-    ASSERT_TRUE(swedish.load(QStringLiteral(":/i18n/quorvale_sv.qm")));
-    for (const CCommand& command : GetCommandTable()) {
-        for (const char* text : {command.menuText, command.prompt}) {
-            if (text) {
-                EXPECT_FALSE(swedish.translate(kCommandContext, text).isEmpty()) << text;
-            }
-        }
-    }
-
+    // That every text has its Swedish entry is the check of the Swedish file
+    // (SwedishTranslation); here the menus show them.
     ASSERT_TRUE(CEditorApp::SetLanguage(QStringLiteral("sv")));
     {
         CMainFrame frame;
