@@ -100,7 +100,6 @@ TEST_F(CliTest, InfoPrintsExactlyTheSevenLines)
     const CRun run = RunCli({"info", WriteLevel("example.lev", kExample)});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, expected);
-    EXPECT_EQ(RunCli({"info", "-"}, Archived(kExample)).out, expected);
     const std::string old = WriteLevel("old.lev", "{Quorvael alfa1}{i}{n}{c}{2}{2}{9}{0.1}{$}{$}{$}{T1G2W8}");
     EXPECT_EQ(RunCli({"info", old}).out, "format: Quorvael alfa1\nid: i\nname: n\ncreator: c\n"
                                       "size: 2x2\nball: 1.650000 0.350000\nused: 1\n");
@@ -115,7 +114,7 @@ TEST_F(CliTest, CatAppliesOperationsInOrderAndKeepsTheIdentity)
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "{Quorvale1}\r\n{-28330017200403065140509}\r\n{ab}{Me}\r\n{3}{2}\r\n"
                        "{0.350000}{1.650000}\r\n{$}{S0T8}{$}\r\n{S0I8}{S0H8}{T2G8W8}\r\n");
-    EXPECT_EQ(RunCli({"cat", "-", "rotate", "rotate", "rotate", "rotate"}, Archived(kExample)).out, kExample);
+    EXPECT_EQ(RunCli({"cat", file, "rotate", "rotate", "rotate", "rotate"}).out, kExample);
 }
 
 TEST_F(CliTest, SaveRebuildsTheIdentityAndWritesTheContainer)
@@ -131,12 +130,30 @@ TEST_F(CliTest, SaveRebuildsTheIdentityAndWritesTheContainer)
     EXPECT_NE(bytes.find("{S0S8}{S0T8}"), std::string::npos);
     EXPECT_EQ(bytes.find("-28330017200403065140509"), std::string::npos);
     EXPECT_EQ(fs::status(out).permissions() & fs::perms::owner_read, fs::perms::owner_read);
+}
 
-    // "-" is standard input and output: the same bytes, apart from the identity's date and time.
-    const CRun piped = RunCli({"save", "-", "-", "fill", "0", "0", "S0S8"}, Archived(kExample));
-    EXPECT_EQ(piped.status, 0) << piped.err;
-    EXPECT_EQ(piped.out.size(), bytes.size());
-    EXPECT_EQ(piped.out.substr(piped.out.find("{Test}")), bytes.substr(bytes.find("{Test}")));
+TEST_F(CliTest, DashIsStandardInputOrOutput)
+{
+    EXPECT_EQ(RunCli({"info", "-"}, Archived(kExample)).out, RunCli({"info", WriteLevel("a.lev", kExample)}).out);
+
+    // save: the same bytes as into a file, apart from the identity's date and time.
+    ASSERT_EQ(RunCli({"save", "-", Path("b.lev"), "fill", "0", "0", "S0S8"}, Archived(kExample)).status, 0);
+    const std::string bytes = Slurp(Path("b.lev"));
+    const CRun saved = RunCli({"save", "-", "-", "fill", "0", "0", "S0S8"}, Archived(kExample));
+    EXPECT_EQ(saved.status, 0) << saved.err;
+    EXPECT_EQ(saved.out.size(), bytes.size());
+    EXPECT_EQ(saved.out.substr(saved.out.find("{Test}")), bytes.substr(bytes.find("{Test}")));
+
+    const CRun image = RunCli({"render", "-", "-", "--cell", "3"}, Archived(kExample));
+    EXPECT_EQ(image.status, 0) << image.err;
+    EXPECT_EQ(image.out.substr(0, 8), "\x89PNG\r\n\x1a\n");
+
+    // random: the level on standard output, so the seed goes with the messages.
+    const char* source = std::getenv("QV_SOURCE_DIR");
+    const CRun random = RunCli({"random", "-", "--seed", "42", "--bites", std::string(source ? source : ".") + "/data/RBites"});
+    EXPECT_EQ(random.status, 0);
+    EXPECT_EQ(random.err, "seed: 42\n");
+    EXPECT_NE(RunCli({"info", "-"}, random.out).out.find("size: 50x50\n"), std::string::npos);
     EXPECT_FALSE(fs::exists("-"));
 }
 
@@ -189,6 +206,7 @@ TEST_F(CliTest, FailuresUseTheirExitStatusesAndSayWhy)
     }
     EXPECT_FALSE(fs::exists(m_dir / "no"));
     EXPECT_FALSE(fs::exists(m_dir / "x.jpg"));
+    EXPECT_EQ(RunCli({"render", good, Path("upper.PNG")}).status, 0) << "the extension's case does not matter";
     EXPECT_FALSE(fs::exists(m_dir / "r.lev"));
 }
 
@@ -207,16 +225,6 @@ TEST_F(CliTest, FailedSaveLeavesTheExistingFileIntact)
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator(m_dir))
         ++files;
     EXPECT_EQ(files, 3);
-}
-
-TEST_F(CliTest, RenderWritesPngFilesOrStandardOutputOnly)
-{
-    const std::string good = WriteLevel("good.lev", kExample);
-    const CRun piped = RunCli({"render", good, "-", "--cell", "3"});
-    EXPECT_EQ(piped.status, 0) << piped.err;
-    EXPECT_EQ(piped.out.substr(0, 8), "\x89PNG\r\n\x1a\n");
-    EXPECT_EQ(RunCli({"render", good, Path("upper.PNG"), "--cell", "3"}).status, 0);
-    EXPECT_EQ(Slurp(Path("upper.PNG")), piped.out);
 }
 
 TEST_F(CliTest, HelpAndVersionGoToStandardOutput)
