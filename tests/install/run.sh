@@ -89,7 +89,14 @@ completions() {
     ((${#COMPREPLY[@]} == 0)) || printf "%s\n" "${COMPREPLY[@]}" | sort | tr "\n" " "' \
     - "$share/bash-completion/completions/quorvale-level" "$share/quorvale-editor" quorvale-level "$@"
 }
-check "completes commands" same "$(completions '')" "--help --version cat info random render save shoot "
+contains() {
+  local word
+  for word in "${@:2}"; do
+    [[ " $1 " == *" $word "* ]] || { echo "  '$word' is not among: $1"; return 1; }
+  done
+}
+check "completes commands and options" contains "$(completions '')" --help --version cat info shoot
+check "completes a command" same "$(completions sh)" "shoot "
 check "completes a command's options" same "$(completions render Levels/first-steps.lev x.png --)" \
   "--cell --help --no-grid "
 check "completes file names" same "$(completions info Lev)" "Levels "
