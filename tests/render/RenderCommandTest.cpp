@@ -86,10 +86,10 @@ TEST_F(RenderCommandTest, FailuresKeepTheContract)
         EXPECT_NE(Read("err.txt").find("usage: quorvale-level render FILE OUT.png"), std::string::npos) << args;
     }
     EXPECT_EQ(Run("render " + Path("missing.lev") + " " + out), 1);
-    EXPECT_NE(Read("err.txt").find("error: " + Path("missing.lev")), std::string::npos);
+    EXPECT_NE(Read("err.txt").find("quorvale-level: error: " + Path("missing.lev")), std::string::npos);
     EXPECT_EQ(Run("render " + WriteLevel("narrow.lev", "{Quorvale1}{}{}{}{1}{2}{0}{0}{$}{$}") + " " + out), 2);
     EXPECT_EQ(Run("render " + level + " " + Path("no/such/folder/x.png")), 1);
-    EXPECT_NE(Read("err.txt").find("error: " + Path("no/such/folder/x.png")), std::string::npos);
+    EXPECT_NE(Read("err.txt").find("quorvale-level: error: " + Path("no/such/folder/x.png")), std::string::npos);
     EXPECT_EQ(Read("out.txt"), "");
     EXPECT_FALSE(fs::exists(out));
 }
