@@ -9,3 +9,6 @@ int RunSave(const CliArgs& args, CCliIo& io);
 int RunRandom(const CliArgs& args, CCliIo& io);
 int RunRender(const CliArgs& args, CCliIo& io);
 int RunShoot(const CliArgs& args, CCliIo& io);
+int RunSolve(const CliArgs& args, CCliIo& io);
+int RunPlay(const CliArgs& args, CCliIo& io);
+int RunShotmap(const CliArgs& args, CCliIo& io);

@@ -42,11 +42,13 @@ constexpr CCommand kCommands[] = {
      "    (W N + 1) x (H N + 1) pixels at N pixels a cell (1 to 200, default 20), with the grid\n"
      "    unless --no-grid. OUT must end in .png, or be - for standard output.\n"},
     {"random", RunRandom,
-     "random OUT [--seed N] [--bites DIR]\n"
+     "random OUT [--seed N] [--bites DIR] [--playable N [--headings N] [--jobs N] [--time-limit S]]\n"
      "    Seeds the C library's rand() with N (default: the clock), builds one random level from\n"
      "    the bites in DIR (default: RBites beside the program) and saves it to OUT as Save does.\n"
      "    Prints the seed used (on standard error when OUT is -). A missing bite folder only\n"
-     "    gives a warning.\n"},
+     "    gives a warning. With --playable N it tries that seed, the next and so on until 'solve'\n"
+     "    finds a par of at most N shots (with the options given; --time-limit for each seed),\n"
+     "    saves that level and prints its par too.\n"},
     {"shoot", RunShoot,
      "shoot FILE --strength S --angle A [--trace] [--max-steps N]\n"
      "    Test mode without a window: shoots the ball from the level's start with speed S\n"
@@ -54,6 +56,30 @@ constexpr CCommand kCommands[] = {
      "    ball thread does until it stops. --trace prints one line per step: step x y speed angle\n"
      "    radius. The last line is 'result: cup|rest|water steps: N x: X y: Y'; a ball still\n"
      "    rolling after N steps (default 1000000) ends the run with 'result: moving'.\n"},
+    {"solve", RunSolve,
+     "solve FILE [--max-shots N] [--headings N] [--jobs N] [--time-limit SECONDS] [--merge M]\n"
+     "    Finds par: the fewest shots that take the ball from its start into the cup as test\n"
+     "    mode plays them. A shot has a strength 3 k, from 0 to the strongest the mouse can give\n"
+     "    where the ball lies, and one of N headings i 2 pi / N (default 720); each starts where\n"
+     "    the one before left the ball. Tries all solutions of 1 shot, then of 2 and so on up to\n"
+     "    --max-shots (default 6), on --jobs threads (default: one per processor; the result is\n"
+     "    the same for any number). A position within the same 1/M block square as one reached\n"
+     "    before counts as that one (--merge, default 16; 0 keeps every position): this can miss\n"
+     "    a shorter solution. Prints 'shot K: strength S angle A -> rest x: X y: Y' for every\n"
+     "    shot of the solution (A exact, for 'play'), then 'par: N', or 'par: none within N\n"
+     "    shots', or 'par: none found in S s' when the time limit ends the search first.\n"},
+    {"play", RunPlay,
+     "play FILE SHOT...\n"
+     "    Plays the shots (STRENGTH@ANGLE, e.g. 12@0.78539816339744828) one after the other from\n"
+     "    the ball start as test mode does and prints for each 'shot K: result: cup|rest|water\n"
+     "    steps: N x: X y: Y' (after water the ball lies where that shot started). Stops after\n"
+     "    the cup, or after a shot still rolling at 200000 steps ('result: moving').\n"},
+    {"shotmap", RunShotmap,
+     "shotmap FILE OUT.png [--cell N] [--headings N] [--jobs N]\n"
+     "    Plays every first shot that 'solve' tries and draws their outcomes over the image of\n"
+     "    'render': a dot where each came to rest (white), went into water (cyan) or sank\n"
+     "    (yellow), and the paths of the shots into the cup. Prints the counts of the outcomes\n"
+     "    (on standard error when OUT is -).\n"},
 };
 
 void PrintHelp(std::ostream& out)
@@ -61,7 +87,7 @@ void PrintHelp(std::ostream& out)
     out << "Usage: " << kProgramName << " COMMAND [ARGS]\n"
         << "       " << kProgramName << " COMMAND --help\n"
         << "       " << kProgramName << " --help | --version\n"
-        << "Reads, edits, renders and test-shoots Quorvale level files without a window.\n"
+        << "Reads, edits, renders, test-shoots and solves Quorvale level files without a window.\n"
            "\n"
            "A FILE of - is standard input, an OUT of - standard output.\n"
            "\n"

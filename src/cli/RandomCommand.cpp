@@ -1,11 +1,20 @@
 #include "cli/Commands.h"
 
+#include "cli/SolveArgs.h"
 #include "random/ProgramFolder.h"
 #include "random/RandomLevelGenerator.h"
+#include "solve/ShotSolver.h"
 
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <limits>
+
+namespace {
+
+constexpr int kMaxPlayable = 100;
+
+} // namespace
 
 int RunRandom(const CliArgs& args, CCliIo& io)
 {
@@ -13,11 +22,23 @@ int RunRandom(const CliArgs& args, CCliIo& io)
     std::string folder;
     bool seeded = false;
     unsigned seed = 0;
+    // With --playable N the solver's options, N its most shots; 0 when any level will do.
+    CSolveOptions playable;
+    playable.maxShots = 0;
     for (std::size_t i = 1; i < args.size(); ++i) {
+        bool taken = false;
+        if (const int status = TakeSolveArg(args, i, ArgHeadings | ArgJobs | ArgTimeLimit, playable, taken, io);
+            status != ExitOk)
+            return status;
+        if (taken)
+            continue;
         const std::string& arg = args[i];
-        if ((arg == "--seed" || arg == "--bites") && i + 1 == args.size())
+        if ((arg == "--seed" || arg == "--bites" || arg == "--playable") && i + 1 == args.size())
             return MissingArgument(io, "a value for " + arg);
-        if (arg == "--seed") {
+        if (arg == "--playable") {
+            if (!ParseExact(args[++i], playable.maxShots) || playable.maxShots < 1 || playable.maxShots > kMaxPlayable)
+                return BadOptionValue(io, arg, "a whole number from 1 to " + std::to_string(kMaxPlayable), args[i]);
+        } else if (arg == "--seed") {
             if (!ParseExact(args[++i], seed))
                 return BadOptionValue(io, arg, "a whole number from 0 to 4294967295", args[i]);
             seeded = true;
@@ -42,12 +63,31 @@ int RunRandom(const CliArgs& args, CCliIo& io)
     if (!std::filesystem::is_directory(folder, ec))
         PrintWarning(io, "bite folder " + folder + " does not exist; missing bites leave empty squares");
 
-    std::srand(seed);
-    generator.Generate();
+    std::size_t par = 0;
+    while (true) {
+        std::srand(seed);
+        generator.Generate();
+        if (playable.maxShots == 0)
+            break;
+        CShotSolver solver(generator.GetLevel());
+        const CSolveResult result = solver.Solve(playable);
+        if (result.status == SolveFound) {
+            par = result.shots.size();
+            break;
+        }
+        io.err << "seed " << seed << ": no par within " << playable.maxShots << " shots"
+               << (result.status == SolveTimedOut ? " found in the time limit" : "") << '\n';
+        if (seed == std::numeric_limits<unsigned>::max())
+            return PrintError(io, "no seed up to the last one gives a playable level", ExitFileError);
+        ++seed;
+    }
     CLevel level = generator.GetLevel();
     if (const int status = SaveLevelFile(level, out, io); status != ExitOk)
         return status;
-    // With the level on standard output, the seed goes with the messages.
-    (out == "-" ? io.err : io.out) << "seed: " << seed << '\n';
+    // With the level on standard output, the seed and the par go with the messages.
+    std::ostream& report = out == "-" ? io.err : io.out;
+    report << "seed: " << seed << '\n';
+    if (par > 0)
+        report << "par: " << par << '\n';
     return ExitOk;
 }

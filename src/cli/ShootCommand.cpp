@@ -1,6 +1,6 @@
 #include "cli/Commands.h"
 
-#include "sim/Ball.h"
+#include "solve/ShotPlayer.h"
 
 #include <cstdio>
 #include <string>
@@ -67,21 +67,15 @@ int RunShoot(const CliArgs& args, CCliIo& io)
         return status;
 
     // Test mode without a window: the ball thread's steps run here, silent.
-    CBall ball(0);
-    ball.SetSoundOn(false);
-    ball.AttachLevel(&loaded.level);
-    ball.Launch(options.strength, options.angle, CBall::kNormal);
-    long long steps = 0;
-    bool moving = true;
-    while (moving && steps < options.maxSteps) {
-        moving = ball.Advance();
-        ++steps;
-        if (options.trace)
-            io.out << FormatTraceLine(steps, ball);
-    }
-    const char* result = moving ? "moving" : ball.IsInCup() ? "cup" : ball.WasPutBack() ? "water" : "rest";
+    CShotPlayer player(loaded.level);
+    player.Place(CShotPlayer::StartState(loaded.level));
+    CShotPlayer::StepObserver printStep;
+    if (options.trace)
+        printStep = [&io](const CBall& ball, long long step) { io.out << FormatTraceLine(step, ball); };
+    const CPlayedShot played = player.Shoot({options.strength, options.angle}, options.maxSteps, printStep);
     char last[160];
-    std::snprintf(last, sizeof last, "result: %s steps: %lld x: %f y: %f\n", result, steps, ball.GetX(), ball.GetY());
+    std::snprintf(last, sizeof last, "result: %s steps: %lld x: %f y: %f\n", GetShotResultName(played.result),
+                  played.steps, played.end.x, played.end.y);
     io.out << last;
     return FinishOutput(io);
 }

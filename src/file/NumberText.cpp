@@ -33,6 +33,20 @@ std::string FormatFixed(double value)
     return std::string(buffer, result.ptr);
 }
 
+std::string FormatExact(double value)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
+    return std::string(buffer, result.ptr);
+}
+
+std::string FormatShortest(double value)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
 std::string FormatInt(long long value) { return std::to_string(value); }
 
 int ParseIntPrefix(std::string_view text)

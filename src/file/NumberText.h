@@ -15,3 +15,7 @@ int ParseIntPrefix(std::string_view text);
 // Like atof: leading white space, an optional sign, then the longest decimal or hexadecimal
 // number, "inf" or "nan" at the start; no number gives 0.0.
 double ParseDoublePrefix(std::string_view text);
+// The C library's "%.17g": enough digits to read the same double back.
+std::string FormatExact(double value);
+// The shortest text that reads back as the same double ("30", "0.5").
+std::string FormatShortest(double value);

@@ -74,6 +74,11 @@ public:
     bool IsSoundOn() const { return m_soundOn; }
     void SetSpeedLevel(int level) { m_speedLevel = level; }
     int GetSpeedLevel() const { return m_speedLevel; }
+    // The count of slow steps toward coming to rest. A shot does not reset it, so it carries over
+    // from one shot to the next (a ball put back from water keeps the count it had there); only
+    // the first steps of a very slow shot depend on it.
+    int GetSlowSteps() const { return m_slowSteps; }
+    void SetSlowSteps(int steps) { m_slowSteps = steps; }
     // Where the sounds go; none (the default) keeps the ball silent.
     void SetSoundPlayer(CSoundPlayer* player) { m_soundPlayer = player; }
 

@@ -1,78 +1,7 @@
 // quorvale-level run in-process: exit statuses, exact outputs, messages and file safety.
-#include "cli/QuorvaleLevel.h"
-#include "file/Archive.h"
-
-#include <gtest/gtest.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <sys/wait.h>
-
-namespace fs = std::filesystem;
+#include "CliFixture.h"
 
 namespace {
-
-struct CRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Slurp(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::string Archived(const std::string& text)
-{
-    std::ostringstream bytes;
-    CArchive archive(bytes);
-    archive.WriteString(text);
-    return bytes.str();
-}
-
-CRun RunCli(const std::vector<std::string>& args, const std::string& input = {})
-{
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    CRun run;
-    run.status = RunQuorvaleLevel(args, in, out, err);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
-}
-
-class CliTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        m_dir = fs::temp_directory_path() /
-                ("qv-cli-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    std::string Write(const std::string& name, const std::string& bytes)
-    {
-        const fs::path path = m_dir / name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path.string();
-    }
-
-    std::string WriteLevel(const std::string& name, const std::string& text) { return Write(name, Archived(text)); }
-    std::string Path(const std::string& name) const { return (m_dir / name).string(); }
-
-    fs::path m_dir;
-};
 
 const std::string kExample = "{Quorvale1}\r\n{-28330017200403065140509}\r\n{Test}{Me}\r\n{2}{2}\r\n"
                              "{1.000000}{1.000000}\r\n{$}{S0T8}\r\n{T1G8W8}{S0H8}\r\n";

@@ -1,0 +1,133 @@
+#include "solve/LayerExpansion.h"
+
+#include "model/Level.h"
+#include "solve/ShotPlayer.h"
+
+#include <algorithm>
+#include <limits>
+#include <thread>
+#include <unordered_map>
+
+namespace {
+
+// What one thread found: its first cup and the first state it reached for every key.
+struct CWorkerFindings {
+    bool cupFound = false;
+    CShotOrder cupOrder;
+    CShot cupShot;
+    std::unordered_map<CStateKey, CLayerExpansion::CChild> children;
+};
+
+// The work of a layer, cut into units of one node and one heading, handed out in the search's
+// order. Once a unit has found a cup no later unit is started; every earlier one still finishes,
+// so the first cup in the order is found whatever the number of threads.
+struct CSharedWork {
+    std::uint64_t headings = 0;
+    std::uint64_t units = 0;
+    std::atomic<std::uint64_t> next = 0;
+    std::atomic<std::uint64_t> cupUnit = std::numeric_limits<std::uint64_t>::max();
+    std::atomic<bool> stopped = false;
+
+    void LowerCupUnit(std::uint64_t unit)
+    {
+        std::uint64_t current = cupUnit.load();
+        while (unit < current && !cupUnit.compare_exchange_weak(current, unit)) {
+        }
+    }
+};
+
+} // namespace
+
+CLayerExpansion::CLayerExpansion(const CLevel& level, const CShotSet& shots, int mergeGrid)
+    : m_level(level), m_shots(shots), m_mergeGrid(mergeGrid)
+{
+}
+
+CLayerExpansion::CResult CLayerExpansion::Run(const std::vector<CSearchNode>& layer,
+                                              const std::unordered_set<CStateKey>& seen, bool keepChildren, int jobs,
+                                              const CSearchStop& stop, std::atomic<long long>& shotCount) const
+{
+    std::vector<int> strengthSteps;
+    for (const CSearchNode& node : layer)
+        strengthSteps.push_back(CShotSet::GetStrengthSteps(m_level, node.state.x, node.state.y));
+
+    CSharedWork work;
+    work.headings = static_cast<std::uint64_t>(m_shots.GetHeadingCount());
+    work.units = layer.size() * work.headings;
+
+    auto runWorker = [&](CWorkerFindings& findings) {
+        CShotPlayer player(m_level);
+        while (true) {
+            const std::uint64_t unit = work.next.fetch_add(1, std::memory_order_relaxed);
+            if (unit >= work.units || unit > work.cupUnit.load(std::memory_order_relaxed) ||
+                work.stopped.load(std::memory_order_relaxed))
+                return;
+            const auto node = static_cast<std::uint32_t>(unit / work.headings);
+            const auto heading = static_cast<std::uint32_t>(unit % work.headings);
+            const CBallState& from = layer[node].state;
+            for (int step = 0; step <= strengthSteps[node]; ++step) {
+                if (stop.IsDue()) {
+                    work.stopped = true;
+                    return;
+                }
+                const CShot shot{CShotSet::GetStrength(step), m_shots.GetHeading(static_cast<int>(heading))};
+                const CPlayedShot played = player.Play(from, shot);
+                shotCount.fetch_add(1, std::memory_order_relaxed);
+                const CShotOrder order{node, heading, static_cast<std::uint32_t>(step)};
+                if (played.result == ShotCup) {
+                    // The first cup of this thread: every later unit it could take comes after it.
+                    findings.cupFound = true;
+                    findings.cupOrder = order;
+                    findings.cupShot = shot;
+                    work.LowerCupUnit(unit);
+                    return;
+                }
+                if (!keepChildren || played.result == ShotMoving)
+                    continue;
+                const CStateKey key = CStateKey::Of(played.end, m_mergeGrid);
+                // A thread plays its shots in the search's order: its first state for a key is
+                // its earliest.
+                if (!seen.contains(key))
+                    findings.children.try_emplace(key, CChild{order, played.end, shot});
+            }
+        }
+    };
+
+    const int threads = static_cast<int>(std::clamp<std::uint64_t>(jobs, 1, std::max<std::uint64_t>(work.units, 1)));
+    std::vector<CWorkerFindings> findings(threads);
+    if (threads == 1) {
+        runWorker(findings[0]);
+    } else {
+        std::vector<std::thread> pool;
+        for (int i = 0; i < threads; ++i)
+            pool.emplace_back(runWorker, std::ref(findings[i]));
+        for (std::thread& thread : pool)
+            thread.join();
+    }
+
+    CResult result;
+    result.stopped = work.stopped;
+    for (const CWorkerFindings& found : findings) {
+        if (found.cupFound && (!result.cupFound || found.cupOrder < result.cupOrder)) {
+            result.cupFound = true;
+            result.cupOrder = found.cupOrder;
+            result.cupShot = found.cupShot;
+        }
+    }
+    if (result.cupFound || result.stopped || !keepChildren)
+        return result;
+    std::unordered_map<CStateKey, CChild> merged;
+    for (CWorkerFindings& found : findings) {
+        for (auto& [key, child] : found.children) {
+            auto [it, inserted] = merged.try_emplace(key, child);
+            if (!inserted && child.order < it->second.order)
+                it->second = child;
+        }
+    }
+    result.children.reserve(merged.size());
+    for (auto& [key, child] : merged)
+        result.children.push_back(child);
+    std::sort(result.children.begin(), result.children.end(),
+              [](const CChild& a, const CChild& b) { return a.order < b.order; });
+    return result;
+}

@@ -1,0 +1,77 @@
+#pragma once
+#include "solve/Shot.h"
+#include "solve/ShotSet.h"
+#include "solve/StateKey.h"
+
+#include <atomic>
+#include <chrono>
+#include <compare>
+#include <cstdint>
+#include <unordered_set>
+#include <vector>
+
+class CLevel;
+
+// A ball state the search reached, and how: the shot from a state of the layer before.
+struct CSearchNode {
+    CBallState state;
+    int parent = -1;
+    CShot shot;
+};
+
+// The place of a shot in the search's order: the node's place in its layer, then the heading,
+// then the strength step. Whatever the threads do, the search keeps what comes first in it.
+struct CShotOrder {
+    std::uint32_t node = 0;
+    std::uint32_t heading = 0;
+    std::uint32_t strength = 0;
+    auto operator<=>(const CShotOrder&) const = default;
+};
+
+// When a search must end early: a cancel flag set from another thread, or a deadline.
+class CSearchStop {
+public:
+    using Clock = std::chrono::steady_clock;
+
+    CSearchStop(const std::atomic<bool>* cancel, Clock::time_point deadline) : m_cancel(cancel), m_deadline(deadline)
+    {
+    }
+    bool IsCancelled() const { return m_cancel && m_cancel->load(std::memory_order_relaxed); }
+    bool IsDue() const { return IsCancelled() || Clock::now() >= m_deadline; }
+
+private:
+    const std::atomic<bool>* m_cancel;
+    Clock::time_point m_deadline;
+};
+
+// Plays every shot of the shot set from every node of one layer, on as many threads as asked,
+// and collects what the next layer needs: the first shot (in the search's order) that sinks the
+// ball, or else every new state, one per key, the first in the order that reached it.
+class CLayerExpansion {
+public:
+    struct CChild {
+        CShotOrder order;
+        CBallState state;
+        CShot shot;
+    };
+
+    struct CResult {
+        bool cupFound = false;
+        CShotOrder cupOrder;
+        CShot cupShot;
+        bool stopped = false;          // the stop came before every shot was played
+        std::vector<CChild> children;  // in the search's order; empty unless asked for
+    };
+
+    CLayerExpansion(const CLevel& level, const CShotSet& shots, int mergeGrid);
+
+    // keepChildren: collect the new states (not for the last layer). seen: the keys of every
+    // state of the earlier layers. shotCount grows by one for every shot played.
+    CResult Run(const std::vector<CSearchNode>& layer, const std::unordered_set<CStateKey>& seen, bool keepChildren,
+                int jobs, const CSearchStop& stop, std::atomic<long long>& shotCount) const;
+
+private:
+    const CLevel& m_level;
+    const CShotSet& m_shots;
+    int m_mergeGrid;
+};

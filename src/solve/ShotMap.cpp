@@ -1,0 +1,63 @@
+#include "solve/ShotMap.h"
+
+#include "model/Level.h"
+#include "solve/ShotPlayer.h"
+#include "solve/ShotSet.h"
+
+#include <algorithm>
+#include <thread>
+
+bool CShotMap::Make(const CLevel& level, int headings, int jobs, const std::atomic<bool>* cancel)
+{
+    const CShotSet shotSet(headings);
+    const CBallState start = CShotPlayer::StartState(level);
+    const int strengths = CShotSet::GetStrengthSteps(level, start.x, start.y) + 1;
+    const int headingCount = shotSet.GetHeadingCount();
+    m_shots.assign(static_cast<std::size_t>(headingCount) * strengths, {});
+    std::vector<std::vector<CPlayedShot>> cupShots(headingCount);
+    std::atomic<int> next = 0;
+    std::atomic<bool> cancelled = false;
+
+    // Each thread takes whole headings and writes only their places of the map.
+    auto work = [&] {
+        CShotPlayer player(level);
+        for (int heading = next++; heading < headingCount; heading = next++) {
+            for (int step = 0; step < strengths; ++step) {
+                if (cancel && cancel->load(std::memory_order_relaxed)) {
+                    cancelled = true;
+                    return;
+                }
+                CMapShot& mapped = m_shots[static_cast<std::size_t>(heading) * strengths + step];
+                mapped.shot = {CShotSet::GetStrength(step), shotSet.GetHeading(heading)};
+                player.Place(start);
+                CPathPoint last{start.x, start.y};
+                const CPlayedShot played =
+                    player.Shoot(mapped.shot, CShotPlayer::kStepLimit, [&last](const CBall& ball, long long) {
+                        if (!ball.WasPutBack())
+                            last = {ball.GetX(), ball.GetY()};
+                    });
+                mapped.result = played.result;
+                mapped.end = last;
+                if (played.result == ShotCup)
+                    cupShots[heading].push_back(player.Play(start, mapped.shot, true));
+            }
+        }
+    };
+    const int threads = std::clamp(jobs > 0 ? jobs : static_cast<int>(std::thread::hardware_concurrency()), 1,
+                                   std::max(headingCount, 1));
+    std::vector<std::thread> pool;
+    for (int i = 1; i < threads; ++i)
+        pool.emplace_back(work);
+    work();
+    for (std::thread& thread : pool)
+        thread.join();
+
+    m_cupShots.clear();
+    if (cancelled) {
+        m_shots.clear();
+        return false;
+    }
+    for (std::vector<CPlayedShot>& shots : cupShots)
+        std::move(shots.begin(), shots.end(), std::back_inserter(m_cupShots));
+    return true;
+}

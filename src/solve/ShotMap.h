@@ -1,0 +1,40 @@
+#pragma once
+#include "solve/Shot.h"
+
+#include <atomic>
+#include <vector>
+
+class CDeviceContext;
+class CLevel;
+
+// Where a shot ended: where it came to rest or sank, or, after water, where the ball went in.
+struct CMapShot {
+    CShot shot;
+    int result = ShotRest;
+    CPathPoint end;
+};
+
+// The outcome of every first shot from the level's start (the shots of CShotSet), for a
+// designer to see where a first shot can land.
+class CShotMap {
+public:
+    // Plays every shot on jobs threads (0 or less: one per processor). False, with the map
+    // emptied, when the cancel flag was set before the end.
+    bool Make(const CLevel& level, int headings, int jobs, const std::atomic<bool>* cancel = nullptr);
+
+    // Heading by heading as CShotSet numbers them, each from the weakest shot to the strongest.
+    const std::vector<CMapShot>& GetShots() const { return m_shots; }
+    // The shots that sink the ball, in the same order, with their paths.
+    const std::vector<CPlayedShot>& GetCupShots() const { return m_cupShots; }
+
+    // Draws over an image of the level whose top-left corner is at (x0, y0), cell pixels a
+    // block: the paths of the shots into the cup, then a dot at the end of every shot, white
+    // where it came to rest, cyan where it went into water, yellow in the cup.
+    void Draw(CDeviceContext& dc, int x0, int y0, int cell) const;
+    // One path as a line through the ball's centres.
+    static void DrawPath(CDeviceContext& dc, const std::vector<CPathPoint>& path, int x0, int y0, int cell);
+
+private:
+    std::vector<CMapShot> m_shots;
+    std::vector<CPlayedShot> m_cupShots;
+};

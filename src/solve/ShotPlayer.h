@@ -1,0 +1,52 @@
+#pragma once
+#include "sim/Ball.h"
+#include "solve/Shot.h"
+
+#include <functional>
+#include <vector>
+
+class CLevel;
+
+// Plays shots on a level as test mode does, without a thread: the ball's own steps, one after
+// the other, with the coming-to-rest rule, sound off. The level must outlive the player and stay
+// unchanged while it plays; one player serves one thread.
+class CShotPlayer {
+public:
+    // Step limit for the search and the shot map: a ball that a ring of slopes keeps rolling never
+    // comes to rest, and test mode would roll it until the user stops it.
+    static constexpr long long kStepLimit = 200000;
+
+    // Called after every step with the ball and the number of steps so far.
+    using StepObserver = std::function<void(const CBall& ball, long long step)>;
+
+    explicit CShotPlayer(const CLevel& level);
+
+    // Where the first shot of test mode starts: the level's ball start, with the count of a ball
+    // that has not rolled yet.
+    static CBallState StartState(const CLevel& level);
+
+    // Puts the ball at the state given, full size and out of the cup, as entering test mode
+    // there would.
+    void Place(const CBallState& state);
+
+    // Plays one shot from the state given (Place, then Shoot). Records the path when asked.
+    CPlayedShot Play(const CBallState& from, const CShot& shot, bool recordPath = false,
+                     long long maxSteps = kStepLimit);
+
+    // Plays the shots one after the other on one ball, exactly as test mode does after it was
+    // entered at the level's start: each shot starts where the one before left the ball. Stops
+    // after a shot that sinks the ball or is still moving at the step limit.
+    std::vector<CPlayedShot> PlaySequence(const std::vector<CShot>& shots, bool recordPaths = false,
+                                          long long maxSteps = kStepLimit);
+
+    // Shoots the ball from where it lies, calling the observer after every step.
+    CPlayedShot Shoot(const CShot& shot, long long maxSteps, const StepObserver& onStep);
+
+    CBall& GetBall() { return m_ball; }
+
+private:
+    CPlayedShot ShootRecording(const CShot& shot, long long maxSteps, bool recordPath);
+
+    const CLevel& m_level;
+    CBall m_ball{0};
+};
