@@ -96,7 +96,7 @@ contains() {
   done
 }
 check "completes commands and options" contains "$(completions '')" --help --version cat info shoot
-check "completes a command" same "$(completions sh)" "shoot "
+check "completes a command" same "$(completions ca)" "cat "
 check "completes a command's options" same "$(completions render Levels/first-steps.lev x.png --)" \
   "--cell --help --no-grid "
 check "completes file names" same "$(completions info Lev)" "Levels "
