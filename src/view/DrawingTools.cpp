@@ -6,16 +6,9 @@
 #include <algorithm>
 #include <cmath>
 
-CDrawingTools::CDrawingTools(CEditorView& view) : m_view(view), m_level(view.GetDocument().m_level) {}
-
-double CDrawingTools::BlockX(int x) const
+CDrawingTools::CDrawingTools(CEditorView& view)
+    : m_view(view), m_level(view.GetDocument().m_level), m_geometry(view.GetGeometry())
 {
-    return static_cast<double>(x - m_view.GetOriginX()) / m_view.GetDocument().m_cellSize;
-}
-
-double CDrawingTools::BlockY(int y) const
-{
-    return static_cast<double>(y - m_view.GetOriginY()) / m_view.GetDocument().m_cellSize;
 }
 
 void CDrawingTools::CellsChanged(const CRect& rect)
@@ -33,17 +26,17 @@ void CDrawingTools::LevelChanged()
 void CDrawingTools::PlotWhileMoving(CPoint point)
 {
     CPoint cell;
-    if (m_view.CellFromPoint(point, &cell) && m_level.GetBlock(cell.x, cell.y) != m_view.m_currentBlock)
+    if (m_geometry.CellFromPoint(point, &cell) && m_level.GetBlock(cell.x, cell.y) != m_view.m_currentBlock)
         Plot(point);
 }
 
 void CDrawingTools::Plot(CPoint point)
 {
     CPoint cell;
-    if (!m_view.CellFromPoint(point, &cell))
+    if (!m_geometry.CellFromPoint(point, &cell))
         return;
     m_level.SetBlock(cell.x, cell.y, m_view.m_currentBlock);
-    CellsChanged(m_view.CellRect(cell.x, cell.y, cell.x, cell.y));
+    CellsChanged(m_geometry.CellRect(cell.x, cell.y, cell.x, cell.y));
 }
 
 void CDrawingTools::Release(CPoint point, bool shift)
@@ -73,10 +66,10 @@ void CDrawingTools::Release(CPoint point, bool shift)
 
 void CDrawingTools::SetBall(CPoint point, bool shift)
 {
-    if (m_view.GetDocument().m_cellSize <= 0)
+    if (m_geometry.GetCellSize() <= 0)
         return;
-    double x = BlockX(point.x);
-    double y = BlockY(point.y);
+    double x = m_geometry.BlockX(point.x);
+    double y = m_geometry.BlockY(point.y);
     if (shift) {
         // To the nearest half block.
         x = std::floor(2.0 * x + 0.5) / 2.0;
@@ -89,7 +82,7 @@ void CDrawingTools::SetBall(CPoint point, bool shift)
 void CDrawingTools::Fill(CPoint point)
 {
     CPoint cell;
-    if (!m_view.CellFromPoint(point, &cell))
+    if (!m_geometry.CellFromPoint(point, &cell))
         return;
     m_level.FloodFill(cell.x, cell.y, m_view.m_currentBlock);
     LevelChanged();
@@ -101,8 +94,8 @@ void CDrawingTools::FillOrFrame(bool frame)
     const CPoint b = m_view.m_dragCurrent;
     // The far corner is taken one pixel inside the rectangle, so that a release on the first
     // pixel of a cell does not reach into that cell.
-    const CPoint first = m_view.ClampedCellFromPoint({std::min(a.x, b.x), std::min(a.y, b.y)});
-    const CPoint second = m_view.ClampedCellFromPoint({std::max(a.x, b.x) - 1, std::max(a.y, b.y) - 1});
+    const CPoint first = m_geometry.ClampedCellFromPoint({std::min(a.x, b.x), std::min(a.y, b.y)});
+    const CPoint second = m_geometry.ClampedCellFromPoint({std::max(a.x, b.x) - 1, std::max(a.y, b.y) - 1});
     const int x1 = std::min(first.x, second.x);
     const int y1 = std::min(first.y, second.y);
     const int x2 = std::max(first.x, second.x);
@@ -111,17 +104,17 @@ void CDrawingTools::FillOrFrame(bool frame)
         m_level.DrawFrame(x1, y1, x2, y2, m_view.m_currentBlock);
     else
         m_level.FillRect(x1, y1, x2, y2, m_view.m_currentBlock);
-    CellsChanged(m_view.CellRect(x1, y1, x2, y2));
+    CellsChanged(m_geometry.CellRect(x1, y1, x2, y2));
 }
 
 void CDrawingTools::DrawLineOfBlocks()
 {
-    if (m_view.GetDocument().m_cellSize <= 0)
+    if (m_geometry.GetCellSize() <= 0)
         return;
-    const double x0 = BlockX(m_view.m_dragStart.x);
-    const double y0 = BlockY(m_view.m_dragStart.y);
-    const double x1 = BlockX(m_view.m_dragCurrent.x);
-    const double y1 = BlockY(m_view.m_dragCurrent.y);
+    const double x0 = m_geometry.BlockX(m_view.m_dragStart.x);
+    const double y0 = m_geometry.BlockY(m_view.m_dragStart.y);
+    const double x1 = m_geometry.BlockX(m_view.m_dragCurrent.x);
+    const double y1 = m_geometry.BlockY(m_view.m_dragCurrent.y);
     const double length = std::sqrt((x1 - x0) * (x1 - x0) + (y1 - y0) * (y1 - y0));
     // Quarter-block steps along the line; one of them comes within an eighth of a block of the
     // end, which ends the walk after its cell is set. Coinciding points give the start cell alone.

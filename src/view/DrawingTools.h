@@ -1,5 +1,6 @@
 #pragma once
 #include "render/Rect.h"
+#include "view/ViewGeometry.h"
 
 class CEditorView;
 class CLevel;
@@ -29,10 +30,8 @@ private:
     void FillOrFrame(bool frame);
     void CellsChanged(const CRect& rect);
     void LevelChanged();
-    // The point in block units from the level's top-left corner.
-    double BlockX(int x) const;
-    double BlockY(int y) const;
 
     CEditorView& m_view;
     CLevel& m_level;
+    const CViewGeometry m_geometry;
 };

@@ -18,7 +18,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 #include <ctime>
 
@@ -31,11 +30,6 @@ constexpr Colour kWindowColour = MakeRgb(255, 255, 255);
 
 // The shape palette's order: the order of the shape table.
 constexpr int kPaletteShapes[] = {Solid, Circle, QuarterDisc, Triangle, HalfDisc};
-
-CRect NormalisedRect(CPoint a, CPoint b)
-{
-    return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
-}
 
 CRect UnionRect(const CRect& a, const CRect& b)
 {
@@ -100,112 +94,23 @@ void CEditorView::BuildPalettes()
 
 // Geometry ------------------------------------------------------------------------------------
 
-CRect CEditorView::GetLevelArea() const
+CViewGeometry CEditorView::GetGeometry() const
 {
     const CLevel& level = m_document.m_level;
-    const int c = m_document.m_cellSize;
-    return {m_originX, m_originY, m_originX + level.GetWidth() * c, m_originY + level.GetHeight() * c};
-}
-
-bool CEditorView::CellFromPoint(CPoint point, CPoint* cell) const
-{
-    if (!GetLevelArea().PtInRect(point))
-        return false;
-    const int c = m_document.m_cellSize;
-    const CPoint found{(point.x - m_originX) / c, (point.y - m_originY) / c};
-    if (!m_document.m_level.IsInside(found.x, found.y))
-        return false;
-    *cell = found;
-    return true;
-}
-
-CPoint CEditorView::ClampedCellFromPoint(CPoint point) const
-{
-    CPoint cell;
-    if (CellFromPoint(point, &cell))
-        return cell;
-    const int c = m_document.m_cellSize;
-    auto clamp = [c](int v, int origin, int count) {
-        if (v <= origin)
-            return 0;
-        if (v >= origin + count * c)
-            return count - 1;
-        return (v - origin) / c;
-    };
-    return {clamp(point.x, m_originX, m_document.m_level.GetWidth()),
-            clamp(point.y, m_originY, m_document.m_level.GetHeight())};
-}
-
-CPoint CEditorView::CellTopLeft(CPoint point) const
-{
-    const CPoint cell = ClampedCellFromPoint(point);
-    const int c = m_document.m_cellSize;
-    return {cell.x * c + m_originX, cell.y * c + m_originY};
-}
-
-CPoint CEditorView::CellBottomRight(CPoint point) const
-{
-    const CPoint cell = ClampedCellFromPoint(point);
-    const int c = m_document.m_cellSize;
-    return {(cell.x + 1) * c + m_originX, (cell.y + 1) * c + m_originY};
-}
-
-CRect CEditorView::CellRect(int x1, int y1, int x2, int y2) const
-{
-    const int c = m_document.m_cellSize;
-    return {std::min(x1, x2) * c + m_originX, std::min(y1, y2) * c + m_originY,
-            (std::max(x1, x2) + 1) * c + m_originX, (std::max(y1, y2) + 1) * c + m_originY};
-}
-
-CRect CEditorView::GetRubberBandRect(CPoint start, CPoint current, CPoint previous) const
-{
-    // Each preview widened to the cells its corners lie in: the new one, and the old one so
-    // that none of its outline stays behind.
-    auto widened = [this](CPoint a, CPoint b) {
-        const CRect r = NormalisedRect(a, b);
-        const CPoint topLeft = CellTopLeft({r.left, r.top});
-        const CPoint bottomRight = CellBottomRight({r.right, r.bottom});
-        return CRect{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
-    };
-    return UnionRect(widened(start, current), widened(start, previous));
+    return {{m_originX, m_originY}, m_document.m_cellSize, level.GetWidth(), level.GetHeight(), devicePixelRatioF()};
 }
 
 void CEditorView::FitCellSize()
 {
     const CLevel& level = m_document.m_level;
-    const int w = GetClientWidth() - m_originX;
-    const int h = GetClientHeight() - m_originY;
-    if (level.GetWidth() > 0 && level.GetHeight() > 0)
-        m_document.m_cellSize = std::min(w / level.GetWidth(), h / level.GetHeight());
-    else
-        m_document.m_cellSize = 0;
+    m_document.m_cellSize =
+        CViewGeometry::FitCellSize(width(), height(), {m_originX, m_originY}, level.GetWidth(), level.GetHeight());
     m_ball.SetCellSize(m_document.m_cellSize);
 }
 
-int CEditorView::PixelScale() const
+CPoint CEditorView::ClientPoint(const QMouseEvent& event) const
 {
-    return std::max(1, static_cast<int>(std::floor(devicePixelRatioF())));
-}
-
-double CEditorView::ClientPerWidgetPixel() const
-{
-    return devicePixelRatioF() / PixelScale();
-}
-
-int CEditorView::GetClientWidth() const
-{
-    return static_cast<int>(std::floor(width() * ClientPerWidgetPixel()));
-}
-
-int CEditorView::GetClientHeight() const
-{
-    return static_cast<int>(std::floor(height() * ClientPerWidgetPixel()));
-}
-
-CPoint CEditorView::ClientPointFromWidget(const QPointF& position) const
-{
-    const double f = ClientPerWidgetPixel();
-    return {static_cast<int>(std::floor(position.x() * f)), static_cast<int>(std::floor(position.y() * f))};
+    return GetGeometry().PointFromPointer(event.position().x(), event.position().y());
 }
 
 // Commands and document changes -----------------------------------------------------------------
@@ -271,13 +176,7 @@ void CEditorView::InvalidateRect(const CRect& rect, bool erase)
         CDeviceContext dc(m_windowImage);
         dc.FillRect(clipped, CBrush::MakeSolid(kWindowColour));
     }
-    // Widget pixels covering the client rectangle, rounded outward.
-    const double f = ClientPerWidgetPixel();
-    const int left = static_cast<int>(std::floor(clipped.left / f));
-    const int top = static_cast<int>(std::floor(clipped.top / f));
-    const int right = static_cast<int>(std::ceil(clipped.right / f));
-    const int bottom = static_cast<int>(std::ceil(clipped.bottom / f));
-    update(left, top, right - left, bottom - top);
+    update(clipped.left, clipped.top, clipped.Width(), clipped.Height());
 }
 
 void CEditorView::InvalidateAll(bool erase)
@@ -287,7 +186,7 @@ void CEditorView::InvalidateAll(bool erase)
 
 void CEditorView::InvalidateLevelArea()
 {
-    InvalidateRect(GetLevelArea(), false);
+    InvalidateRect(GetGeometry().GetLevelArea(), false);
 }
 
 void CEditorView::InvalidateCurrentBlock()
@@ -306,25 +205,35 @@ void CEditorView::StopBallBeforeLevelChange()
 void CEditorView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
-        CToolInput(*this).OnLeftButtonDown(ClientPointFromWidget(event->position()));
+        CToolInput(*this).OnLeftButtonDown(ClientPoint(*event));
 }
 
 void CEditorView::mouseMoveEvent(QMouseEvent* event)
 {
-    CToolInput(*this).OnMouseMove(ClientPointFromWidget(event->position()),
-                                  event->buttons().testFlag(Qt::LeftButton));
+    CToolInput(*this).OnMouseMove(ClientPoint(*event), event->buttons().testFlag(Qt::LeftButton));
 }
 
 void CEditorView::mouseReleaseEvent(QMouseEvent* event)
 {
-    const CPoint point = ClientPointFromWidget(event->position());
+    const CPoint point = ClientPoint(*event);
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     if (event->button() == Qt::LeftButton) {
-        CToolInput(*this).OnLeftButtonUp(point, modifiers.testFlag(Qt::ShiftModifier));
-        CTestMode(*this).Shoot(point);
-    } else if (event->button() == Qt::RightButton)
+        // The release of a cancelled drag neither draws nor shoots.
+        if (CToolInput(*this).OnLeftButtonUp(point, modifiers.testFlag(Qt::ShiftModifier)))
+            CTestMode(*this).Shoot(point);
+    } else if (event->button() == Qt::RightButton) {
         CToolInput(*this).OnRightButtonUp(point, modifiers.testFlag(Qt::ControlModifier),
                                           modifiers.testFlag(Qt::ShiftModifier));
+    }
+}
+
+void CEditorView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && m_buttonDown) {
+        CToolInput(*this).CancelDrag();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void CEditorView::keyReleaseEvent(QKeyEvent* event)
@@ -335,10 +244,24 @@ void CEditorView::keyReleaseEvent(QKeyEvent* event)
     QWidget::keyReleaseEvent(event);
 }
 
+void CEditorView::focusOutEvent(QFocusEvent* event)
+{
+    CToolInput(*this).CancelDrag();
+    QWidget::focusOutEvent(event);
+}
+
+bool CEditorView::event(QEvent* event)
+{
+    // A modal dialog has opened over the window: it takes the mouse and the keyboard at once.
+    if (event->type() == QEvent::WindowBlocked)
+        CToolInput(*this).CancelDrag();
+    return QWidget::event(event);
+}
+
 void CEditorView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    if (m_windowImage.Resize(GetClientWidth(), GetClientHeight()))
+    if (m_windowImage.Resize(width(), height()))
         m_windowImage.Fill(kWindowColour);
     FitCellSize();
     RebuildLevelBitmap();
@@ -347,26 +270,23 @@ void CEditorView::resizeEvent(QResizeEvent* event)
 
 void CEditorView::paintEvent(QPaintEvent* event)
 {
-    const double f = ClientPerWidgetPixel();
     const QRect dirty = event->rect();
-    const CRect clientDirty{static_cast<int>(std::floor(dirty.left() * f)), static_cast<int>(std::floor(dirty.top() * f)),
-                            static_cast<int>(std::ceil((dirty.right() + 1) * f)),
-                            static_cast<int>(std::ceil((dirty.bottom() + 1) * f))};
     CDeviceContext dc(m_windowImage);
-    OnDraw(dc, clientDirty);
+    OnDraw(dc, {dirty.left(), dirty.top(), dirty.right() + 1, dirty.bottom() + 1});
 
-    // The image's pixels are shown as squares of whole device pixels, without smoothing.
-    QImage image(reinterpret_cast<const uchar*>(m_windowImage.GetBits()), m_windowImage.GetWidth(),
-                 m_windowImage.GetHeight(), m_windowImage.GetBytesPerLine(), QImage::Format_RGB32);
-    image.setDevicePixelRatio(f);
+    // On a scaled screen each pixel of the image becomes a patch of whole device pixels, picked
+    // by nearest pixel: never smoothed, never blurred (CViewGeometry maps the pointer alike).
+    const QImage image(reinterpret_cast<const uchar*>(m_windowImage.GetBits()), m_windowImage.GetWidth(),
+                       m_windowImage.GetHeight(), m_windowImage.GetBytesPerLine(), QImage::Format_RGB32);
     QPainter painter(this);
-    painter.drawImage(QPointF(0, 0), image);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QPoint(0, 0), image);
 }
 
 void CEditorView::OnDraw(CDeviceContext& dc, const CRect& dirty)
 {
     // The level picture reaches one pixel beyond the level area: the right and bottom edges.
-    const CRect area = GetLevelArea();
+    const CRect area = GetGeometry().GetLevelArea();
     const CRect picture{area.left, area.top, area.left + m_levelBitmap.GetWidth(), area.top + m_levelBitmap.GetHeight()};
     const CRect copy = IntersectRect(picture, dirty);
     if (!copy.IsEmpty())
@@ -414,10 +334,8 @@ void CEditorView::DrawRubberBand(CDeviceContext& dc)
     const CPen* oldPen = dc.SelectPen(&red);
     const CBrush* oldBrush = dc.SelectBrush(&CBrush::Null());
     if (m_tool == ToolRectangle || m_tool == ToolFrame) {
-        const CRect r = NormalisedRect(m_dragStart, m_dragCurrent);
-        const CPoint topLeft = CellTopLeft({r.left, r.top});
-        const CPoint bottomRight = CellBottomRight({r.right, r.bottom});
-        dc.Rectangle(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y);
+        const CRect r = GetGeometry().WidenedToCells(m_dragStart, m_dragCurrent);
+        dc.Rectangle(r.left, r.top, r.right, r.bottom);
     } else if (m_tool == ToolLine) {
         dc.MoveTo(m_dragStart.x, m_dragStart.y);
         dc.LineTo(m_dragCurrent.x, m_dragCurrent.y);

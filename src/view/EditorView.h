@@ -9,6 +9,7 @@
 #include "view/EditTool.h"
 #include "view/SoundModule.h"
 #include "view/UndoHistory.h"
+#include "view/ViewGeometry.h"
 
 #include <QWidget>
 
@@ -22,10 +23,10 @@ class CRecentFileList;
 // The editor's view of the document's level: the current tool and block, the palettes to choose
 // the block from, the settings, and the painting of the level with everything drawn over it.
 //
-// Positions are client pixels: the view's own pixels, which on a high-density screen are shown
-// as squares of whole device pixels (ClientPointFromWidget converts event positions). The level's
-// top-left corner lies at (m_originX, m_originY) and every block is the document's m_cellSize
-// pixels square. Rectangles exclude their right and bottom edges.
+// Positions are client pixels: the view's own pixels, scaled like the rest of the window on a
+// high-density screen and shown there on patches of whole device pixels (CViewGeometry maps the
+// pointer). The level's top-left corner lies at (m_originX, m_originY) and every block is the
+// document's m_cellSize pixels square. Rectangles exclude their right and bottom edges.
 class CEditorView : public QWidget {
     Q_OBJECT
     // The input handling and the commands that edit the current block, the drag and the level.
@@ -49,6 +50,8 @@ public:
     const std::vector<CPaletteItem>& GetShapePalette() const { return m_shapePalette; }
     const std::vector<CPaletteItem>& GetMaterialPalette() const { return m_materialPalette; }
     bool IsTestMode() const { return m_testMode; }
+    // A left-button drag that began in the level area is under way.
+    bool IsDragging() const { return m_buttonDown; }
     int GetSpeedLevel() const { return m_speedLevel; }
     const CBall& GetBall() const { return m_ball; }
     bool IsBallMoving() const { return m_ball.IsMoving(); }
@@ -64,25 +67,10 @@ public:
     const CRect& GetFrontBox() const { return m_frontBox; }
     const CRect& GetCurrentBlockArea() const { return m_currentBlockArea; }
 
-    // Geometry.
-    CRect GetLevelArea() const;
-    // The cell under the point; false when the point is outside the level area.
-    bool CellFromPoint(CPoint point, CPoint* cell) const;
-    // The cell under the point, each coordinate clamped onto the grid.
-    CPoint ClampedCellFromPoint(CPoint point) const;
-    CPoint CellTopLeft(CPoint point) const;
-    CPoint CellBottomRight(CPoint point) const;
-    // The pixels of the cells from (x1, y1) to (x2, y2), corners in any order.
-    CRect CellRect(int x1, int y1, int x2, int y2) const;
-    // What to repaint when a rubber band from start moves from previous to current: both
-    // previews widened to whole cells.
-    CRect GetRubberBandRect(CPoint start, CPoint current, CPoint previous) const;
+    // Geometry: where the level lies, at the present cell size and screen scale.
+    CViewGeometry GetGeometry() const;
     // The largest whole cell size at which the level fits right of and below the origin.
     void FitCellSize();
-    // The view's pixel size.
-    int GetClientWidth() const;
-    int GetClientHeight() const;
-    CPoint ClientPointFromWidget(const QPointF& position) const;
 
     // Commands.
     void OnShowGrid();
@@ -105,8 +93,8 @@ public:
 
     const CUndoHistory& GetUndoHistory() const { return m_undo; }
     // Called before a command changes the level in test mode: stops a rolling ball, so that the
-    // ball thread never reads a level being changed. Test mode stays on; the next shot starts
-    // where the ball stopped.
+    // ball thread never reads a level being changed. Test mode stays on; CTestMode::OnLevelChanged
+    // then binds the ball to the changed level.
     void StopBallBeforeLevelChange();
     // The view's picture as shown: the client area at one pixel per client pixel.
     const CRasterImage& GetWindowImage() const { return m_windowImage; }
@@ -122,7 +110,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    // Whatever takes the input from the view (a dialog, a menu, another window) ends a drag.
+    bool event(QEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void BuildPalettes();
@@ -131,8 +123,7 @@ private:
     void DrawBallStart(CDeviceContext& dc);
     void DrawRubberBand(CDeviceContext& dc);
     void DrawMaterialSwatch(CDeviceContext& dc, int kind, int rotation, const CRect& box);
-    int PixelScale() const;
-    double ClientPerWidgetPixel() const;
+    CPoint ClientPoint(const QMouseEvent& event) const;
 
     CEditorDoc& m_document;
     const CRecentFileList& m_recentFiles;
@@ -150,6 +141,8 @@ private:
     CSoundModule m_sounds;
     CBall m_ball{0};
     bool m_buttonDown = false;
+    // The left button held now pressed a drag that was cancelled: its release does nothing.
+    bool m_dragCancelled = false;
     CEditorSettings m_settings;
     int m_speedLevel = 0;
     EditTool m_tool = ToolPlot;

@@ -4,6 +4,7 @@
 #include "app/LevelPropertiesDlg.h"
 #include "random/RandomLevelGenerator.h"
 #include "view/EditorView.h"
+#include "view/TestMode.h"
 
 void CLevelCommands::PushSnapshot()
 {
@@ -38,6 +39,7 @@ void CLevelCommands::OnUndo()
     m_view.StopBallBeforeLevelChange();
     m_view.GetDocument().m_level = m_view.m_undo.Undo();
     RefitAndRepaint();
+    CTestMode(m_view).OnLevelChanged();
 }
 
 void CLevelCommands::OnRotateLevel()
@@ -59,8 +61,10 @@ void CLevelCommands::OnMakeFit()
 {
     m_view.StopBallBeforeLevelChange();
     PushSnapshot();
-    if (m_view.GetDocument().m_level.MakeFit())
-        RefitAndRepaint();
+    if (!m_view.GetDocument().m_level.MakeFit())
+        return;
+    RefitAndRepaint();
+    CTestMode(m_view).OnLevelChanged();
 }
 
 void CLevelCommands::OnProperties()
@@ -77,6 +81,7 @@ void CLevelCommands::OnProperties()
     level.SetCreator(dialog.GetCreator().toStdString());
     level.SetName(dialog.GetName().toStdString());
     RefitAndRepaint();
+    CTestMode(m_view).OnLevelChanged();
 }
 
 void CLevelCommands::OnRandomLevel()

@@ -6,7 +6,7 @@ class CLevel;
 // The commands that transform or replace the document's whole level, and Undo. Rotate level,
 // the flips and Create Random Level do nothing in test mode; Undo, Make fit and Properties stop
 // a rolling ball before they change the level, so that the ball thread never reads a level
-// being changed.
+// being changed, and then put the ball on the changed level at its start.
 class CLevelCommands {
 public:
     explicit CLevelCommands(CEditorView& view) : m_view(view) {}

@@ -4,6 +4,7 @@
 #include "app/EditorDoc.h"
 #include "render/DeviceContext.h"
 #include "view/EditorView.h"
+#include "view/ToolInput.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,28 +12,43 @@
 
 void CTestMode::OnTestMode()
 {
+    CToolInput(m_view).CancelDrag();
     m_view.m_testMode = !m_view.m_testMode;
-    CBall& ball = m_view.m_ball;
     if (m_view.m_testMode) {
-        const CEditorDoc& document = m_view.GetDocument();
-        const CLevel& level = document.m_level;
-        ball.AttachLevel(&level);
-        ball.SetX(level.GetBallX());
-        ball.SetY(level.GetBallY());
-        ball.SetCellSize(document.m_cellSize);
-        ball.SetOriginX(m_view.m_originX);
-        ball.SetOriginY(m_view.m_originY);
-        m_view.m_ballRect = ball.GetRect();
+        BindBall();
         // The ball shows at once; the overlays stay until the next full repaint.
         CDeviceContext dc(m_view.m_windowImage);
-        ball.Draw(dc, false);
-        m_view.InvalidateRect(m_view.m_ballRect, false);
+        m_view.m_ball.Draw(dc, false);
         m_view.RebuildLevelBitmap();
+        // Moves in test mode get only the default handling: the arrow, not the cross of editing.
+        m_view.unsetCursor();
     } else {
-        ball.Stop();
+        m_view.m_ball.Stop();
         m_view.InvalidateAll(true);
     }
     emit m_view.StateChanged();
+}
+
+void CTestMode::OnLevelChanged()
+{
+    if (m_view.m_testMode)
+        BindBall();
+}
+
+void CTestMode::BindBall()
+{
+    const CEditorDoc& document = m_view.GetDocument();
+    const CLevel& level = document.m_level;
+    CBall& ball = m_view.m_ball;
+    ball.AttachLevel(&level);
+    ball.SetX(level.GetBallX());
+    ball.SetY(level.GetBallY());
+    ball.SetCellSize(document.m_cellSize);
+    ball.SetOriginX(m_view.m_originX);
+    ball.SetOriginY(m_view.m_originY);
+    m_view.InvalidateRect(m_view.m_ballRect, false);
+    m_view.m_ballRect = ball.GetRect();
+    m_view.InvalidateRect(m_view.m_ballRect, false);
 }
 
 void CTestMode::OnBallNotify(int, int code)
@@ -60,11 +76,13 @@ void CTestMode::Shoot(CPoint point)
     if (!m_view.m_testMode)
         return;
     CBall& ball = m_view.m_ball;
-    const int c = m_view.GetDocument().m_cellSize;
+    const CViewGeometry geometry = m_view.GetGeometry();
+    const int c = geometry.GetCellSize();
+    const CPoint origin = geometry.GetOrigin();
     const double x = ball.GetX();
     const double y = ball.GetY();
-    const double angle = std::atan2(point.y - (y * c + m_view.m_originY), point.x - (x * c + m_view.m_originX));
-    const CPoint cell = m_view.ClampedCellFromPoint(point);
+    const double angle = std::atan2(point.y - (y * c + origin.y), point.x - (x * c + origin.x));
+    const CPoint cell = geometry.ClampedCellFromPoint(point);
     const double strength = 3.0 * std::trunc(std::sqrt((cell.x - x) * (cell.x - x) + (cell.y - y) * (cell.y - y)));
     ball.Start(strength, angle, &m_view.m_notifier, m_view.m_speedLevel);
     emit m_view.StateChanged();

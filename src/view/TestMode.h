@@ -10,9 +10,14 @@ class CTestMode {
 public:
     explicit CTestMode(CEditorView& view) : m_view(view) {}
 
-    // Toggles test mode. Entering binds the ball to the level at its start position and draws it;
-    // leaving stops a rolling ball and repaints everything.
+    // Toggles test mode; a drag under way is cancelled first. Entering binds the ball to the level
+    // at its start position and draws it, and the pointer shows the default arrow; leaving stops a
+    // rolling ball and repaints everything.
     void OnTestMode();
+    // After a command changed the level in test mode (the ball was stopped before): the ball is
+    // bound to the changed level as entering test mode binds it, and repainted there. Nothing
+    // outside test mode.
+    void OnLevelChanged();
     // The ball thread's report after a tick (a BallNotifyCode), on the user-interface thread:
     // repaints where the ball was and where it is, or leaves test mode when it sank into the cup.
     void OnBallNotify(int id, int code);
@@ -26,5 +31,9 @@ public:
     void OnStopBall();
 
 private:
+    // The ball on the document's level at its start, full size and out of the cup, at the
+    // present cell size; repaints where it was and where it is now.
+    void BindBall();
+
     CEditorView& m_view;
 };

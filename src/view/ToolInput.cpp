@@ -4,6 +4,7 @@
 #include "view/BlockCommands.h"
 #include "view/DrawingTools.h"
 #include "view/EditorView.h"
+#include "view/TestMode.h"
 
 #include <algorithm>
 
@@ -12,20 +13,13 @@ void CToolInput::PushSnapshot()
     m_view.m_undo.Push(m_view.GetDocument().m_level);
 }
 
-CPoint CToolInput::ClampToLevelArea(CPoint point) const
-{
-    // Where a pointer confined to the level area can be: its last pixel column and row included.
-    const CRect area = m_view.GetLevelArea();
-    return {std::clamp(point.x, area.left, std::max(area.left, area.right - 1)),
-            std::clamp(point.y, area.top, std::max(area.top, area.bottom - 1))};
-}
-
 void CToolInput::OnLeftButtonDown(CPoint point)
 {
+    m_view.m_dragCancelled = false;
     if (m_view.IsTestMode())
         return;
     CBlockCommands blocks(m_view);
-    if (m_view.GetLevelArea().PtInRect(point)) {
+    if (m_view.GetGeometry().GetLevelArea().PtInRect(point)) {
         PushSnapshot();
         m_view.m_buttonDown = true;
         m_view.grabMouse();
@@ -58,9 +52,10 @@ void CToolInput::OnMouseMove(CPoint point, bool leftHeld)
 {
     if (m_view.IsTestMode())
         return;
+    const CViewGeometry geometry = m_view.GetGeometry();
     if (m_view.m_buttonDown)
-        point = ClampToLevelArea(point);
-    const Qt::CursorShape cursor = m_view.GetLevelArea().PtInRect(point) ? Qt::CrossCursor : Qt::ArrowCursor;
+        point = geometry.ClampToLevelArea(point);
+    const Qt::CursorShape cursor = geometry.GetLevelArea().PtInRect(point) ? Qt::CrossCursor : Qt::ArrowCursor;
     if (m_view.cursor().shape() != cursor)
         m_view.setCursor(cursor);
     if (!leftHeld || !m_view.m_buttonDown)
@@ -77,7 +72,7 @@ void CToolInput::OnMouseMove(CPoint point, bool leftHeld)
     case ToolLine:
     case ToolRectangle:
     case ToolFrame:
-        m_view.InvalidateRect(m_view.GetRubberBandRect(m_view.m_dragStart, point, previous), false);
+        m_view.InvalidateRect(geometry.GetRubberBandRect(m_view.m_dragStart, point, previous), false);
         break;
     case ToolPlot:
         CDrawingTools(m_view).PlotWhileMoving(point);
@@ -88,24 +83,43 @@ void CToolInput::OnMouseMove(CPoint point, bool leftHeld)
     }
 }
 
-void CToolInput::OnLeftButtonUp(CPoint point, bool shift)
+bool CToolInput::OnLeftButtonUp(CPoint point, bool shift)
 {
     const bool moved = m_view.m_dragMoved != 0;
     m_view.m_dragMoved = 0;
+    if (m_view.m_dragCancelled) {
+        m_view.m_dragCancelled = false;
+        return false;
+    }
     if (m_view.IsTestMode())
-        return;
+        return true;
+    const CViewGeometry geometry = m_view.GetGeometry();
     if (m_view.m_buttonDown)
-        point = ClampToLevelArea(point);
+        point = geometry.ClampToLevelArea(point);
     const CPoint previous = m_view.m_dragCurrent;
     m_view.m_dragCurrent = point;
     if (!m_view.m_buttonDown)
-        return;
+        return true;
     m_view.m_buttonDown = false;
     m_view.releaseMouse();
     // The rubber band disappears with the drag, whatever the tool does now.
     if (moved)
-        m_view.InvalidateRect(m_view.GetRubberBandRect(m_view.m_dragStart, point, previous), false);
+        m_view.InvalidateRect(geometry.GetRubberBandRect(m_view.m_dragStart, point, previous), false);
     CDrawingTools(m_view).Release(point, shift);
+    return true;
+}
+
+void CToolInput::CancelDrag()
+{
+    if (!m_view.m_buttonDown)
+        return;
+    m_view.m_buttonDown = false;
+    m_view.m_dragMoved = 0;
+    m_view.m_dragCancelled = true;
+    if (QWidget::mouseGrabber() == &m_view)
+        m_view.releaseMouse();
+    // The rubber band, as it was last drawn, gives way to the level picture.
+    m_view.InvalidateRect(m_view.GetGeometry().WidenedToCells(m_view.m_dragStart, m_view.m_dragCurrent), false);
 }
 
 void CToolInput::OnRightButtonUp(CPoint point, bool ctrl, bool shift)
@@ -121,8 +135,9 @@ void CToolInput::OnRightButtonUp(CPoint point, bool ctrl, bool shift)
         blocks.OnResetFrontRotation();
         return;
     }
+    const CViewGeometry geometry = m_view.GetGeometry();
     CPoint cell;
-    if (!m_view.CellFromPoint(point, &cell)) {
+    if (!geometry.CellFromPoint(point, &cell)) {
         for (const CPaletteItem& item : m_view.GetMaterialPalette())
             if (item.HitTest(point))
                 blocks.SetFrontKind(item.GetBlock().GetBackKind());
@@ -133,7 +148,7 @@ void CToolInput::OnRightButtonUp(CPoint point, bool ctrl, bool shift)
         PushSnapshot();
         level.RotateBlock(cell.x, cell.y, shift);
         m_view.RebuildLevelBitmap();
-        m_view.InvalidateRect(m_view.CellRect(cell.x, cell.y, cell.x, cell.y), false);
+        m_view.InvalidateRect(geometry.CellRect(cell.x, cell.y, cell.x, cell.y), false);
     } else {
         // Picking: the shape palette's mark stays where it was.
         blocks.PickBlock(level.GetBlock(cell.x, cell.y));
@@ -162,10 +177,11 @@ bool CToolInput::OnKeyUp(int key)
 
 void CToolInput::ShiftLevel(int dx, int dy)
 {
-    // Also in test mode: the ball is stopped before its level moves.
+    // Also in test mode: the ball is stopped before its level moves, then starts over on it.
     m_view.StopBallBeforeLevelChange();
     PushSnapshot();
     m_view.GetDocument().m_level.Shift(dx, dy);
     m_view.RebuildLevelBitmap();
     m_view.InvalidateLevelArea();
+    CTestMode(m_view).OnLevelChanged();
 }

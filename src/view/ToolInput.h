@@ -10,18 +10,24 @@ class CEditorView;
 // A left press in the level area records an undo snapshot, grabs the mouse and starts a drag;
 // every position of the drag is kept inside the level area, and the first move, not the press,
 // fixes where a moving drag starts. The release applies the tool in effect at that moment.
-// While test mode is on the buttons and moves do nothing here.
+// Whatever takes the input during a drag (a dialog, a menu, test mode, another window, Escape)
+// cancels it instead: the mouse is given back, the rubber band goes, nothing is drawn and the
+// snapshot of the press stays. While test mode is on the buttons and moves do nothing here.
 class CToolInput {
 public:
     explicit CToolInput(CEditorView& view) : m_view(view) {}
 
     void OnLeftButtonDown(CPoint point);
     void OnMouseMove(CPoint point, bool leftHeld);
-    void OnLeftButtonUp(CPoint point, bool shift);
+    // False for the release of a cancelled drag, which does nothing else either.
+    bool OnLeftButtonUp(CPoint point, bool shift);
     void OnRightButtonUp(CPoint point, bool ctrl, bool shift);
     // The release of an arrow key (Qt key code) shifts the level by one cell; false for any
     // other key.
     bool OnKeyUp(int key);
+
+    // Ends a drag under way without drawing; nothing when no drag is under way.
+    void CancelDrag();
 
     // Records an undo snapshot, then every block of the level moves by (dx, dy) cells; blocks
     // moved past an edge are lost and the ball start stays where it is.
@@ -29,7 +35,6 @@ public:
 
 private:
     void OnPaletteClick(CPoint point);
-    CPoint ClampToLevelArea(CPoint point) const;
     void PushSnapshot();
 
     CEditorView& m_view;

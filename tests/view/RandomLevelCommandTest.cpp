@@ -28,7 +28,7 @@ TEST(RandomLevelCommand, ReplacesTheLevelWithoutSnapshotExceptInTestMode)
     EXPECT_TRUE(level.IsModified());
     EXPECT_TRUE(frame.GetDocument().IsModified());
     // Fitted to the new size.
-    const int c = std::min((view.GetClientWidth() - 5) / 50, (view.GetClientHeight() - 50) / 50);
+    const int c = std::min((view.width() - 5) / 50, (view.height() - 50) / 50);
     EXPECT_EQ(frame.GetDocument().m_cellSize, c);
     EXPECT_EQ(view.GetLevelBitmap().GetWidth(), 50 * c + 1);
     EXPECT_EQ(view.GetUndoHistory().GetHead(), undoHead);

@@ -1,14 +1,14 @@
 #include "app/CommandTable.h"
 #include "app/DocManager.h"
+#include "app/LevelPropertiesDlg.h"
 #include "app/MainFrame.h"
 #include "common/TestBlocks.h"
-#include "view/EditingFixture.h"
+#include "view/EditorWindowFixture.h"
 #include "view/SoundModule.h"
 
 #include <QAction>
 #include <QDialog>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -20,29 +20,11 @@
 
 namespace {
 
-// Handles events until the condition holds or five seconds have passed.
-bool WaitFor(const std::function<bool()>& condition)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition() && clock.elapsed() < 5000)
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
-    return condition();
-}
-
 // The editor window on a 10 x 10 grass level whose cup is the 2 x 2 block of Hole at columns 7
 // and 8, rows 4 and 5; the ball starts at (2.5, 5.0), on the cup's line.
-struct TestModeThread : ::testing::Test {
-    std::unique_ptr<CMainFrame> frame = std::make_unique<CMainFrame>();
-    CEditorView& view = frame->GetView();
-    CLevel& level = frame->GetDocument().m_level;
-
+struct TestModeThread : EditorWindow {
     TestModeThread()
     {
-        // Shortcuts reach the commands of the active window only.
-        frame->show();
-        QApplication::setActiveWindow(frame.get());
-        QApplication::processEvents();
         level = CLevel();
         for (int x = 7; x <= 8; ++x)
             for (int y = 4; y <= 5; ++y)
@@ -52,23 +34,6 @@ struct TestModeThread : ::testing::Test {
         view.FitCellSize();
         view.RebuildLevelBitmap();
     }
-    ~TestModeThread() override { frame.reset(); }
-
-    // Keys go to the window, as typed: shortcuts run the commands, arrows reach the view.
-    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
-    {
-        QTest::keyClick(frame.get(), key, modifiers);
-    }
-    void KeyToView(Qt::Key key) { QTest::keyClick(&view, key); }
-    void Click(QPoint point) { QTest::mouseClick(&view, Qt::LeftButton, {}, point); }
-    // The middle of a cell, in client pixels.
-    QPoint CellCentre(int x, int y) const
-    {
-        const int c = frame->GetDocument().m_cellSize;
-        return {view.GetOriginX() + x * c + c / 2, view.GetOriginY() + y * c + c / 2};
-    }
-    bool Checked(int id) const { return frame->GetAction(id)->isChecked(); }
-    bool Enabled(int id) const { return frame->GetAction(id)->isEnabled(); }
 
     // Test mode, the speed chosen, and a shot toward the middle of cell (8, 5): strength 15.
     void Shoot(Qt::Key speedKey)
@@ -197,37 +162,76 @@ TEST_F(TestModeThread, LeavingTestModeOrClosingStopsTheBall)
     frame.reset();
 }
 
-TEST_F(TestModeThread, LevelChangesStopTheBallFirst)
+TEST_F(TestModeThread, LevelChangesStopTheBallAndPutItOnTheChangedLevel)
 {
-    // Make fit, Undo and the arrow keys act in test mode; the ball, rolling at Normal speed and
-    // reading the level, stops before the level changes.
+    // Make fit, Undo, Properties and the arrow keys act in test mode: the ball, rolling at Normal
+    // speed and reading the level, stops before the level changes, then starts over at the
+    // changed level's start, where the view paints it.
+    auto expectOnTheLevel = [&](const char* command) {
+        SCOPED_TRACE(command);
+        EXPECT_FALSE(view.IsBallMoving());
+        EXPECT_TRUE(view.IsTestMode());
+        const CBall& ball = view.GetBall();
+        EXPECT_EQ(ball.GetX(), level.GetBallX());
+        EXPECT_EQ(ball.GetY(), level.GetBallY());
+        const CRect shown = view.GetBallRect();
+        EXPECT_EQ(shown, ball.GetRect());
+        const CRect area = view.GetGeometry().GetLevelArea();
+        EXPECT_TRUE(area.PtInRect({shown.left, shown.top}) && area.PtInRect({shown.right - 1, shown.bottom - 1}));
+        view.repaint();
+        EXPECT_EQ(view.GetWindowImage().GetPixel((shown.left + shown.right) / 2, (shown.top + shown.bottom) / 2),
+                  MakeRgb(230, 230, 230));
+    };
     level.SetBlock(0, 0, MakeBlock(Solid, 0, Wall));
     Shoot(Qt::Key_2);
     BlockEvents();
     Key(Qt::Key_F);
-    EXPECT_FALSE(view.IsBallMoving());
-    EXPECT_TRUE(view.IsTestMode());
     EXPECT_EQ(level.GetWidth(), 9);
     EXPECT_EQ(level.GetHeight(), 6);
+    expectOnTheLevel("Make fit");
 
     Shoot(Qt::Key_2);
     BlockEvents();
     Key(Qt::Key_Z);
-    EXPECT_FALSE(view.IsBallMoving());
     EXPECT_EQ(level.GetWidth(), 10);
+    expectOnTheLevel("Undo");
 
     Shoot(Qt::Key_2);
     BlockEvents();
     const CBlock corner = level.GetBlock(0, 0);
     KeyToView(Qt::Key_Right);
-    EXPECT_FALSE(view.IsBallMoving());
     EXPECT_TRUE(level.GetBlock(1, 0) == corner);
+    expectOnTheLevel("Right arrow");
+
+    Shoot(Qt::Key_2);
+    BlockEvents();
+    OnNextModal([](QWidget* dialog) {
+        static_cast<CLevelPropertiesDlg*>(dialog)->SetLevelSize(12, 8);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    Key(Qt::Key_Return, Qt::AltModifier);
+    EXPECT_EQ(level.GetWidth(), 12);
+    expectOnTheLevel("Properties");
 
     // Rotate level and the flips do nothing in test mode.
     const CCellSet before = NonEmptyCells(level);
     for (int id : {CmdRotateLevel, CmdFlipHorizontal, CmdFlipVertical})
         frame->GetAction(id)->trigger();
     EXPECT_EQ(NonEmptyCells(level), before);
+
+    // Undo turns a 20 x 5 level, the ball at its start (15.5, 2.5), back into the 10 x 10 one
+    // before the arrow key: the ball starts at (2.5, 5.0) there and reaches the cup.
+    level.Init(20, 5, "", "");
+    level.SetBall(15.5, 2.5);
+    view.FitCellSize();
+    Key(Qt::Key_T);
+    Key(Qt::Key_T);
+    ASSERT_EQ(view.GetBall().GetX(), 15.5);
+    Key(Qt::Key_Z);
+    expectOnTheLevel("Undo from a 20 x 5 level");
+    Shoot(Qt::Key_6);
+    EXPECT_TRUE(WaitFor([&] { return !view.IsTestMode(); }));
+    EXPECT_TRUE(view.GetBall().IsInCup());
 }
 
 TEST_F(TestModeThread, NewAndOpenLeaveTestMode)

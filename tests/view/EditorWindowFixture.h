@@ -1,0 +1,53 @@
+#pragma once
+#include "app/MainFrame.h"
+#include "view/EditingFixture.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+
+#include <functional>
+#include <memory>
+
+// Handles events until the condition holds or five seconds have passed.
+inline bool WaitFor(const std::function<bool()>& condition)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition() && clock.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    return condition();
+}
+
+// The editor's main window, shown and active, so that keys reach its shortcuts and the view
+// paints; driven through real key and mouse events. Points are client pixels of the view.
+struct EditorWindow : ::testing::Test {
+    std::unique_ptr<CMainFrame> frame = std::make_unique<CMainFrame>();
+    CEditorView& view = frame->GetView();
+    CLevel& level = frame->GetDocument().m_level;
+
+    EditorWindow()
+    {
+        frame->show();
+        QApplication::setActiveWindow(frame.get());
+        QApplication::processEvents();
+    }
+    ~EditorWindow() override { frame.reset(); }
+
+    // Keys go to the window, as typed: shortcuts run the commands, arrows reach the view. The
+    // window is made active again first, as a closed dialog may leave none active.
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
+    {
+        QApplication::setActiveWindow(frame.get());
+        QTest::keyClick(frame.get(), key, modifiers);
+    }
+    void KeyToView(Qt::Key key) { QTest::keyClick(&view, key); }
+    void Click(QPoint point) { QTest::mouseClick(&view, Qt::LeftButton, {}, point); }
+    // The middle of a cell.
+    QPoint CellCentre(int x, int y) const
+    {
+        const int c = frame->GetDocument().m_cellSize;
+        return {view.GetOriginX() + x * c + c / 2, view.GetOriginY() + y * c + c / 2};
+    }
+    bool Checked(int id) const { return frame->GetAction(id)->isChecked(); }
+    bool Enabled(int id) const { return frame->GetAction(id)->isEnabled(); }
+};

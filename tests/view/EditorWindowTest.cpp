@@ -1,0 +1,112 @@
+#include "view/EditorWindowFixture.h"
+
+#include <QMouseEvent>
+
+namespace {
+
+// A Rectangle drag with a wall from cell (1, 1) to cell (4, 3), interrupted before its release.
+struct DragInterrupted : EditorWindow {
+    DragInterrupted()
+    {
+        Click({400, 25}); // the wall of the material palette
+        view.SetTool(ToolRectangle);
+    }
+
+    void StartDrag()
+    {
+        head = view.GetUndoHistory().GetHead();
+        QTest::mousePress(&view, Qt::LeftButton, {}, CellCentre(1, 1));
+        QTest::mouseMove(&view, CellCentre(1, 1) + QPoint(1, 0));
+        QTest::mouseMove(&view, CellCentre(4, 3));
+        ASSERT_TRUE(view.IsDragging());
+        ASSERT_TRUE(RubberBandShown());
+    }
+    // The release that ends the drag, when the mouse sends it after what interrupted it.
+    void Release() { QTest::mouseRelease(&view, Qt::LeftButton, {}, CellCentre(4, 3)); }
+
+    bool RubberBandShown() const
+    {
+        QApplication::processEvents();
+        const CRect area = view.GetGeometry().GetLevelArea();
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x)
+                if (view.GetWindowImage().GetPixel(x, y) == MakeRgb(255, 0, 0))
+                    return true;
+        return false;
+    }
+
+    // The mouse is free, the rubber band gone, nothing drawn, and the snapshot of the press kept.
+    void ExpectCancelled(const char* interruption)
+    {
+        SCOPED_TRACE(interruption);
+        EXPECT_FALSE(view.IsDragging());
+        EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+        EXPECT_FALSE(RubberBandShown());
+        Release();
+        EXPECT_EQ(NonEmptyCells(level), CCellSet{});
+        EXPECT_EQ(view.GetUndoHistory().GetHead(), (head + 1) % 5);
+    }
+
+    int head = 0;
+};
+
+} // namespace
+
+TEST_F(DragInterrupted, WhatTakesTheInputCancelsTheDrag)
+{
+    // Dialogs opened by keys while the button is held: Properties and Open.
+    for (const auto& [key, modifiers] :
+         {std::pair{Qt::Key_Return, Qt::AltModifier}, std::pair{Qt::Key_O, Qt::ControlModifier}}) {
+        StartDrag();
+        bool mouseFree = false;
+        OnNextModal([&](QWidget* dialog) {
+            mouseFree = !view.IsDragging() && QWidget::mouseGrabber() == nullptr;
+            dialog->close();
+        });
+        Key(key, modifiers);
+        EXPECT_TRUE(mouseFree);
+        ExpectCancelled("a dialog");
+    }
+
+    // Test mode: the release of the drag does not shoot either.
+    StartDrag();
+    Key(Qt::Key_T);
+    ASSERT_TRUE(view.IsTestMode());
+    ExpectCancelled("test mode");
+    EXPECT_FALSE(view.IsBallMoving());
+    EXPECT_EQ(view.GetBall().GetX(), level.GetBallX());
+    Key(Qt::Key_T);
+
+    // Another window becomes the active one.
+    StartDrag();
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    QApplication::processEvents();
+    ExpectCancelled("another window");
+    QApplication::setActiveWindow(frame.get());
+
+    // Escape, the button still held.
+    StartDrag();
+    QTest::keyClick(&view, Qt::Key_Escape);
+    ExpectCancelled("Escape");
+
+    // Undo puts back the level of the last press: the same blank level.
+    Key(Qt::Key_Z);
+    EXPECT_EQ(NonEmptyCells(level), CCellSet{});
+}
+
+TEST_F(EditorWindow, TestModeShowsTheArrowAndEditingTheCross)
+{
+    auto moveTo = [this](QPoint point) {
+        QMouseEvent move(QEvent::MouseMove, point, view.mapToGlobal(point), Qt::NoButton, Qt::NoButton, {});
+        QApplication::sendEvent(&view, &move);
+        return view.cursor().shape();
+    };
+    EXPECT_EQ(moveTo(CellCentre(2, 2)), Qt::CrossCursor);
+    Key(Qt::Key_T);
+    EXPECT_EQ(view.cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(moveTo(CellCentre(3, 3)), Qt::ArrowCursor);
+    Key(Qt::Key_T);
+    EXPECT_EQ(moveTo(CellCentre(3, 3)), Qt::CrossCursor);
+}
