@@ -48,7 +48,8 @@ CHyperLink::CHyperLink(const QString& text, QWidget* parent, unsigned style)
     : QLabel(text, parent), m_nStyle(style)
 {
     setMouseTracking(true);
-    setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab like any control of a dialog; taken by a click only with the style bit.
+    setFocusPolicy((m_nStyle & StyleFocusOnClick) ? Qt::StrongFocus : Qt::TabFocus);
     setTextFormat(Qt::PlainText);
 }
 
@@ -185,15 +186,23 @@ void CHyperLink::paintEvent(QPaintEvent*)
     painter.setFont(font());
     painter.setPen(GetTextColour());
     painter.drawText(contentsRect(), static_cast<int>(alignment()) | Qt::TextSingleLine, text());
+    // The keyboard's place: a dotted frame around the focused link.
+    if (hasFocus()) {
+        painter.setPen(QPen(GetTextColour(), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 void CHyperLink::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!m_bOverControl) {
+    // While a button is held the moves keep coming after the pointer left: only those over the
+    // link take the mouse again.
+    const bool inside = rect().contains(event->position().toPoint());
+    if (!m_bOverControl && inside) {
         m_bOverControl = true;
         update();
         grabMouse();
-    } else if (!rect().contains(event->position().toPoint())) {
+    } else if (m_bOverControl && !inside) {
         LeaveControl();
     }
 }
@@ -204,8 +213,6 @@ void CHyperLink::mousePressEvent(QMouseEvent* event)
         QLabel::mousePressEvent(event);
         return;
     }
-    if (m_nStyle & StyleFocusOnClick)
-        setFocus(Qt::MouseFocusReason);
     if (m_nStyle & StyleFollowOnPress)
         FollowLink();
     m_bHasFocus = true;
@@ -218,7 +225,9 @@ void CHyperLink::mouseReleaseEvent(QMouseEvent* event)
         QLabel::mouseReleaseEvent(event);
         return;
     }
-    if (m_bHasFocus && !(m_nStyle & StyleFollowOnPress))
+    // The release must come over the link: one that left it with the button down gave the mouse
+    // back, and a release elsewhere is not the link's.
+    if (m_bHasFocus && !(m_nStyle & StyleFollowOnPress) && rect().contains(event->position().toPoint()))
         FollowLink();
 }
 

@@ -7,6 +7,8 @@ class QUrl;
 // A text label that behaves like a link in a web page: drawn in link colours and underlined, with
 // a hand cursor and a tool tip naming its target, it opens the target (a web address, a "mailto:"
 // address or a local file) through the desktop when clicked or when the space bar is pressed.
+// It takes its place in its dialog's Tab order; the focused link shows the focus colour and a
+// dotted frame. A press that leaves the link before its release is no click.
 //
 // The owner creates it with its text, alignment and place in the parent, then calls Attach. The
 // alignment decides how the label fits itself to its text: horizontally centred labels keep their

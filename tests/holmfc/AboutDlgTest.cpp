@@ -1,3 +1,4 @@
+#include "FakeOpener.h"
 #include "QStringPrinter.h"
 
 #include "app/AboutDlg.h"
@@ -11,8 +12,10 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -77,6 +80,44 @@ TEST(AboutDlg, SpeaksSwedishWithTheSwedishManual)
     const QLabel* englishInfo = FindLabel(english, QStringLiteral("More information and help is found in"));
     ASSERT_TRUE(info && englishInfo);
     EXPECT_LT(info->x(), englishInfo->x());
+}
+
+TEST(AboutDlg, TabReachesTheLinksAndSpaceFollowsTheFocusedOne)
+{
+    CFakeOpener opener;
+    CAboutDlg dialog;
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QApplication::processEvents();
+    auto press = [](int key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(QApplication::focusWidget(), &event);
+        QApplication::processEvents();
+    };
+    // A focused link is drawn in the focus colour, with a dotted frame along its edges.
+    auto framed = [](CHyperLink& link) {
+        const QImage image = link.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, 0) == CHyperLink::s_crFocusColour)
+                return true;
+        return false;
+    };
+    ASSERT_TRUE(QApplication::focusWidget());
+    EXPECT_FALSE(framed(dialog.GetWebLink()));
+    for (CHyperLink* link : {&dialog.GetWebLink(), &dialog.GetMailLink(), &dialog.GetReadMeLink()}) {
+        press(Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), link) << link->text().toStdString();
+        EXPECT_EQ(link->GetTextColour(), QColor(CHyperLink::s_crFocusColour));
+        EXPECT_TRUE(framed(*link));
+        press(Qt::Key_Space);
+        EXPECT_TRUE(link->IsVisited());
+    }
+    EXPECT_EQ(opener.opened.size(), 3);
+    EXPECT_EQ(opener.opened.front(), QUrl(QStringLiteral("https://www.example.org/quorvale")));
+    // Round to the OK button; the links left behind show as visited.
+    press(Qt::Key_Tab);
+    EXPECT_TRUE(qobject_cast<QPushButton*>(QApplication::focusWidget()));
+    EXPECT_EQ(dialog.GetWebLink().GetTextColour(), QColor(CHyperLink::s_crVisitedColour));
 }
 
 // Runs a copy of this test program from a folder with capitals in its name; the copy prints the

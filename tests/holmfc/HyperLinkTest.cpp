@@ -134,6 +134,21 @@ TEST(HyperLink, ClickFollowsOnReleaseOrWithStyleOnPress)
     EXPECT_EQ(opener.opened.size(), 2);
     Press(early.link, QEvent::MouseButtonRelease);
     EXPECT_EQ(opener.opened.size(), 2);
+
+    // Pressed, dragged off and released elsewhere: no click. Back over the link, the release
+    // reaches it again and follows.
+    const QPoint off(host.link->width() + 30, 3);
+    Press(host.link, QEvent::MouseButtonPress);
+    SendMouse(host.link, QEvent::MouseMove, QPoint(3, 3));
+    SendMouse(host.link, QEvent::MouseMove, off);
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    SendMouse(host.link, QEvent::MouseButtonRelease, off, Qt::LeftButton);
+    EXPECT_EQ(opener.opened.size(), 2);
+    Press(host.link, QEvent::MouseButtonPress);
+    SendMouse(host.link, QEvent::MouseMove, off);
+    SendMouse(host.link, QEvent::MouseMove, QPoint(3, 3));
+    Press(host.link, QEvent::MouseButtonRelease);
+    EXPECT_EQ(opener.opened.size(), 3);
 }
 
 TEST(HyperLink, SpaceBarFollowsAndOtherKeysGoOnToTheParent)
