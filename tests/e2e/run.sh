@@ -24,6 +24,7 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/qv-e2e.XXXXXX")
 xvfb_pid=""
 editor_pid=""
 source "$here/x11.sh"
+source "$here/drags-and-ball.sh"
 cleanup() {
     stop_process "$editor_pid"
     stop_process "$xvfb_pid"
@@ -189,6 +190,9 @@ poll_saved() { "$cli" info "$work/straight.lev" 2>/dev/null | grep -q '^size: 50
 poll poll_saved || fail "Ctrl+S did not save the random level over straight.lev"
 wait_title "straight.lev - Quorvale editor"
 stop_editor
+
+check_drags_always_end
+check_ball_on_changed_level
 
 step "Swedish"
 start_editor --lang sv
