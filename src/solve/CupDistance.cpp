@@ -1,9 +1,11 @@
 #include "solve/CupDistance.h"
 
 #include "model/Level.h"
+#include "sim/PortableMath.h"
 
 #include <cmath>
 #include <deque>
+#include <limits>
 
 namespace {
 
@@ -27,7 +29,7 @@ CCupDistance::CCupDistance(const CLevel& level)
             }
         }
     }
-    m_hasCup = !queue.empty();
+    m_cups.assign(queue.begin(), queue.end());
     while (!queue.empty()) {
         const int cell = queue.front();
         queue.pop_front();
@@ -52,4 +54,19 @@ int CCupDistance::At(double x, double y) const
     if (!(x >= 0 && y >= 0 && x < m_width && y < m_height))
         return kUnreachable;
     return m_steps[static_cast<int>(y) * m_width + static_cast<int>(x)];
+}
+
+double CCupDistance::HeadingToCup(double x, double y) const
+{
+    double nearest = std::numeric_limits<double>::infinity();
+    double heading = 0.0;
+    for (const int cell : m_cups) {
+        const double dx = cell % m_width + 0.5 - x;
+        const double dy = cell / m_width + 0.5 - y;
+        if (dx * dx + dy * dy < nearest) {
+            nearest = dx * dx + dy * dy;
+            heading = PortableAtan2(dy, dx);
+        }
+    }
+    return heading;
 }

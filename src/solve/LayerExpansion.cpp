@@ -1,6 +1,7 @@
 #include "solve/LayerExpansion.h"
 
 #include "model/Level.h"
+#include "solve/CupDistance.h"
 #include "solve/ShotPlayer.h"
 
 #include <algorithm>
@@ -38,8 +39,9 @@ struct CSharedWork {
 
 } // namespace
 
-CLayerExpansion::CLayerExpansion(const CLevel& level, const CShotSet& shots, int mergeGrid)
-    : m_level(level), m_shots(shots), m_mergeGrid(mergeGrid)
+CLayerExpansion::CLayerExpansion(const CLevel& level, const CShotSet& shots, const CCupDistance& cup,
+                                 int mergeGrid)
+    : m_level(level), m_shots(shots), m_cup(cup), m_mergeGrid(mergeGrid)
 {
 }
 
@@ -48,8 +50,11 @@ CLayerExpansion::CResult CLayerExpansion::Run(const std::vector<CSearchNode>& la
                                               const CSearchStop& stop, std::atomic<long long>& shotCount) const
 {
     std::vector<int> strengthSteps;
-    for (const CSearchNode& node : layer)
+    std::vector<int> firstHeadings;
+    for (const CSearchNode& node : layer) {
         strengthSteps.push_back(CShotSet::GetStrengthSteps(m_level, node.state.x, node.state.y));
+        firstHeadings.push_back(m_shots.GetNearestHeading(m_cup.HeadingToCup(node.state.x, node.state.y)));
+    }
 
     CSharedWork work;
     work.headings = static_cast<std::uint64_t>(m_shots.GetHeadingCount());
@@ -63,17 +68,18 @@ CLayerExpansion::CResult CLayerExpansion::Run(const std::vector<CSearchNode>& la
                 work.stopped.load(std::memory_order_relaxed))
                 return;
             const auto node = static_cast<std::uint32_t>(unit / work.headings);
-            const auto heading = static_cast<std::uint32_t>(unit % work.headings);
+            const auto rank = static_cast<std::uint32_t>(unit % work.headings);
+            const double heading = m_shots.GetHeading(m_shots.GetHeadingByRank(firstHeadings[node], static_cast<int>(rank)));
             const CBallState& from = layer[node].state;
             for (int step = 0; step <= strengthSteps[node]; ++step) {
                 if (stop.IsDue()) {
                     work.stopped = true;
                     return;
                 }
-                const CShot shot{CShotSet::GetStrength(step), m_shots.GetHeading(static_cast<int>(heading))};
+                const CShot shot{CShotSet::GetStrength(step), heading};
                 const CPlayedShot played = player.Play(from, shot);
                 shotCount.fetch_add(1, std::memory_order_relaxed);
-                const CShotOrder order{node, heading, static_cast<std::uint32_t>(step)};
+                const CShotOrder order{node, rank, static_cast<std::uint32_t>(step)};
                 if (played.result == ShotCup) {
                     // The first cup of this thread: every later unit it could take comes after it.
                     findings.cupFound = true;

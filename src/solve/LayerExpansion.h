@@ -10,6 +10,7 @@
 #include <unordered_set>
 #include <vector>
 
+class CCupDistance;
 class CLevel;
 
 // A ball state the search reached, and how: the shot from a state of the layer before.
@@ -19,8 +20,9 @@ struct CSearchNode {
     CShot shot;
 };
 
-// The place of a shot in the search's order: the node's place in its layer, then the heading,
-// then the strength step. Whatever the threads do, the search keeps what comes first in it.
+// The place of a shot in the search's order: the node's place in its layer, then the heading's
+// rank (the heading nearest the direction of the cup first, then those beside it outward), then
+// the strength step. Whatever the threads do, the search keeps what comes first in it.
 struct CShotOrder {
     std::uint32_t node = 0;
     std::uint32_t heading = 0;
@@ -63,7 +65,7 @@ public:
         std::vector<CChild> children;  // in the search's order; empty unless asked for
     };
 
-    CLayerExpansion(const CLevel& level, const CShotSet& shots, int mergeGrid);
+    CLayerExpansion(const CLevel& level, const CShotSet& shots, const CCupDistance& cup, int mergeGrid);
 
     // keepChildren: collect the new states (not for the last layer). seen: the keys of every
     // state of the earlier layers. shotCount grows by one for every shot played.
@@ -73,5 +75,6 @@ public:
 private:
     const CLevel& m_level;
     const CShotSet& m_shots;
+    const CCupDistance& m_cup;
     int m_mergeGrid;
 };

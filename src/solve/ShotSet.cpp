@@ -16,6 +16,21 @@ double CShotSet::GetHeading(int index) const
     return -(turn * (m_headings - index) / m_headings);
 }
 
+int CShotSet::GetNearestHeading(double angle) const
+{
+    if (!std::isfinite(angle))
+        return 0;
+    const double turns = angle / (2.0 * std::numbers::pi);
+    const double index = std::round((turns - std::floor(turns)) * m_headings);
+    return static_cast<int>(index) % m_headings;
+}
+
+int CShotSet::GetHeadingByRank(int first, int rank) const
+{
+    const int offset = rank % 2 ? (rank + 1) / 2 : -(rank / 2);
+    return ((first + offset) % m_headings + m_headings) % m_headings;
+}
+
 int CShotSet::GetStrengthSteps(const CLevel& level, double x, double y)
 {
     // The distance from the ball grows toward the grid's corners; the farthest cell is one of them.

@@ -18,6 +18,11 @@ public:
 
     int GetHeadingCount() const { return m_headings; }
     double GetHeading(int index) const;
+    // The index of the heading nearest the angle (radians, any turn).
+    int GetNearestHeading(double angle) const;
+    // The headings in the order of their distance from the first: first, first + 1, first - 1,
+    // first + 2 and so on; rank 0 to count - 1 gives each index once.
+    int GetHeadingByRank(int first, int rank) const;
     // K for a ball at (x, y): the strengths are 0, 3, ..., 3 K.
     static int GetStrengthSteps(const CLevel& level, double x, double y);
     static double GetStrength(int step) { return 3.0 * step; }

@@ -44,7 +44,7 @@ CSolveResult CShotSolver::Solve(const CSolveOptions& options, const std::atomic<
     const int mergeGrid = std::max(options.mergeGrid, 0);
     const CShotSet shotSet(options.headings);
     const CCupDistance cup(m_level);
-    const CLayerExpansion expansion(m_level, shotSet, mergeGrid);
+    const CLayerExpansion expansion(m_level, shotSet, cup, mergeGrid);
     m_shots = 0;
 
     CSolveResult result;

@@ -83,6 +83,19 @@ TEST(ShotSet, HeadingsAndStrengthsAreWhatTheMouseGives)
     EXPECT_EQ(set.GetHeading(540), -kPi / 2);
     EXPECT_DOUBLE_EQ(set.GetHeading(719), -kPi / 360);
     EXPECT_EQ(CShotSet(0).GetHeadingCount(), 1);
+    EXPECT_EQ(set.GetNearestHeading(-kPi / 2), 540);
+    EXPECT_EQ(set.GetNearestHeading(2 * kPi - 1e-9), 0);
+    EXPECT_EQ(set.GetNearestHeading(kPi / 4 + 0.001), 90);
+    // Outward from the first heading, every heading once.
+    for (const int count : {7, 8}) {
+        const CShotSet small(count);
+        std::set<int> seen;
+        for (int rank = 0; rank < count; ++rank)
+            seen.insert(small.GetHeadingByRank(count - 1, rank));
+        EXPECT_EQ(seen.size(), static_cast<std::size_t>(count));
+        EXPECT_EQ(small.GetHeadingByRank(count - 1, 1), 0);
+        EXPECT_EQ(small.GetHeadingByRank(count - 1, 2), count - 2);
+    }
 
     // The mouse's strength for every cell the pointer can reach (the clamped cell under it):
     // the set gives exactly the strengths that some cell gives.
