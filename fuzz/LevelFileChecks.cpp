@@ -47,22 +47,6 @@ std::string BlockCodes(const CLevel& level)
     return codes;
 }
 
-void CheckBallInside(const CLevel& level)
-{
-    const double r = CLevel::kBallRadius;
-    FuzzCheck(level.GetBallX() >= r && level.GetBallX() <= level.GetWidth() - r, "ball x inside the level");
-    FuzzCheck(level.GetBallY() >= r && level.GetBallY() <= level.GetHeight() - r, "ball y inside the level");
-}
-
-// The written text reads back into the same level (again, which holds other content) and
-// writes the same text again.
-void CheckRoundTrip(const CLevel& level, CLevel& again)
-{
-    const std::string text = level.WriteText();
-    FuzzCheck(again.ReadText(text), "a written level reads back");
-    FuzzCheck(again.WriteText() == text, "a written level writes the same text again");
-}
-
 // Each check below starts with work = level: assigning a level of the same size reuses the
 // blocks of work, where a fresh copy would allocate every cell again.
 void CheckTransforms(const CLevel& level, CLevel& work)
@@ -114,6 +98,24 @@ void CheckMakeFit(const CLevel& level, CLevel& work)
 }
 
 } // namespace
+
+// Inside as the clamp tests it: x + r > width moves the ball, where x > width - r might round
+// the other way.
+void CheckBallInside(const CLevel& level)
+{
+    const double r = CLevel::kBallRadius;
+    FuzzCheck(level.GetBallX() - r >= 0 && level.GetBallX() + r <= level.GetWidth(), "ball x inside the level");
+    FuzzCheck(level.GetBallY() - r >= 0 && level.GetBallY() + r <= level.GetHeight(), "ball y inside the level");
+}
+
+// The written text reads back into the same level (again, which holds other content) and
+// writes the same text again.
+void CheckRoundTrip(const CLevel& level, CLevel& again)
+{
+    const std::string text = level.WriteText();
+    FuzzCheck(again.ReadText(text), "a written level reads back");
+    FuzzCheck(again.WriteText() == text, "a written level writes the same text again");
+}
 
 std::int64_t DeclaredCells(const std::uint8_t* data, std::size_t size)
 {

@@ -2,6 +2,8 @@
 #include <cstddef>
 #include <cstdint>
 
+class CLevel;
+
 // levelfile takes the files that declare at most this many cells, levelfilelarge the others.
 inline constexpr std::int64_t kSmallLevelCells = 16;
 
@@ -14,3 +16,8 @@ std::int64_t DeclaredCells(const std::uint8_t* data, std::size_t size);
 // it was, the result writes and reads back to the same text, and on levels of up to 32 x 32 cells
 // the whole-level transformations, cropping and the flood fill keep their promises.
 void CheckLevelFile(const std::uint8_t* data, std::size_t size);
+
+// The ball start lies inside the level as the level's clamp keeps it.
+void CheckBallInside(const CLevel& level);
+// The written text reads back into again (which may hold anything) and writes the same text.
+void CheckRoundTrip(const CLevel& level, CLevel& again);

@@ -1,18 +1,27 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets of fuzz/ with clang and runs each one for a bounded time.
-#   scripts/fuzz.sh [SECONDS [TARGET ...]]
-# SECONDS per target (default 20); TARGETs by name (levelfile, blockcode, levelops; default all).
-# Each target starts from its committed seeds in fuzz/corpus/<target> and keeps what it finds in
-# build-fuzz/corpus/<target>. A crash, leak or broken invariant stops that target with the input
-# saved in build-fuzz/artifacts/<target>/ and makes the script exit non-zero; the executions of
-# every target are printed at the end.
+# Builds the libFuzzer targets of fuzz/ with clang and runs each one in turn.
+#   scripts/fuzz.sh [SECONDS | --runs N] [TARGET ...]
+# Each target runs for SECONDS (default 20, what CI runs) or, with --runs, for N executions
+# without a time limit (the long local runs of fuzz/README.md). TARGETs by name, as the files
+# fuzz/<Name>Fuzz.cpp are named (levelfile, levelfilelarge, shot, render, bitefolder, ...;
+# default all). Each target starts from its committed seeds in fuzz/corpus/<target> and keeps
+# what it finds in <build>/corpus/<target>. A crash, leak or broken invariant stops that target
+# with the input saved in <build>/artifacts/<target>/ and makes the script exit non-zero. The
+# last line of each target's log (<build>/fuzz-<target>.log) is printed at the end: executions,
+# coverage and speed. <build> is build-fuzz, or QV_FUZZ_BUILD when set (a long run in a folder
+# of its own is not disturbed by rebuilds).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-seconds=${1:-20}
-shift || true
+if [ "${1:-}" = --runs ]; then
+  limit=(-runs="$2")
+  shift 2
+else
+  limit=(-max_total_time="${1:-20}")
+  shift || true
+fi
 "$root/scripts/setup.sh"
 
-build="$root/build-fuzz"
+build=${QV_FUZZ_BUILD:-$root/build-fuzz}
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
   for source in "$root"/fuzz/*Fuzz.cpp; do
@@ -34,8 +43,8 @@ for target in "${targets[@]}"; do
   artifacts="$build/artifacts/$target"
   mkdir -p "$corpus" "$artifacts"
   log="$build/fuzz-$target.log"
-  echo "fuzzing $target for ${seconds}s"
-  if "$build/bin/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+  echo "fuzzing $target (${limit[*]})"
+  if "$build/bin/fuzz_$target" "${limit[@]}" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
        -artifact_prefix="$artifacts/" "$corpus" "$root/fuzz/corpus/$target" >"$log" 2>&1; then
     result=ok
   else
@@ -43,8 +52,7 @@ for target in "${targets[@]}"; do
     status=1
     tail -n 40 "$log" >&2
   fi
-  runs=$(sed -n 's/^stat::number_of_executed_units: //p' "$log")
-  summary+=("$target: ${runs:-?} executions, $result")
+  summary+=("$target: $(grep -E '^#[0-9]+[[:space:]]+DONE' "$log" | tail -n 1 || true) $result")
 done
 printf '%s\n' "${summary[@]}"
 exit $status
