@@ -5,6 +5,7 @@
 // reads back as written.
 #include "FuzzCheck.h"
 #include "LevelFileChecks.h"
+#include "TempFolder.h"
 #include "random/RandomLevelGenerator.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -30,23 +31,12 @@ constexpr const char* kBiteNames[] = {"utslag7.lev",    "runtutslag7.lev", "horn
 constexpr std::int64_t kLargestBiteCells = 15 * 15;
 constexpr std::size_t kLargestFile = 4096;
 
-// A folder of its own under the system's temporary folder, removed when the fuzzer exits. It
-// remembers what each name holds and leaves a name alone when the next input wants the same:
-// most mutations change one bite, and creating and deleting files took most of a run.
+// The bite folder, a temporary folder that remembers what each name holds and leaves a name
+// alone when the next input wants the same: most mutations change one bite, and creating and
+// deleting files took most of a run.
 class CBiteFolder {
 public:
-    CBiteFolder()
-    {
-        std::string pattern = (fs::temp_directory_path() / "quorvale-bites-XXXXXX").string();
-        FuzzCheck(mkdtemp(pattern.data()) != nullptr, "a temporary folder can be made");
-        m_path = pattern;
-    }
-    ~CBiteFolder()
-    {
-        std::error_code ignored;
-        fs::remove_all(m_path, ignored);
-    }
-    std::string Path() const { return m_path.string(); }
+    std::string Path() const { return m_folder.Path().string(); }
 
     // Makes the bite missing (kind 0), a directory (1) or a file of the given bytes (2).
     void Put(const char* name, int kind, const std::string& bytes)
@@ -55,7 +45,7 @@ public:
         std::string& held = m_held[name];
         if (held == wanted)
             return;
-        const fs::path path = m_path / name;
+        const fs::path path = m_folder.Path() / name;
         std::error_code ignored;
         fs::remove_all(path, ignored);
         if (kind == 1)
@@ -66,7 +56,7 @@ public:
     }
 
 private:
-    fs::path m_path;
+    CTempFolder m_folder;
     std::map<std::string, std::string> m_held; // missing names hold "0"
 };
 
