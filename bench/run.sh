@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # run.sh [BUILD_DIR] - builds every benchmark (Release, in a build folder of its own) and runs them
-# all: each Google Benchmark binary, the callgrind instruction counts of the ball's Step, and the
-# start-up runner against the Qt floor and Tiled. The figures of bench/README.md come from here.
+# all: each Google Benchmark binary, the callgrind instruction counts of the ball's Step, the pars
+# found by the shot solver, and the start-up runner against the Qt floor and Tiled. The figures of
+# bench/README.md come from here.
 #
 #   QV_BENCH_REPETITIONS  repetitions of each benchmark (default 5; the medians are reported)
 #   QV_BENCH_JOBS         parallel build jobs (default 2)
@@ -62,6 +63,9 @@ if command -v valgrind >/dev/null && [ -x "$build/bin/BallBench" ]; then
 else
     echo "valgrind is not installed: no instruction counts" | tee "$results/callgrind.txt"
 fi
+
+# The par of the sample and of random levels, by the solver and by the plain search.
+"$here/solve/pars.sh" "$build" 2>&1 | tee "$results/solve-pars.txt" || echo "solve-pars did not run"
 
 # Start-up against the Qt floor and Tiled (needs the shared start-up script beside the repository).
 if "$here/startup/run.sh" "$build" 2>&1 | tee "$results/startup.txt"; then

@@ -15,6 +15,7 @@ namespace {
 struct CWorkerFindings {
     bool cupFound = false;
     CShotOrder cupOrder;
+    int cupNode = 0;
     CShot cupShot;
     std::unordered_map<CStateKey, CLayerExpansion::CChild> children;
 };
@@ -23,11 +24,22 @@ struct CWorkerFindings {
 // order. Once a unit has found a cup no later unit is started; every earlier one still finishes,
 // so the first cup in the order is found whatever the number of threads.
 struct CSharedWork {
+    std::uint64_t nodes = 0;
     std::uint64_t headings = 0;
     std::uint64_t units = 0;
     std::atomic<std::uint64_t> next = 0;
     std::atomic<std::uint64_t> cupUnit = std::numeric_limits<std::uint64_t>::max();
     std::atomic<bool> stopped = false;
+
+    // The node and the heading rank of a unit.
+    std::pair<std::uint64_t, int> Unpack(std::uint64_t unit) const
+    {
+        const std::uint64_t blockUnits = CLayerExpansion::kNodeBlock * headings;
+        const std::uint64_t first = unit / blockUnits * CLayerExpansion::kNodeBlock;
+        const std::uint64_t size = std::min<std::uint64_t>(CLayerExpansion::kNodeBlock, nodes - first);
+        const std::uint64_t inBlock = unit % blockUnits;
+        return {first + inBlock % size, static_cast<int>(inBlock / size)};
+    }
 
     void LowerCupUnit(std::uint64_t unit)
     {
@@ -57,8 +69,9 @@ CLayerExpansion::CResult CLayerExpansion::Run(const std::vector<CSearchNode>& la
     }
 
     CSharedWork work;
+    work.nodes = layer.size();
     work.headings = static_cast<std::uint64_t>(m_shots.GetHeadingCount());
-    work.units = layer.size() * work.headings;
+    work.units = work.nodes * work.headings;
 
     auto runWorker = [&](CWorkerFindings& findings) {
         CShotPlayer player(m_level);
@@ -67,9 +80,8 @@ CLayerExpansion::CResult CLayerExpansion::Run(const std::vector<CSearchNode>& la
             if (unit >= work.units || unit > work.cupUnit.load(std::memory_order_relaxed) ||
                 work.stopped.load(std::memory_order_relaxed))
                 return;
-            const auto node = static_cast<std::uint32_t>(unit / work.headings);
-            const auto rank = static_cast<std::uint32_t>(unit % work.headings);
-            const double heading = m_shots.GetHeading(m_shots.GetHeadingByRank(firstHeadings[node], static_cast<int>(rank)));
+            const auto [node, rank] = work.Unpack(unit);
+            const double heading = m_shots.GetHeading(m_shots.GetHeadingByRank(firstHeadings[node], rank));
             const CBallState& from = layer[node].state;
             for (int step = 0; step <= strengthSteps[node]; ++step) {
                 if (stop.IsDue()) {
@@ -79,11 +91,12 @@ CLayerExpansion::CResult CLayerExpansion::Run(const std::vector<CSearchNode>& la
                 const CShot shot{CShotSet::GetStrength(step), heading};
                 const CPlayedShot played = player.Play(from, shot);
                 shotCount.fetch_add(1, std::memory_order_relaxed);
-                const CShotOrder order{node, rank, static_cast<std::uint32_t>(step)};
+                const CShotOrder order{unit, static_cast<std::uint32_t>(step)};
                 if (played.result == ShotCup) {
                     // The first cup of this thread: every later unit it could take comes after it.
                     findings.cupFound = true;
                     findings.cupOrder = order;
+                    findings.cupNode = static_cast<int>(node);
                     findings.cupShot = shot;
                     work.LowerCupUnit(unit);
                     return;
@@ -94,7 +107,7 @@ CLayerExpansion::CResult CLayerExpansion::Run(const std::vector<CSearchNode>& la
                 // A thread plays its shots in the search's order: its first state for a key is
                 // its earliest.
                 if (!seen.contains(key))
-                    findings.children.try_emplace(key, CChild{order, played.end, shot});
+                    findings.children.try_emplace(key, CChild{order, static_cast<int>(node), played.end, shot});
             }
         }
     };
@@ -117,6 +130,7 @@ CLayerExpansion::CResult CLayerExpansion::Run(const std::vector<CSearchNode>& la
         if (found.cupFound && (!result.cupFound || found.cupOrder < result.cupOrder)) {
             result.cupFound = true;
             result.cupOrder = found.cupOrder;
+            result.cupNode = found.cupNode;
             result.cupShot = found.cupShot;
         }
     }

@@ -20,12 +20,11 @@ struct CSearchNode {
     CShot shot;
 };
 
-// The place of a shot in the search's order: the node's place in its layer, then the heading's
-// rank (the heading nearest the direction of the cup first, then those beside it outward), then
-// the strength step. Whatever the threads do, the search keeps what comes first in it.
+// The place of a shot in the search's order: its unit (a node and a heading, see
+// CLayerExpansion), then the strength step. Whatever the threads do, the search keeps what comes
+// first in it.
 struct CShotOrder {
-    std::uint32_t node = 0;
-    std::uint32_t heading = 0;
+    std::uint64_t unit = 0;
     std::uint32_t strength = 0;
     auto operator<=>(const CShotOrder&) const = default;
 };
@@ -49,10 +48,19 @@ private:
 // Plays every shot of the shot set from every node of one layer, on as many threads as asked,
 // and collects what the next layer needs: the first shot (in the search's order) that sinks the
 // ball, or else every new state, one per key, the first in the order that reached it.
+//
+// The order: the nodes in blocks of kNodeBlock as the layer lists them; within a block the
+// headings by rank (the one nearest the direction of the cup first, then those beside it
+// outward), each rank for every node of the block in turn; for a node and heading (a unit) the
+// strengths weakest first. So the straight shots at the cup from the nearest positions all come
+// before the turns away from it.
 class CLayerExpansion {
 public:
+    static constexpr int kNodeBlock = 16;
+
     struct CChild {
         CShotOrder order;
+        int parent = 0; // the node's place in the layer
         CBallState state;
         CShot shot;
     };
@@ -60,6 +68,7 @@ public:
     struct CResult {
         bool cupFound = false;
         CShotOrder cupOrder;
+        int cupNode = 0;
         CShot cupShot;
         bool stopped = false;          // the stop came before every shot was played
         std::vector<CChild> children;  // in the search's order; empty unless asked for

@@ -7,7 +7,8 @@
 #include <algorithm>
 #include <thread>
 
-bool CShotMap::Make(const CLevel& level, int headings, int jobs, const std::atomic<bool>* cancel)
+bool CShotMap::Make(const CLevel& level, int headings, int jobs, const std::atomic<bool>* cancel,
+                    std::atomic<long long>* shotsPlayed)
 {
     const CShotSet shotSet(headings);
     const CBallState start = CShotPlayer::StartState(level);
@@ -36,6 +37,8 @@ bool CShotMap::Make(const CLevel& level, int headings, int jobs, const std::atom
                         if (!ball.WasPutBack())
                             last = {ball.GetX(), ball.GetY()};
                     });
+                if (shotsPlayed)
+                    shotsPlayed->fetch_add(1, std::memory_order_relaxed);
                 mapped.result = played.result;
                 mapped.end = last;
                 if (played.result == ShotCup)

@@ -18,9 +18,11 @@ struct CMapShot {
 // designer to see where a first shot can land.
 class CShotMap {
 public:
-    // Plays every shot on jobs threads (0 or less: one per processor). False, with the map
+    // Plays every shot on jobs threads (0 or less: one per processor), counting the shots played
+    // in shotsPlayed when given (for a progress display on another thread). False, with the map
     // emptied, when the cancel flag was set before the end.
-    bool Make(const CLevel& level, int headings, int jobs, const std::atomic<bool>* cancel = nullptr);
+    bool Make(const CLevel& level, int headings, int jobs, const std::atomic<bool>* cancel = nullptr,
+              std::atomic<long long>* shotsPlayed = nullptr);
 
     // Heading by heading as CShotSet numbers them, each from the weakest shot to the strongest.
     const std::vector<CMapShot>& GetShots() const { return m_shots; }

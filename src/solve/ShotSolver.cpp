@@ -22,7 +22,7 @@ std::vector<CSearchNode> MakeLayer(const std::vector<CLayerExpansion::CChild>& c
     std::vector<CSearchNode> layer;
     layer.reserve(ranked.size());
     for (const auto& [distance, child] : ranked)
-        layer.push_back({child->state, static_cast<int>(child->order.node), child->shot});
+        layer.push_back({child->state, child->parent, child->shot});
     return layer;
 }
 
@@ -58,7 +58,7 @@ CSolveResult CShotSolver::Solve(const CSolveOptions& options, const std::atomic<
         CLayerExpansion::CResult found = expansion.Run(layers.back(), seen, !last, jobs, stop, m_shots);
         if (found.cupFound) {
             std::vector<CShot> shots{found.cupShot};
-            for (int d = depth - 1, node = static_cast<int>(found.cupOrder.node); d > 0; --d) {
+            for (int d = depth - 1, node = found.cupNode; d > 0; --d) {
                 shots.push_back(layers[d][node].shot);
                 node = layers[d][node].parent;
             }

@@ -45,9 +45,10 @@ struct CSolveResult {
 // The shot solver: finds the fewest shots that take the ball from the level's start into the cup
 // as test mode plays them (the shots of CShotSet). Breadth first: all one-shot solutions, then
 // all two-shot ones from the states the first shots left, and so on, each state expanded once.
-// The states of a layer are taken nearest the cup first (CCupDistance), the headings from each
-// nearest the direction of the cup first, the strengths weakest first; the first solution in that
-// order at the first length that has one is the result, the same for any number of threads. A solution is
+// The states of a layer are taken nearest the cup first (CCupDistance), their shots in the order
+// of CLayerExpansion (headings nearest the direction of the cup first, strengths weakest first);
+// the first solution in that order at the first length that has one is the result, the same for
+// any number of threads. A solution is
 // exact: replaying its shots (CShotPlayer::PlaySequence) gives the same balls bit for bit. The
 // merging can miss shorter solutions: a merged state could have reached the cup where the state
 // that stands for it does not.

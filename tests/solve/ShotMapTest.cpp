@@ -51,7 +51,9 @@ TEST(ShotMapThreads, EveryFirstShotAndItsEnd)
     EXPECT_GE(map.GetCupShots()[0].path.back().y, 2.0);
 
     CShotMap single;
-    ASSERT_TRUE(single.Make(level, 12, 1));
+    std::atomic<long long> played = 0;
+    ASSERT_TRUE(single.Make(level, 12, 1, nullptr, &played));
+    EXPECT_EQ(played, static_cast<long long>(map.GetShots().size()));
     for (std::size_t i = 0; i < map.GetShots().size(); ++i)
         EXPECT_EQ(single.GetShots()[i].end.x, map.GetShots()[i].end.x);
 
