@@ -37,6 +37,11 @@ const std::set<std::string> kFixtures = {"a.lev", "empty.lev", "text.lev", "d"};
 // cell, a level of 1000 x 1000): inputs asking for more are left out.
 constexpr int kLargestCell = 16;
 constexpr int kLargestSide = 40;
+// The solver plays thousands of shots a search at its defaults: 'solve' and 'shotmap' run only
+// with a few headings and 'solve' with few shots; random's search of a playable seed, a 50 x 50
+// level to solve for every seed it tries, not at all.
+constexpr int kMostHeadings = 8;
+constexpr int kMostShots = 2;
 
 std::string LevelFile()
 {
@@ -61,11 +66,30 @@ bool ParsesAbove(const std::string& text, int limit)
     return error == std::errc::result_out_of_range || (error == std::errc() && value > limit);
 }
 
-// Every path stays inside the folder (no separator, no ".."), and no size is out of bounds.
+// The option is given with a value, and every value it is given is at most limit.
+bool HasAtMost(const std::vector<std::string>& args, const std::string& option, int limit)
+{
+    bool given = false;
+    for (std::size_t i = 0; i + 1 < args.size(); ++i) {
+        if (args[i] == option) {
+            given = true;
+            if (ParsesAbove(args[i + 1], limit))
+                return false;
+        }
+    }
+    return given;
+}
+
+// Every path stays inside the folder (no separator, no ".."), and no size or search is out of
+// bounds.
 bool IsAllowed(const std::vector<std::string>& args)
 {
+    const bool solve = !args.empty() && args[0] == "solve";
+    if ((solve || (!args.empty() && args[0] == "shotmap")) &&
+        (!HasAtMost(args, "--headings", kMostHeadings) || (solve && !HasAtMost(args, "--max-shots", kMostShots))))
+        return false;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i].find('/') != std::string::npos || args[i] == "..")
+        if (args[i] == "--playable" || args[i].find('/') != std::string::npos || args[i] == "..")
             return false;
         const bool cell = args[i] == "--cell" && i + 1 < args.size() && ParsesAbove(args[i + 1], kLargestCell);
         const bool side = args[i] == "resize" && i + 2 < args.size() &&
