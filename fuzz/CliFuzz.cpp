@@ -12,6 +12,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
@@ -27,21 +28,26 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A 5 x 4 level with walls, ice, a slope and the cup; standard input holds it too.
+// A 5 x 4 level with walls, ice, sand, water and the cup, and no slope, so that every shot ends
+// soon; standard input holds it too.
 constexpr std::string_view kLevel = "{Quorvale1}\r\n{1}\r\n{Fixture}{fuzz}\r\n{5}{4}\r\n{1.500000}{1.500000}\r\n"
                                     "{S0T8}{S0T8}{S0T8}{S0T8}{S0T8}{S0T8}{$}{S0I8}{C0H8G8}{S0T8}"
-                                    "{S0T8}{T1G2W8}{$}{S0S8}{S0T8}{S0T8}{S0T8}{S0T8}{S0T8}{S0T8}";
+                                    "{S0T8}{T1G8W8}{$}{S0S8}{S0T8}{S0T8}{S0T8}{S0T8}{S0T8}{S0T8}";
 const std::set<std::string> kFixtures = {"a.lev", "empty.lev", "text.lev", "d"};
 
-// Sizes that are legal but make a single run take seconds (a PNG of a level at 200 pixels a
-// cell, a level of 1000 x 1000): inputs asking for more are left out.
-constexpr int kLargestCell = 16;
-constexpr int kLargestSide = 40;
-// The solver plays thousands of shots a search at its defaults: 'solve' and 'shotmap' run only
-// with a few headings and 'solve' with few shots; random's search of a playable seed, a 50 x 50
-// level to solve for every seed it tries, not at all.
-constexpr int kMostHeadings = 8;
-constexpr int kMostShots = 2;
+// Values that are legal but make a single run take seconds or more: a PNG at 200 pixels a cell,
+// a level of 1000 x 1000, a search over 720 headings or six shots deep, hundreds of threads, a
+// million steps, or random --playable, which tries seed after seed until one is solved. Inputs
+// asking for more than these are left out; values that do not parse still reach the commands.
+struct CBound {
+    const char* option;
+    double largest;
+};
+constexpr CBound kBounds[] = {{"--cell", 16},    {"--headings", 4},     {"--max-shots", 1},
+                              {"--jobs", 2},     {"--max-steps", 5000}, {"--playable", 0}};
+constexpr double kLargestSide = 40;
+// The search commands must bound themselves: their defaults are too large.
+constexpr const char* kNeeded[][3] = {{"solve", "--headings", "--max-shots"}, {"shotmap", "--headings", "--headings"}};
 
 std::string LevelFile()
 {
@@ -59,42 +65,30 @@ void ResetFolder(const fs::path& folder)
     fs::create_directory(folder / "d");
 }
 
-bool ParsesAbove(const std::string& text, int limit)
+bool ParsesAbove(const std::string& text, double limit)
 {
-    int value = 0;
+    double value = 0;
     const auto [rest, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc::result_out_of_range || (error == std::errc() && value > limit);
+    return error == std::errc() && value > limit;
 }
 
-// The option is given with a value, and every value it is given is at most limit.
-bool HasAtMost(const std::vector<std::string>& args, const std::string& option, int limit)
-{
-    bool given = false;
-    for (std::size_t i = 0; i + 1 < args.size(); ++i) {
-        if (args[i] == option) {
-            given = true;
-            if (ParsesAbove(args[i + 1], limit))
-                return false;
-        }
-    }
-    return given;
-}
-
-// Every path stays inside the folder (no separator, no ".."), and no size or search is out of
-// bounds.
+// Arguments as a command line holds them (no NUL inside one), every path inside the folder (no
+// separator, no ".."), and no effort out of bounds.
 bool IsAllowed(const std::vector<std::string>& args)
 {
-    const bool solve = !args.empty() && args[0] == "solve";
-    if ((solve || (!args.empty() && args[0] == "shotmap")) &&
-        (!HasAtMost(args, "--headings", kMostHeadings) || (solve && !HasAtMost(args, "--max-shots", kMostShots))))
-        return false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--playable" || args[i].find('/') != std::string::npos || args[i] == "..")
+    const auto has = [&](const char* arg) { return std::find(args.begin(), args.end(), arg) != args.end(); };
+    for (const auto& needed : kNeeded)
+        if (!args.empty() && args[0] == needed[0] && (!has(needed[1]) || !has(needed[2])))
             return false;
-        const bool cell = args[i] == "--cell" && i + 1 < args.size() && ParsesAbove(args[i + 1], kLargestCell);
-        const bool side = args[i] == "resize" && i + 2 < args.size() &&
-                          (ParsesAbove(args[i + 1], kLargestSide) || ParsesAbove(args[i + 2], kLargestSide));
-        if (cell || side)
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i].find_first_of(std::string_view("/\0", 2)) != std::string::npos || args[i] == "..")
+            return false;
+        const bool hasValue = i + 1 < args.size();
+        for (const CBound& bound : kBounds)
+            if (args[i] == bound.option && hasValue && ParsesAbove(args[i + 1], bound.largest))
+                return false;
+        if (args[i] == "resize" && i + 2 < args.size() &&
+            (ParsesAbove(args[i + 1], kLargestSide) || ParsesAbove(args[i + 2], kLargestSide)))
             return false;
     }
     return true;
