@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int kMaxSide = 24;
+constexpr int kMaxSide = 16;
 constexpr int kMaxCell = 10;
 
 std::vector<std::uint32_t> Pixels(const CRasterImage& image)
