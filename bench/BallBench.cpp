@@ -66,6 +66,31 @@ void BM_StepTouchingWall(benchmark::State& state)
 }
 BENCHMARK(BM_StepTouchingWall)->Iterations(kStepIterations);
 
+// A whole shot along a wall, headless on the calling thread: ice sloped toward the top wall of a
+// long walled strip holds the ball against that wall while it rolls 53 blocks (1932 steps, most
+// of them within reach of the wall, many touching it).
+constexpr int kShotIterations = 100;
+void BM_ShotAlongWall(benchmark::State& state)
+{
+    CLevel level;
+    level.Init(60, 8, "bench", "bench");
+    level.FillRect(0, 0, 59, 7, Solid, 0, Ice, 2, Ice, 2);
+    level.DrawFrame(0, 0, 59, 7, Solid, 0, Wall, NoSlope, Wall, NoSlope);
+    long long steps = 0;
+    for (auto _ : state) {
+        CBall ball(0);
+        ball.AttachLevel(&level);
+        ball.SetX(1.5);
+        ball.SetY(1.35);
+        ball.Launch(90.0, 0.0, CBall::kUltra);
+        for (++steps; ball.Advance(); ++steps) {
+        }
+    }
+    state.counters["steps"] = static_cast<double>(steps) / static_cast<double>(state.iterations());
+    state.SetItemsProcessed(steps);
+}
+BENCHMARK(BM_ShotAlongWall)->Iterations(kShotIterations)->Unit(benchmark::kMicrosecond);
+
 // A long shot bouncing around a walled sand-and-grass course, run by the ball thread at Ultra
 // speed. "realtime_x" is the game time the shot covers at Normal speed (200 steps a second)
 // over the time it took.

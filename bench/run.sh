@@ -47,16 +47,21 @@ for binary in "$build"/bin/*Bench; do
 done
 
 # Instructions per ball step: exact, so they hold on a loaded machine where times wander. The step
-# benchmarks run a fixed number of iterations (BallBench prints it as "iterations").
+# benchmarks run a fixed number of iterations (BallBench prints it as "iterations"), the whole shot
+# along a wall a fixed number of shots of "steps" steps each.
 if command -v valgrind >/dev/null && [ -x "$build/bin/BallBench" ]; then
     : >"$results/callgrind.txt"
-    for bench in BM_StepOpenGrass BM_StepTouchingWall; do
+    for bench in BM_StepOpenGrass BM_StepTouchingWall BM_ShotAlongWall; do
         out=$results/callgrind-$bench.out
         valgrind --tool=callgrind --callgrind-out-file="$out" --toggle-collect='CBall::Step()' \
             "$build/bin/BallBench" --benchmark_filter="^$bench/" --benchmark_out="$out.json" \
             --benchmark_out_format=json >/dev/null 2>&1
         total=$(callgrind_annotate "$out" | grep 'PROGRAM TOTALS' | awk '{gsub(",", "", $1); print $1}')
         steps=$(grep -m1 '"iterations"' "$out.json" | tr -dc '0-9')
+        perShot=$(sed -n 's/.*"steps": *\([0-9.e+]*\).*/\1/p' "$out.json" | head -n 1)
+        if [ -n "$perShot" ]; then
+            steps=$(awk -v shots="$steps" -v each="$perShot" 'BEGIN { printf "%d", shots * each }')
+        fi
         echo "$bench: $total instructions in CBall::Step over $steps steps, $((total / steps)) per step" |
             tee -a "$results/callgrind.txt"
     done

@@ -10,6 +10,10 @@ class CDeviceContext;
 // The shape that splits a cell into a back region and a front region.
 enum BlockShape : std::int32_t { Solid = 0, Circle = 1, Triangle = 2, QuarterDisc = 3, HalfDisc = 4 };
 
+// Where a block is wall: nowhere, in part of the cell (its shape decides which points), or
+// everywhere.
+enum class WallCover { None, Part, All };
+
 // One cell of a level: a shape turned in quarter turns, a back material that covers the cell
 // outside the shape's front region, and a front material that covers the front region.
 class CBlock {
@@ -48,6 +52,13 @@ public:
     bool IsBackAt(double u, double v) const;
     int GetKindAt(double u, double v) const { return MaterialAt(u, v).GetKind(); }
     bool IsWallAt(double u, double v) const { return MaterialAt(u, v).IsWall(); }
+    // IsWallAt over the whole cell: None and All give the same answer at every point.
+    WallCover GetWallCover() const
+    {
+        if (!IsUniform() && m_front.IsWall() != m_back.IsWall())
+            return WallCover::Part;
+        return m_back.IsWall() ? WallCover::All : WallCover::None;
+    }
     double GetFrictionAt(double u, double v) const { return MaterialAt(u, v).GetFriction(); }
     double GetWallFactorAt(double u, double v) const { return MaterialAt(u, v).GetWallFactor(); }
     double GetSlopeXAt(double u, double v) const { return MaterialAt(u, v).GetSlopeX(); }

@@ -38,6 +38,8 @@ public:
     // Cells; every operation ignores cells outside the level.
     bool IsInside(int x, int y) const { return x >= 0 && x < GetWidth() && y >= 0 && y < GetHeight(); }
     CBlock GetBlock(int x, int y) const;
+    // The cell's own block, null outside; valid until the level's size changes.
+    const CBlock* FindBlock(int x, int y) const { return IsInside(x, y) ? &m_grid.At(x, y) : nullptr; }
     void SetBlock(int x, int y, const CBlock& block);
     void SetBlock(int x, int y, int shape, int shapeRotation, int backKind, int backRotation, int frontKind,
                   int frontRotation);

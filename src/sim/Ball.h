@@ -126,7 +126,6 @@ private:
     void ResetDots();
     void RotateDots(double a, double b, double c, int first, int last);
     bool IsCupAt(double x, double y) const;
-    bool IsWallOutOfReach(double x, double y, double r) const;
 
     int m_id;
     int m_cellSize = 20;

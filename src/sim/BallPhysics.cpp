@@ -2,6 +2,7 @@
 
 #include "model/Level.h"
 #include "sim/PortableMath.h"
+#include "sim/RimScan.h"
 
 #include <cmath>
 #include <numbers>
@@ -15,7 +16,8 @@ constexpr double s_pi = std::numbers::pi;
 
 std::pair<double, double> CBall::PolarToCartesian(double angle, double length)
 {
-    return {PortableCos(angle) * length, PortableSin(angle) * length};
+    const CSinCos direction = PortableSinCos(angle);
+    return {direction.cos * length, direction.sin * length};
 }
 
 std::pair<double, double> CBall::CartesianToPolar(double x, double y)
@@ -127,75 +129,18 @@ void CBall::CheckCup()
     }
 }
 
-bool CBall::IsWallOutOfReach(double x, double y, double r) const
-{
-    // Every point the scan probes lies in the square from (x - r, y - r) to (x + r, y + r), as
-    // rounded: if that square is inside the level and its cells hold no wall material, no probe
-    // can find a wall. A coordinate that is not a number fails the inside test.
-    const double left = x - r;
-    const double top = y - r;
-    const double right = x + r;
-    const double bottom = y + r;
-    if (!m_level->IsPointInside(left, top) || !m_level->IsPointInside(right, bottom))
-        return false;
-    for (int cx = static_cast<int>(left); cx <= static_cast<int>(right); ++cx) {
-        for (int cy = static_cast<int>(top); cy <= static_cast<int>(bottom); ++cy) {
-            if (m_level->GetCellBackKind(cx, cy) == Wall || m_level->GetCellFrontKind(cx, cy) == Wall)
-                return false;
-        }
-    }
-    return true;
-}
-
 void CBall::CheckWalls()
 {
-    const double x = m_x;
-    const double y = m_y;
-    const double r = m_radius;
     const double heading = m_angle;
-    if (IsWallOutOfReach(x, y, r)) {
-        m_touchingWall = false;
-        return;
-    }
-    // Scan the forward half of the rim; along each ray that meets a wall, bisect the distance to
-    // it, skipping rays that cannot come closer than the nearest wall found so far. A ray's
-    // direction is computed once: cos and sin of the same angle give the same values each time.
-    double best = 100.0;
-    double bestDelta = 0.0;
-    double loss = 0.0;
-    for (double delta = -s_pi / 2; delta <= s_pi / 2; delta += s_pi / 200) {
-        const auto [dx, dy] = PolarToCartesian(heading + delta, 1.0);
-        if (!m_level->IsWallAt(x + dx * r, y + dy * r))
-            continue;
-        const double facing = PortableSin(s_pi / 2 + delta);
-        double lo = 0.0;
-        double hi = r;
-        for (int i = 0; i < 20 && lo < best; ++i) {
-            const double mid = (lo + hi) / 2;
-            const double qx = x + dx * mid;
-            const double qy = y + dy * mid;
-            if (m_level->IsWallAt(qx, qy)) {
-                hi = mid;
-                // The last bisection that met a wall sets the loss, whichever ray it was on.
-                loss = facing * m_level->GetWallFactorAt(qx, qy);
-            } else {
-                lo = mid;
-            }
-        }
-        const double m = (lo + hi) / 2;
-        if (m < best) {
-            best = m;
-            bestDelta = delta;
-        }
-    }
-    if (best >= 100.0) {
+    const CRimContact contact = CRimScan(*m_level, m_x, m_y, m_radius, heading).Scan();
+    if (!contact.found) {
         m_touchingWall = false;
         return;
     }
     // Mirror the heading at the wall's tangent.
-    m_angle = ((bestDelta - s_pi) + bestDelta) + heading;
+    m_angle = ((contact.delta - s_pi) + contact.delta) + heading;
     if (!m_touchingWall) {
-        m_speed *= 1.0 - loss;
+        m_speed *= 1.0 - contact.loss;
         if (m_soundOn && m_speedLevel != kUltra)
             PlaySound(kHitWallSound);
     }

@@ -1,6 +1,8 @@
 #include "sim/PortableMath.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <numbers>
 
@@ -55,6 +57,14 @@ double CosKernel(double x, double tail)
     return w + (((1.0 - w) - hz) + (z * r - x * tail));
 }
 
+// std::ilogb, with the normal numbers read straight from the exponent field; zero and the
+// subnormals are left to the library.
+int Exponent(double x)
+{
+    const int field = static_cast<int>(std::bit_cast<std::uint64_t>(x) >> 52 & 0x7ff);
+    return field != 0 && field != 0x7ff ? field - 1023 : std::ilogb(x);
+}
+
 struct CReduced {
     int quadrant; // 0..3
     double x;
@@ -70,17 +80,17 @@ CReduced Reduce(double x)
     if (std::fabs(x) > kLargeArgument)
         x = std::fmod(x, 2 * std::numbers::pi);
     const double k = std::nearbyint(x * kTwoOverPi);
-    const int exponent = std::ilogb(x);
+    const int exponent = Exponent(x);
     double r = x - k * kPiOver2Part1;
     double w = k * kPiOver2Rest1;
     double y = r - w;
-    if (exponent - std::ilogb(y) > 16) {
+    if (exponent - Exponent(y) > 16) {
         double t = r;
         w = k * kPiOver2Part2;
         r = t - w;
         w = k * kPiOver2Rest2 - ((t - r) - w);
         y = r - w;
-        if (exponent - std::ilogb(y) > 49) {
+        if (exponent - Exponent(y) > 49) {
             t = r;
             w = k * kPiOver2Part3;
             r = t - w;
@@ -162,6 +172,14 @@ double PortableCos(double x)
         return std::numeric_limits<double>::quiet_NaN();
     const CReduced r = Reduce(x);
     return SinInQuadrant(r.quadrant + 1, r.x, r.tail);
+}
+
+CSinCos PortableSinCos(double x)
+{
+    if (!std::isfinite(x))
+        return {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::quiet_NaN()};
+    const CReduced r = Reduce(x);
+    return {SinInQuadrant(r.quadrant, r.x, r.tail), SinInQuadrant(r.quadrant + 1, r.x, r.tail)};
 }
 
 double PortableAtan2(double y, double x)

@@ -8,4 +8,10 @@
 // arguments lose accuracy but stay reproducible.
 double PortableSin(double x);
 double PortableCos(double x);
+// Both of one angle from a single argument reduction: the same values as the two calls above.
+struct CSinCos {
+    double sin;
+    double cos;
+};
+CSinCos PortableSinCos(double x);
 double PortableAtan2(double y, double x);

@@ -106,6 +106,11 @@ TEST(Level, PointQueriesTreatTheOutsideAsWall)
     EXPECT_EQ(level.GetKindAt(1e300, 1.0), -1);
     EXPECT_EQ(level.GetKindAt(std::nan(""), 1.0), -1);
     EXPECT_EQ(level.GetCellShape(0, 10), -1);
+    // The cell's own block, for queries that look at a cell more than once.
+    ASSERT_NE(level.FindBlock(3, 3), nullptr);
+    EXPECT_EQ(level.FindBlock(3, 3)->GetFrontKind(), Water);
+    EXPECT_EQ(level.FindBlock(-1, 3), nullptr);
+    EXPECT_EQ(level.FindBlock(3, 10), nullptr);
 }
 
 TEST(Level, AssignmentCopiesEverythingAndSharesNothing)

@@ -24,10 +24,17 @@ std::int64_t UlpDistance(double a, double b)
 TEST(PortableMath, AgreesWithTheCLibraryWithinAnUlp)
 {
     std::int64_t worstSin = 0, worstCos = 0, worstAtan2 = 0;
+    int sinCosDiffers = 0;
     for (int i = -200000; i <= 200000; ++i) {
         const double x = i * 1e-4 * std::numbers::pi; // a few turns either way
         worstSin = std::max(worstSin, UlpDistance(PortableSin(x), std::sin(x)));
         worstCos = std::max(worstCos, UlpDistance(PortableCos(x), std::cos(x)));
+        // The pair is the two single functions to the bit, here and for huge arguments.
+        for (const double a : {x, x * 1e6 + 0.5}) {
+            const CSinCos pair = PortableSinCos(a);
+            sinCosDiffers += std::bit_cast<std::uint64_t>(pair.sin) != std::bit_cast<std::uint64_t>(PortableSin(a)) ||
+                             std::bit_cast<std::uint64_t>(pair.cos) != std::bit_cast<std::uint64_t>(PortableCos(a));
+        }
         const double y = std::sin(i * 0.37) * std::exp(i % 40 - 20.0);
         const double w = std::cos(i * 0.11) * std::exp(i % 17 - 8.0);
         worstAtan2 = std::max(worstAtan2, UlpDistance(PortableAtan2(y, w), std::atan2(y, w)));
@@ -35,6 +42,7 @@ TEST(PortableMath, AgreesWithTheCLibraryWithinAnUlp)
     EXPECT_LE(worstSin, 1);
     EXPECT_LE(worstCos, 1);
     EXPECT_LE(worstAtan2, 1);
+    EXPECT_EQ(sinCosDiffers, 0);
 }
 
 TEST(PortableMath, ExactValuesTheBallRelies)
@@ -59,6 +67,8 @@ TEST(PortableMath, ExactValuesTheBallRelies)
     EXPECT_TRUE(std::isnan(PortableAtan2(NAN, 1.0)));
     EXPECT_TRUE(std::isnan(PortableSin(INFINITY)));
     EXPECT_TRUE(std::isnan(PortableCos(NAN)));
+    EXPECT_TRUE(std::isnan(PortableSinCos(-INFINITY).sin));
+    EXPECT_TRUE(std::isnan(PortableSinCos(NAN).cos));
     // Huge arguments lose accuracy but stay within range.
     EXPECT_LE(std::fabs(PortableSin(1e300)), 1.0);
 }

@@ -1,0 +1,93 @@
+#pragma once
+#include "model/Block.h"
+
+class CLevel;
+
+// The nearest wall on the half of a ball's rim that faces its heading.
+struct CRimContact {
+    bool found = false;
+    // The angle from the heading to the ray that met the wall nearest the centre.
+    double delta = 0.0;
+    // The facing, sin(pi / 2 + delta), of the ray of the last bisection step that met a wall,
+    // times that wall's factor; 0 when no step met one.
+    double loss = 0.0;
+};
+
+// The wall scan of one step. 201 rays leave the centre at -pi/2 to pi/2 from the heading, in
+// steps of pi/200 accumulated. Where a ray's rim point is wall, the distance to the wall along it
+// is bisected: at most 20 halvings, stopping once the ray cannot come closer than the nearest
+// wall found so far. The contact is the first ray with the smallest midpoint; the loss comes from
+// the last bisection step, over all rays in order, that met a wall.
+//
+// The result is, bit for bit, what asking the level's point queries about every rim point and
+// every bisection point in that order gives. The scan leaves out only work whose outcome is
+// certain:
+// - The ball reaches into at most 2 x 2 cells, each classified once as no wall, all wall or wall
+//   in part (only points in the last kind need the block's shape test).
+// - Rim points are first estimated from the heading's sine and cosine and tables of the rays'
+//   angles, to far better than a margin of 1e-7. A ray whose estimated rim point lies farther
+//   than the margin from every cell that may hold wall cannot meet one, nor can the next rays
+//   as long as the rim point cannot have moved that far.
+// - When every ray that meets a wall crosses one cell edge from no wall into all wall, the
+//   estimates bound where each ray meets the wall. Only the rays that may be the nearest are
+//   bisected exactly; the loss is settled from the last ray backward, simulating a ray's
+//   bisection where every step is certain from the bounds. Anything less clear-cut takes the
+//   plain order, ray by ray.
+class CRimScan {
+public:
+    CRimScan(const CLevel& level, double x, double y, double radius, double heading);
+
+    CRimContact Scan() const;
+
+private:
+    struct CCell {
+        const CBlock* block;
+        WallCover cover;
+        double left;
+        double top;
+    };
+    struct CRun;
+    struct CCrossing;
+
+    // Every ray that may meet a wall, in order, with the estimates of its direction and rim
+    // point; stops when visit returns false, and then returns false.
+    template <typename Visit>
+    bool VisitNearRays(const Visit& visit) const;
+    CRimContact ScanInOrder() const;
+    // The scan by crossings; false when the estimates cannot settle it and the plain order must.
+    bool ScanCrossings(CRimContact& contact) const;
+    CRimContact Contact(int bestRay, int lossRay, const CRun& lossRun) const;
+    // The exact rim test and bisection of one ray, stopping once lo reaches limit; false when
+    // the rim point is not wall.
+    bool RunRay(int ray, double limit, CRun& run) const;
+    template <typename IsWallAt>
+    bool Bisect(const IsWallAt& isWallAt, double limit, CRun& run) const;
+    unsigned CellOf(double px, double py) const
+    {
+        return static_cast<unsigned>(px >= m_midX) | static_cast<unsigned>(py >= m_midY) << 1;
+    }
+    // How far the point, in a cell without wall, is from the nearest of the four cells that may
+    // hold wall.
+    double Clearance(unsigned cell, double px, double py) const;
+    bool IsWallInCells(double px, double py) const;
+
+    const CLevel& m_level;
+    const double m_x;
+    const double m_y;
+    const double m_radius;
+    const double m_heading;
+    // The cells within the ball's reach, m_cells[column + 2 * row] from (m_left, m_top), split
+    // at m_midX and m_midY, and the centre's cell; set only when m_mapped.
+    bool m_mapped = false;
+    // Rim points may be estimated (a heading and coordinates of moderate size).
+    bool m_estimable = false;
+    double m_left = 0.0;
+    double m_top = 0.0;
+    double m_midX = 0.0;
+    double m_midY = 0.0;
+    CCell m_cells[4];
+    unsigned m_centreCell = 0;
+    // Cells by bit (column + 2 * row): wall everywhere, and wall anywhere.
+    unsigned m_allWall = 0;
+    unsigned m_anyWall = 0;
+};
