@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # pars.sh [BUILD_DIR] - the par of the sample level and of the random levels of seeds 1 to 10, each
 # found by 'quorvale-level solve' at the default options on two threads and by the plain search
-# (one thread, --merge 0: every distinct ball state kept), side by side in one run.
+# (one thread, --merge 0: every distinct ball state kept, --no-aim: positions and headings in the
+# plain order), side by side in one run.
 #
 #   QV_SOLVE_LIMIT  the time limit of each search in seconds (default 30)
 #
@@ -37,7 +38,7 @@ echo "time limit ${limit} s; load average at the start: $(cut -d' ' -f1-3 /proc/
 printf '%-12s | %-26s %7s %7s | %-26s %7s %7s\n' level "par (2 threads)" wall cpu "par (plain)" wall cpu
 for name in first-steps seed-1 seed-2 seed-3 seed-4 seed-5 seed-6 seed-7 seed-8 seed-9 seed-10; do
     read -r par wall cpu < <(solve "$levels/$name.lev" --jobs 2)
-    read -r plainPar plainWall plainCpu < <(solve "$levels/$name.lev" --jobs 1 --merge 0)
+    read -r plainPar plainWall plainCpu < <(solve "$levels/$name.lev" --jobs 1 --merge 0 --no-aim)
     printf '%-12s | %-26s %7s %7s | %-26s %7s %7s\n' "$name" "$par" "$wall" "$cpu" "$plainPar" "$plainWall" "$plainCpu"
 done
 echo "load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"

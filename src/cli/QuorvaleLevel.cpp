@@ -57,7 +57,7 @@ constexpr CCommand kCommands[] = {
      "    radius. The last line is 'result: cup|rest|water steps: N x: X y: Y'; a ball still\n"
      "    rolling after N steps (default 1000000) ends the run with 'result: moving'.\n"},
     {"solve", RunSolve,
-     "solve FILE [--max-shots N] [--headings N] [--jobs N] [--time-limit SECONDS] [--merge M]\n"
+     "solve FILE [--max-shots N] [--headings N] [--jobs N] [--time-limit SECONDS] [--merge M] [--no-aim]\n"
      "    Finds par: the fewest shots that take the ball from its start into the cup as test\n"
      "    mode plays them. A shot has a strength 3 k, from 0 to the strongest the mouse can give\n"
      "    where the ball lies, and one of N headings i 2 pi / N (default 720); each starts where\n"
@@ -65,9 +65,11 @@ constexpr CCommand kCommands[] = {
      "    --max-shots (default 6), on --jobs threads (default: one per processor; the result is\n"
      "    the same for any number). A position within the same 1/M block square as one reached\n"
      "    before counts as that one (--merge, default 16; 0 keeps every position): this can miss\n"
-     "    a shorter solution. Prints 'shot K: strength S angle A -> rest x: X y: Y' for every\n"
-     "    shot of the solution (A exact, for 'play'), then 'par: N', or 'par: none within N\n"
-     "    shots', or 'par: none found in S s' when the time limit ends the search first.\n"},
+     "    a shorter solution. Positions nearest the cup and headings toward it are tried first;\n"
+     "    --no-aim tries them as reached and from heading 0 (slower; the same par with --merge 0).\n"
+     "    Prints 'shot K: strength S angle A -> rest x: X y: Y' for every shot of the solution\n"
+     "    (A exact, for 'play'), then 'par: N', or 'par: none within N shots', or 'par: none\n"
+     "    found in S s' when the time limit ends the search first.\n"},
     {"play", RunPlay,
      "play FILE SHOT...\n"
      "    Plays the shots (STRENGTH@ANGLE, e.g. 12@0.78539816339744828) one after the other from\n"

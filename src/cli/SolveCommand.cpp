@@ -15,6 +15,10 @@ int RunSolve(const CliArgs& args, CCliIo& io)
             return status;
         if (taken)
             continue;
+        if (args[i] == "--no-aim") {
+            options.aim = false;
+            continue;
+        }
         if (!file.empty() || (args[i] != "-" && args[i].starts_with("-")))
             return UnexpectedArgument(io, args[i]);
         file = args[i];

@@ -24,6 +24,7 @@ struct CWorkerFindings {
 // order. Once a unit has found a cup no later unit is started; every earlier one still finishes,
 // so the first cup in the order is found whatever the number of threads.
 struct CSharedWork {
+    std::uint64_t block = 1;
     std::uint64_t nodes = 0;
     std::uint64_t headings = 0;
     std::uint64_t units = 0;
@@ -34,9 +35,9 @@ struct CSharedWork {
     // The node and the heading rank of a unit.
     std::pair<std::uint64_t, int> Unpack(std::uint64_t unit) const
     {
-        const std::uint64_t blockUnits = CLayerExpansion::kNodeBlock * headings;
-        const std::uint64_t first = unit / blockUnits * CLayerExpansion::kNodeBlock;
-        const std::uint64_t size = std::min<std::uint64_t>(CLayerExpansion::kNodeBlock, nodes - first);
+        const std::uint64_t blockUnits = block * headings;
+        const std::uint64_t first = unit / blockUnits * block;
+        const std::uint64_t size = std::min(block, nodes - first);
         const std::uint64_t inBlock = unit % blockUnits;
         return {first + inBlock % size, static_cast<int>(inBlock / size)};
     }
@@ -52,8 +53,8 @@ struct CSharedWork {
 } // namespace
 
 CLayerExpansion::CLayerExpansion(const CLevel& level, const CShotSet& shots, const CCupDistance& cup,
-                                 int mergeGrid)
-    : m_level(level), m_shots(shots), m_cup(cup), m_mergeGrid(mergeGrid)
+                                 int mergeGrid, bool aim)
+    : m_level(level), m_shots(shots), m_cup(cup), m_mergeGrid(mergeGrid), m_aim(aim)
 {
 }
 
@@ -65,10 +66,11 @@ CLayerExpansion::CResult CLayerExpansion::Run(const std::vector<CSearchNode>& la
     std::vector<int> firstHeadings;
     for (const CSearchNode& node : layer) {
         strengthSteps.push_back(CShotSet::GetStrengthSteps(m_level, node.state.x, node.state.y));
-        firstHeadings.push_back(m_shots.GetNearestHeading(m_cup.HeadingToCup(node.state.x, node.state.y)));
+        firstHeadings.push_back(m_aim ? m_shots.GetNearestHeading(m_cup.HeadingToCup(node.state.x, node.state.y)) : 0);
     }
 
     CSharedWork work;
+    work.block = m_aim ? kNodeBlock : 1;
     work.nodes = layer.size();
     work.headings = static_cast<std::uint64_t>(m_shots.GetHeadingCount());
     work.units = work.nodes * work.headings;
@@ -81,7 +83,7 @@ CLayerExpansion::CResult CLayerExpansion::Run(const std::vector<CSearchNode>& la
                 work.stopped.load(std::memory_order_relaxed))
                 return;
             const auto [node, rank] = work.Unpack(unit);
-            const double heading = m_shots.GetHeading(m_shots.GetHeadingByRank(firstHeadings[node], rank));
+            const double heading = m_shots.GetHeading(m_aim ? m_shots.GetHeadingByRank(firstHeadings[node], rank) : rank);
             const CBallState& from = layer[node].state;
             for (int step = 0; step <= strengthSteps[node]; ++step) {
                 if (stop.IsDue()) {

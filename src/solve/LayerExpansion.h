@@ -53,7 +53,8 @@ private:
 // headings by rank (the one nearest the direction of the cup first, then those beside it
 // outward), each rank for every node of the block in turn; for a node and heading (a unit) the
 // strengths weakest first. So the straight shots at the cup from the nearest positions all come
-// before the turns away from it.
+// before the turns away from it. Without aiming, the plain order: one node after the other, the
+// headings from index 0 upward.
 class CLayerExpansion {
 public:
     static constexpr int kNodeBlock = 16;
@@ -74,7 +75,7 @@ public:
         std::vector<CChild> children;  // in the search's order; empty unless asked for
     };
 
-    CLayerExpansion(const CLevel& level, const CShotSet& shots, const CCupDistance& cup, int mergeGrid);
+    CLayerExpansion(const CLevel& level, const CShotSet& shots, const CCupDistance& cup, int mergeGrid, bool aim);
 
     // keepChildren: collect the new states (not for the last layer). seen: the keys of every
     // state of the earlier layers. shotCount grows by one for every shot played.
@@ -86,4 +87,5 @@ private:
     const CShotSet& m_shots;
     const CCupDistance& m_cup;
     int m_mergeGrid;
+    bool m_aim;
 };

@@ -11,12 +11,13 @@
 namespace {
 
 // The next layer: the new states, nearest the cup first, then in the order they were reached.
-std::vector<CSearchNode> MakeLayer(const std::vector<CLayerExpansion::CChild>& children, const CCupDistance& cup)
+std::vector<CSearchNode> MakeLayer(const std::vector<CLayerExpansion::CChild>& children, const CCupDistance& cup,
+                                   bool aim)
 {
     std::vector<std::pair<int, const CLayerExpansion::CChild*>> ranked;
     ranked.reserve(children.size());
     for (const CLayerExpansion::CChild& child : children)
-        ranked.emplace_back(cup.At(child.state.x, child.state.y), &child);
+        ranked.emplace_back(aim ? cup.At(child.state.x, child.state.y) : 0, &child);
     // Stable: children arrive in the search's order.
     std::stable_sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<CSearchNode> layer;
@@ -44,7 +45,7 @@ CSolveResult CShotSolver::Solve(const CSolveOptions& options, const std::atomic<
     const int mergeGrid = std::max(options.mergeGrid, 0);
     const CShotSet shotSet(options.headings);
     const CCupDistance cup(m_level);
-    const CLayerExpansion expansion(m_level, shotSet, cup, mergeGrid);
+    const CLayerExpansion expansion(m_level, shotSet, cup, mergeGrid, options.aim);
     m_shots = 0;
 
     CSolveResult result;
@@ -75,7 +76,7 @@ CSolveResult CShotSolver::Solve(const CSolveOptions& options, const std::atomic<
         result.depthSearched = depth;
         if (last)
             break;
-        layers.push_back(MakeLayer(found.children, cup));
+        layers.push_back(MakeLayer(found.children, cup, options.aim));
         // Nothing new to shoot from: no longer solution either.
         if (layers.back().empty())
             break;

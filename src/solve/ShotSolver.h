@@ -16,6 +16,10 @@ struct CSolveOptions {
     // Rest positions in the same square of 1 / mergeGrid blocks count as one, the first one the
     // search reaches standing for all (its slow-step count too); 0 keeps every distinct state.
     int mergeGrid = 16;
+    // Positions nearest the cup first and headings nearest its direction first (CLayerExpansion);
+    // false: the plain order, positions as they were reached and headings from index 0 upward.
+    // Without merging both find the same par; aiming finds a solution sooner.
+    bool aim = true;
 };
 
 enum SolveStatus : int {

@@ -44,6 +44,7 @@ TEST_F(CliTest, SolveFindsParAndPlayReplaysTheSolution)
     ASSERT_GE(lines.size(), 3u) << solved.out;
     EXPECT_EQ(lines.back(), "par: " + std::to_string(lines.size() - 1));
     EXPECT_EQ(RunCli({"solve", bankFile, "--headings", "8", "--jobs", "2"}).out, solved.out);
+    EXPECT_EQ(Lines(RunCli({"solve", bankFile, "--headings", "8", "--merge", "0", "--no-aim"}).out).back(), lines.back());
 
     // Every shot line replays through play: the same rest positions, then the cup.
     // "shot K: strength S angle A -> rest x: X y: Y" or "... -> cup";

@@ -66,11 +66,14 @@ TEST(ShotSolver, WallInTheWayNeedsMoreShots)
     ASSERT_TRUE(map.Make(level, 8, 1));
     EXPECT_TRUE(map.GetCupShots().empty());
 
-    for (const int mergeGrid : {16, 0}) {
+    // Merged or not, aimed or in the plain order.
+    for (const auto& [mergeGrid, aim] : {std::pair{16, true}, {0, true}, {0, false}}) {
+        CSolveOptions options = Options(8, 3, 1, mergeGrid);
+        options.aim = aim;
         CShotSolver solver(level);
-        const CSolveResult result = solver.Solve(Options(8, 3, 1, mergeGrid));
+        const CSolveResult result = solver.Solve(options);
         ExpectReplaysIntoTheCup(level, result);
-        EXPECT_EQ(result.shots.size(), 2u) << mergeGrid;
+        EXPECT_EQ(result.shots.size(), 2u) << mergeGrid << aim;
         EXPECT_EQ(result.depthSearched, 1);
     }
     // A limit below par finds nothing.
