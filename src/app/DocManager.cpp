@@ -3,13 +3,14 @@
 #include "app/EditorDoc.h"
 #include "app/RecentFileList.h"
 #include "app/StringTable.h"
+#include "holmfc/FileName.h"
 #include "holmfc/ResourceString.h"
 #include "view/EditorView.h"
 
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
+#include <QUrl>
 
 namespace {
 
@@ -19,9 +20,15 @@ QString LevelFileFilter()
            QStringLiteral(" (*)");
 }
 
+// The file the dialog's answer names, with every byte of its name (see ResolveChosenFileName).
+QString ChosenFileName(const QFileDialog& dialog)
+{
+    return ResolveChosenFileName(dialog.selectedUrls().value(0), dialog.selectedFiles().constFirst());
+}
+
 QString DisplayName(const QString& path)
 {
-    return QDir::toNativeSeparators(path);
+    return DisplayFileName(QDir::toNativeSeparators(path));
 }
 
 } // namespace
@@ -45,9 +52,12 @@ void CDocManager::OnFileNew()
 
 void CDocManager::OnFileOpen()
 {
-    const QString path = QFileDialog::getOpenFileName(m_window, tr("Open"), QString(), LevelFileFilter());
-    if (!path.isEmpty())
-        OpenDocumentFile(path);
+    QFileDialog dialog(m_window, tr("Open"), QString(), LevelFileFilter());
+    // The dialog's own check that the file exists fails for a name that is not UTF-8, which the
+    // dialog shows altered; the name is resolved here and a missing file reported by the open.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        OpenDocumentFile(ChosenFileName(dialog));
 }
 
 void CDocManager::OnFileSave()
@@ -65,7 +75,7 @@ void CDocManager::OnOpenRecentFile(int index)
     const QString path = m_recentFiles.GetAt(index);
     if (path.isEmpty())
         return;
-    if (!OpenDocumentFile(path) && !QFileInfo::exists(path)) {
+    if (!OpenDocumentFile(path) && !FileNameExists(path)) {
         m_recentFiles.Remove(index);
         m_recentFiles.WriteList();
         emit DocumentChanged();
@@ -74,7 +84,7 @@ void CDocManager::OnOpenRecentFile(int index)
 
 bool CDocManager::OpenDocumentFile(const QString& path)
 {
-    const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    const QString absolute = AbsoluteFileName(path);
     // The file that is open already stays as it is.
     if (!m_document.GetPathName().isEmpty() && absolute == m_document.GetPathName())
         return true;
@@ -96,7 +106,7 @@ bool CDocManager::DoSave(const QString& path)
     const QString target = path.isEmpty() ? PromptSaveFileName() : path;
     if (target.isEmpty())
         return false;
-    const QString absolute = QDir::cleanPath(QFileInfo(target).absoluteFilePath());
+    const QString absolute = AbsoluteFileName(target);
     QString reason;
     if (!m_document.OnSaveDocument(absolute, &reason)) {
         ReportError(tr("Cannot save %1.\n%2").arg(DisplayName(absolute), reason));
@@ -115,7 +125,7 @@ QString CDocManager::PromptSaveFileName() const
                                                          : m_document.GetPathName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().constFirst();
+    return ChosenFileName(dialog);
 }
 
 void CDocManager::TakeFile(const QString& path)

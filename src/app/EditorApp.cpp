@@ -5,6 +5,7 @@
 #include "app/MainFrame.h"
 #include "app/ProfileKey.h"
 #include "app/StringTable.h"
+#include "holmfc/FileName.h"
 
 #include "QuorvaleVersion.h"
 
@@ -35,6 +36,9 @@ void SetDefaultLocale(QLocale::Language language)
 
 CEditorApp::CEditorApp(int& argc, char** argv) : QApplication(argc, argv)
 {
+    // What is left of the command line once Qt has taken its own options.
+    for (int i = 0; i < argc; ++i)
+        m_arguments.append(DecodeFileName(argv[i]));
     setOrganizationName(QLatin1String(kOrganisationName));
     setApplicationName(QLatin1String(kApplicationName));
     // The desktop entry that the window belongs to, for its icon and name.
@@ -102,13 +106,13 @@ bool CEditorApp::PrintInfoOption(const std::vector<std::string>& args, std::ostr
     return true;
 }
 
-bool CEditorApp::InitInstance()
+bool CEditorApp::InitInstance(const QStringList& arguments)
 {
     QCommandLineParser parser;
     const QCommandLineOption langOption(QStringLiteral("lang"), QStringLiteral("Language of the user interface."),
                                         QStringLiteral("en|sv"));
     parser.addOption(langOption);
-    parser.process(arguments());
+    parser.process(arguments);
     const QStringList files = parser.positionalArguments();
     const QString language = parser.isSet(langOption) ? parser.value(langOption) : GetSystemLanguage();
     if (files.size() > 1 || !SetLanguage(language)) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <QApplication>
+#include <QStringList>
 #include <QTranslator>
 
 #include <memory>
@@ -17,8 +18,11 @@ public:
     CEditorApp(int& argc, char** argv);
     ~CEditorApp() override;
 
-    // Starts the editor: "[--lang en|sv] [FILE]". False ends the application.
-    bool InitInstance();
+    // Starts the editor from its command line, "[--lang en|sv] [FILE]". False ends the application.
+    bool InitInstance(const QStringList& arguments);
+    // The command line, each argument as DecodeFileName reads it: a file name keeps every byte,
+    // which QCoreApplication::arguments() does not for a name that is not UTF-8.
+    const QStringList& GetArguments() const { return m_arguments; }
 
     // The command line's help, which the manual page is made from.
     static std::string HelpText();
@@ -35,5 +39,6 @@ public:
     static QString GetSystemLanguage();
 
 private:
+    QStringList m_arguments;
     std::unique_ptr<CMainFrame> m_frame;
 };

@@ -2,11 +2,12 @@
 
 #include "app/LevelPropertiesDlg.h"
 #include "file/Archive.h"
+#include "file/FileAccess.h"
+#include "file/LevelText.h"
+#include "holmfc/FileName.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <sstream>
 
@@ -14,19 +15,22 @@ bool CEditorDoc::s_startingUp = true;
 
 namespace {
 
-// The reasons the level file's container gives, as the user reads them.
-QString ArchiveErrorText(const std::string& error)
+// The reasons the file module and the level file's container give, as the user reads them; the
+// C library's own texts come in the process's language already.
+QString FileErrorText(const std::string& error)
 {
     static const char* const known[] = {
         QT_TRANSLATE_NOOP("CArchive", "unexpected end of file"),
         QT_TRANSLATE_NOOP("CArchive", "the file could not be read"),
         QT_TRANSLATE_NOOP("CArchive", "malformed string length"),
         QT_TRANSLATE_NOOP("CArchive", "the file could not be written"),
+        QT_TRANSLATE_NOOP("CArchive", "Not a regular file"),
+        QT_TRANSLATE_NOOP("CArchive", "Larger than 64 MiB, the most a level file may hold"),
     };
     for (const char* text : known)
         if (error == text)
             return QCoreApplication::translate("CArchive", text);
-    return QString::fromStdString(error);
+    return QString::fromLocal8Bit(error);
 }
 
 } // namespace
@@ -48,29 +52,16 @@ bool CEditorDoc::OnNewDocument(QWidget* dialogParent)
 
 bool CEditorDoc::OnOpenDocument(const QString& path, QString* reason)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir()) {
-        *reason = tr("It is a folder, not a file.");
+    std::string text;
+    std::string error;
+    if (!ReadLevelFileText(EncodeFileName(path).toStdString(), text, error)) {
+        *reason = FileErrorText(error);
         return false;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        *reason = file.errorString();
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *reason = file.errorString();
-        return false;
-    }
-    std::istringstream stream(bytes.toStdString());
-    CArchive archive(stream);
     // The reader's verdict does not matter here: a rejected text leaves the level as the reader
     // left it, under the new file's name. Only unreadable bytes fail the open.
-    m_level.Load(archive);
-    if (!archive.GetError().empty()) {
-        *reason = ArchiveErrorText(archive.GetError());
-        return false;
-    }
+    m_level.ReadText(text);
+    m_level.SetModified(false);
     return true;
 }
 
@@ -79,23 +70,19 @@ bool CEditorDoc::OnSaveDocument(const QString& path, QString* reason)
     const bool wasModified = m_level.IsModified();
     std::ostringstream stream;
     CArchive archive(stream);
+    std::string error;
     if (!m_level.Store(archive)) {
-        *reason = ArchiveErrorText(archive.GetError());
-        return false;
-    }
-    const std::string bytes = stream.str();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
-        !file.commit()) {
-        *reason = file.errorString();
+        error = archive.GetError();
+    } else if (!WriteFileAtomically(EncodeFileName(path).toStdString(), stream.str(), error)) {
         m_level.SetModified(wasModified);
-        return false;
+    } else {
+        return true;
     }
-    return true;
+    *reason = FileErrorText(error);
+    return false;
 }
 
 QString CEditorDoc::GetTitle() const
 {
-    return m_pathName.isEmpty() ? tr("Untitled") : QFileInfo(m_pathName).fileName();
+    return m_pathName.isEmpty() ? tr("Untitled") : DisplayFileName(QFileInfo(m_pathName).fileName());
 }

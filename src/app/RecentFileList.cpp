@@ -1,10 +1,10 @@
 #include "app/RecentFileList.h"
 
 #include "app/ProfileKey.h"
+#include "holmfc/FileName.h"
 #include "holmfc/Registry.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace {
 
@@ -27,7 +27,7 @@ void CRecentFileList::ReadList()
     const CRegistry registry = OpenListKey();
     m_files.clear();
     for (int i = 0; i < kMaxFiles; ++i) {
-        const QString path = registry.ReadString(EntryName(i), QString());
+        const QString path = FileNameFromSetting(registry.ReadString(EntryName(i), QString()));
         if (!path.isEmpty())
             m_files.append(path);
     }
@@ -37,12 +37,12 @@ void CRecentFileList::WriteList() const
 {
     CRegistry registry = OpenListKey();
     for (int i = 0; i < kMaxFiles; ++i)
-        registry.WriteString(EntryName(i), GetAt(i));
+        registry.WriteString(EntryName(i), FileNameToSetting(GetAt(i)));
 }
 
 void CRecentFileList::Add(const QString& path)
 {
-    const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    const QString absolute = AbsoluteFileName(path);
     m_files.removeAll(absolute);
     m_files.prepend(absolute);
     while (m_files.size() > kMaxFiles)
@@ -57,7 +57,7 @@ void CRecentFileList::Remove(int index)
 
 QString CRecentFileList::GetMenuText(int index) const
 {
-    QString path = QDir::toNativeSeparators(GetAt(index));
+    QString path = DisplayFileName(QDir::toNativeSeparators(GetAt(index)));
     path.replace(QLatin1Char('&'), QLatin1String("&&"));
     return QStringLiteral("&%1 %2").arg(index + 1).arg(path);
 }

@@ -8,7 +8,7 @@ int main(int argc, char** argv)
     if (CEditorApp::PrintInfoOption(std::vector<std::string>(argv + 1, argv + argc), std::cout))
         return std::cout.flush() ? 0 : 1;
     CEditorApp app(argc, argv);
-    if (!app.InitInstance())
+    if (!app.InitInstance(app.GetArguments()))
         return 1;
     return CEditorApp::exec();
 }

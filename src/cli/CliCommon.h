@@ -42,8 +42,9 @@ void PrintWarning(CCliIo& io, const std::string& message);
 // The name a FILE or OUT argument goes by in messages: "-" is standard input or output.
 std::string DisplayName(const std::string& path, bool output);
 
-// Loads path ("-": standard input) into loaded.level. On failure prints an error naming the file
-// and returns the exit status (ExitFileError or ExitRejected); ExitOk on success.
+// Loads path ("-": standard input) into loaded.level; of a file, only a regular one within the
+// read limit is read (FileAccess.h). On failure prints an error naming the file and returns the
+// exit status (ExitFileError or ExitRejected); ExitOk on success.
 int LoadLevelFile(const std::string& path, CLoadedLevel& loaded, CCliIo& io);
 
 // Saves the level as the editor's Save does (identity rebuilt) to path, through WriteOutput.
@@ -53,13 +54,10 @@ int SaveLevelFile(CLevel& level, const std::string& path, CCliIo& io);
 // Flushes the output stream: ExitOk, or an error printed and ExitFileError when writing failed.
 int FinishOutput(CCliIo& io);
 
-// Writes bytes to path atomically, or to the output stream when path is "-". Prints an error and
-// returns ExitFileError when it cannot; an existing file at path is then left as it was.
+// Writes bytes to path with WriteFileAtomically (FileAccess.h), or to the output stream when path
+// is "-". Prints an error and returns ExitFileError when it cannot; an existing file at path is
+// then left as it was.
 int WriteOutput(const std::string& path, const std::string& bytes, CCliIo& io);
-
-// Writes bytes to path atomically (temporary file, flush to disk, rename). Empty string on
-// success, otherwise the reason.
-std::string WriteFileAtomically(const std::string& path, const std::string& bytes);
 
 // The whole text is exactly one number of T (finite, for floating-point T).
 template <class T>

@@ -16,8 +16,10 @@ constexpr COpSpec kOps[] = {
     {"ball", "dd"},    {"name", "t"},         {"creator", "t"},
 };
 
-// The largest size the resize operation accepts: far beyond any level the editor makes, small
-// enough that a typing slip cannot ask for gigabytes.
+// The sizes the resize operation accepts. A level narrower or lower than 2 cells is one the
+// reader refuses; the largest is far beyond any level the editor makes, yet small enough that a
+// typing slip cannot ask for gigabytes.
+constexpr int kMinSide = 2;
 constexpr int kMaxSide = 1000;
 
 void Apply(const CLevelOp& op, CLevel& level)
@@ -63,7 +65,7 @@ const char* const kOpsHelp =
     "  rect X1 Y1 X2 Y2 CODE        fill a rectangle of cells (both corners must be inside)\n"
     "  frame X1 Y1 X2 Y2 CODE       draw a frame of cells\n"
     "  fill X Y CODE                flood fill from a cell\n"
-    "  resize W H                   resize (blocks of the overlap kept, ball clamped), 0..1000\n"
+    "  resize W H                   resize (blocks of the overlap kept, ball clamped), 2..1000\n"
     "  ball X Y                     set the ball start in blocks (clamped)\n"
     "  name TEXT | creator TEXT     set the name / creator (braces removed)\n";
 
@@ -127,8 +129,9 @@ bool ParseOps(const CliArgs& args, std::size_t first, std::vector<CLevelOp>& ops
                 return false;
             }
         }
-        if (op.name == "resize" && (op.ints[0] < 0 || op.ints[0] > kMaxSide || op.ints[1] < 0 || op.ints[1] > kMaxSide)) {
-            error = "resize takes sizes from 0 to " + std::to_string(kMaxSide);
+        if (op.name == "resize" &&
+            (op.ints[0] < kMinSide || op.ints[0] > kMaxSide || op.ints[1] < kMinSide || op.ints[1] > kMaxSide)) {
+            error = "resize takes sizes from " + std::to_string(kMinSide) + " to " + std::to_string(kMaxSide);
             return false;
         }
         ops.push_back(std::move(op));

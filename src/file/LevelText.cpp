@@ -2,11 +2,12 @@
 #include "file/LevelText.h"
 
 #include "file/Archive.h"
+#include "file/FileAccess.h"
 #include "file/NumberText.h"
 #include "model/Level.h"
 
 #include <cstdint>
-#include <fstream>
+#include <sstream>
 
 namespace {
 
@@ -191,11 +192,27 @@ bool CLevel::Load(CArchive& archive, std::string* whyRejected)
     return accepted;
 }
 
+bool ReadLevelFileText(const std::string& path, std::string& text, std::string& reason)
+{
+    std::string bytes;
+    if (!ReadRegularFile(path, bytes, reason))
+        return false;
+    std::istringstream stream(std::move(bytes));
+    CArchive archive(stream);
+    if (!archive.ReadString(text)) {
+        reason = archive.GetError();
+        return false;
+    }
+    return true;
+}
+
 bool CLevel::LoadFromFile(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return false;
-    CArchive archive(file);
-    return Load(archive);
+    std::string text;
+    std::string reason;
+    if (!ReadLevelFileText(path, text, reason))
+        return false; // the level stays as it was
+    const bool accepted = ReadText(text);
+    m_modified = false;
+    return accepted;
 }

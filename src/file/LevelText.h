@@ -12,3 +12,8 @@ inline constexpr std::string_view kHeaderCurrent = "Quorvale1";
 inline constexpr std::string_view kHeaderAlfa2 = "Quorvale alfa2";
 inline constexpr std::string_view kHeaderAlfa1 = "Quorvael alfa1";
 bool IsAcceptedHeader(std::string_view header);
+
+// The level text of the level file at path: the file's bytes (a regular file within the read
+// limit, see FileAccess.h) unwrapped from their archive string. False, with reason set, when the
+// file or its container cannot be read; the text's content is not looked at.
+bool ReadLevelFileText(const std::string& path, std::string& text, std::string& reason);

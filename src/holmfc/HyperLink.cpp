@@ -22,13 +22,13 @@ QString StripUrlPrefix(const QString& target)
 }
 
 // The target as a URL: anything with a scheme of two or more letters is taken as a URL, the rest
-// (including Windows paths with a drive letter) as a local file.
+// (including Windows paths with a drive letter) as a local file, made absolute.
 QUrl ToUrl(const QString& address)
 {
     const QUrl url(address, QUrl::TolerantMode);
     if (url.isValid() && url.scheme().size() > 1)
         return url;
-    return QUrl::fromLocalFile(address);
+    return QUrl::fromLocalFile(QFileInfo(address).absoluteFilePath());
 }
 
 // Why a local file cannot be opened, or kOpened when it is there to be read.
@@ -141,9 +141,11 @@ int CHyperLink::GotoURL(const QString& url)
     if (opener.OpenUrl(target))
         return kOpened;
 
-    // The desktop has no program for it: try the default web browser.
+    // The desktop has no program for it: try the default web browser. It gets the encoded URL,
+    // which starts with its scheme, so that no target (a file named "-new-window", say) can
+    // arrive as an option, and which holds no space or quote for the command line to split.
     CBrowserCommand command;
-    if (!command.Build(opener.GetBrowserCommand(), address))
+    if (!command.Build(opener.GetBrowserCommand(), target.toString(QUrl::FullyEncoded)))
         return kErrorNoAssociation;
     return opener.StartProcess(command.GetProgram(), command.GetArguments()) ? kOpened : kErrorOutOfResources;
 }

@@ -72,7 +72,7 @@ public:
     void FollowLink();
 
     // Opens url through the desktop; when the desktop has no program for it, starts the default
-    // web browser on it. A "URL:" prefix is not part of the address. Returns kOpened or an error
+    // web browser on its encoded URL (a local file as an absolute file:// URL). A "URL:" prefix is not part of the address. Returns kOpened or an error
     // code of ReportError's table.
     static int GotoURL(const QString& url);
 

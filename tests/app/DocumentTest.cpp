@@ -4,6 +4,7 @@
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
 #include "file/Archive.h"
+#include "holmfc/FileName.h"
 #include "view/QtTestApp.h"
 
 #include <QFile>
@@ -17,7 +18,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -145,14 +149,35 @@ TEST_F(Document, UnreadableFilesAreReportedRejectedOnesAreNot)
     const std::string before = document.m_level.WriteText();
     const QString missing = dir.filePath("missing.lev");
     const QString truncated = WriteFile("truncated.lev", ArchiveOf("{Quorvale1}").substr(0, 5));
-    for (const QString& path : {missing, dir.path(), truncated}) {
+    // Only regular files of at most 64 MiB are read: a FIFO would block the open for ever, and
+    // /dev/zero or a huge file would fill the memory.
+    const QString fifo = dir.filePath("x.lev");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString huge = WriteFile("huge.lev", "");
+    ASSERT_TRUE(QFile::resize(huge, (qint64{64} << 20) + 1));
+    const std::pair<QString, QString> cases[] = {
+        {missing, "No such file or directory"},   {dir.path(), "Is a directory"},
+        {truncated, "unexpected end of file"},     {fifo, "Not a regular file"},
+        {"/dev/zero", "Not a regular file"},       {huge, "Larger than 64 MiB, the most a level file may hold"},
+    };
+    for (const auto& [path, reason] : cases) {
         QString message;
         CModalHandler report(Answer(QMessageBox::Ok, &message));
         EXPECT_FALSE(manager.OpenDocumentFile(path));
-        EXPECT_TRUE(message.contains(QDir::toNativeSeparators(path))) << message.toStdString();
+        EXPECT_EQ(message, "Cannot open " + QDir::toNativeSeparators(path) + ".\n" + reason);
         EXPECT_EQ(document.m_level.WriteText(), before);
         EXPECT_EQ(document.GetPathName(), sample);
     }
+    // The reasons of the editor's own speak Swedish too.
+    ASSERT_TRUE(CEditorApp::SetLanguage("sv"));
+    for (const auto& [path, reason] : {std::pair{fifo, "Inte en vanlig fil"},
+                                       std::pair{huge, "Större än 64 MiB, det mesta en banfil får rymma"}}) {
+        QString message;
+        CModalHandler report(Answer(QMessageBox::Ok, &message));
+        EXPECT_FALSE(manager.OpenDocumentFile(path));
+        EXPECT_EQ(message, "Det går inte att öppna " + path + ".\n" + QString::fromUtf8(reason));
+    }
+    CEditorApp::SetLanguage("en");
 
     // A text the reader refuses: opened without a word, the level stays under the new name.
     const QString rejected = WriteFile("rejected.lev", ArchiveOf("{Not a level}{1}{x}{y}"));
@@ -221,4 +246,47 @@ TEST_F(Document, DesktopKeysForSaveAsAndExit)
     EXPECT_TRUE(discard.WasShown());
     EXPECT_EQ(question, "Save changes to first-steps.lev?");
     EXPECT_FALSE(frame->isVisible());
+}
+
+TEST_F(Document, NamesThatAreNotUtf8OpenAndSaveUnderTheirOwnBytes)
+{
+    // A name with the byte 0xFF, which Qt reads as U+FFFD and so loses.
+    const QByteArray raw = QFile::encodeName(dir.path()) + "/level\xFF.lev";
+    std::filesystem::copy_file(sample.toStdString(), raw.toStdString());
+    const QString name = DecodeFileName(raw);
+
+    // Named on the command line.
+    auto* app = static_cast<CEditorApp*>(QCoreApplication::instance());
+    ASSERT_TRUE(app->InitInstance({"quorvale-editor", "--lang", "en", name}));
+    EXPECT_EQ(app->GetMainFrame()->GetDocument().GetPathName(), name);
+    EXPECT_EQ(app->GetMainFrame()->windowTitle(), QString::fromUtf8("level\uFFFD.lev[*] - Quorvale editor"));
+    EXPECT_EQ(app->GetMainFrame()->GetDocument().m_level.GetName(), "First steps");
+
+    // Chosen in an Open dialog that answers with the name as Qt shows it, with U+FFFD.
+    OnNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->selectFile(QFile::decodeName(raw));
+        static_cast<QDialog*>(dialog)->accept(); // the file dialog's own accept, as its Open button
+    });
+    manager.OnFileOpen();
+    EXPECT_EQ(document.GetPathName(), name);
+
+    // Saved back under the same bytes; nothing else is written.
+    document.m_level.SetName("Saved back");
+    ASSERT_TRUE(manager.DoSave(document.GetPathName()));
+    CLevel reread;
+    ASSERT_TRUE(reread.LoadFromFile(raw.toStdString()));
+    EXPECT_EQ(reread.GetName(), "Saved back");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path().toStdString()), {}), 2);
+
+    // Opened again from the recent files, also after the list was stored and read back.
+    ASSERT_TRUE(manager.OpenDocumentFile(sample));
+    CRecentFileList stored;
+    stored.ReadList();
+    EXPECT_EQ(stored.GetAt(1), name);
+    manager.OnOpenRecentFile(1);
+    EXPECT_EQ(document.GetPathName(), name);
+    EXPECT_EQ(document.m_level.GetName(), "Saved back");
+    std::filesystem::remove(raw.toStdString()); // Qt cannot see the name, so it cannot remove it
 }

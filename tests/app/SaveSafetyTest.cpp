@@ -5,6 +5,7 @@
 #include "app/DocManager.h"
 #include "app/EditorDoc.h"
 #include "app/MainFrame.h"
+#include "common/FileSizeLimit.h"
 #include "file/Archive.h"
 #include "view/QtTestApp.h"
 
@@ -24,7 +25,7 @@
 #include <sstream>
 #include <thread>
 
-#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -90,31 +91,6 @@ QString LevelTool()
     // The test binaries are built beside the programs.
     return QCoreApplication::applicationDirPath() + "/quorvale-level";
 }
-
-// A lower file size limit for this process and the programs it starts: writes beyond it fail
-// with EFBIG, as on a full disk. The signal that would kill the writer is ignored meanwhile.
-class CFileSizeLimit {
-public:
-    explicit CFileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~CFileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    CFileSizeLimit(const CFileSizeLimit&) = delete;
-    CFileSizeLimit& operator=(const CFileSizeLimit&) = delete;
-
-private:
-    rlimit m_saved{};
-    void (*m_oldHandler)(int);
-};
 
 // Runs this process, and the programs it starts, as a user that may not write files made by root
 // (when run as root; otherwise the current user already cannot write read-only files). Root stays
@@ -235,47 +211,95 @@ TEST_F(SaveSafety, KillingQuorvaleLevelSaveLeavesAWholeFile)
 
 TEST_F(SaveSafety, AFullDiskKeepsTheFileAndTheLevel)
 {
-    CMainFrame frame;
-    CEditorDoc& document = frame.GetDocument();
-    ASSERT_TRUE(frame.GetDocManager().OpenDocumentFile(path));
+    // Levels of about 1, 4 and 16 KB, which a buffered writer would hold back until the file is
+    // closed, and one of about a megabyte.
+    for (const int side : {11, 22, 44, kLargeSide}) {
+        SCOPED_TRACE("side " + std::to_string(side));
+        WriteLevelFile(path, MakeLevel(side, "saved", 0));
+        const std::string bytes = ReadBytes(path);
+        CMainFrame frame;
+        CEditorDoc& document = frame.GetDocument();
+        CDocManager& manager = frame.GetDocManager();
+        ASSERT_TRUE(manager.OpenDocumentFile(path));
+        document.m_level = MakeLevel(side, "edited", 1);
+        document.m_level.SetModified(true);
+        const std::string inWindow = ContentOf(document.m_level);
+
+        // Room for half of the level: Save, and the question before New answered Yes, fail part
+        // way through writing.
+        QStringList messages;
+        auto report = [&messages](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            messages.append(box->text());
+            box->accept();
+        };
+        bool savedAnyway = true;
+        {
+            const CFileSizeLimit full(bytes.size() / 2);
+            OnNextModal(report);
+            savedAnyway = manager.DoSave(path);
+            OnNextModal([&](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                ASSERT_NE(box, nullptr);
+                OnNextModal(report);
+                box->button(QMessageBox::Yes)->click();
+            });
+            manager.OnFileNew();
+        }
+        EXPECT_FALSE(savedAnyway);
+        ASSERT_EQ(messages.size(), 2);
+        for (const QString& message : messages)
+            EXPECT_TRUE(message.startsWith("Cannot save " + path + ".\n")) << message.toStdString();
+        EXPECT_TRUE(ReadBytes(path) == bytes) << "the old file was changed";
+        EXPECT_EQ(FilesIn(dir.path()), QStringList{"level.lev"}) << "a partial file was left behind";
+        EXPECT_TRUE(document.IsModified());
+        EXPECT_EQ(ContentOf(document.m_level), inWindow);
+
+        // The same for quorvale-level: status 1, a message, the old file intact and nothing left over.
+        const QString source = dir.filePath("source.lev");
+        WriteLevelFile(source, document.m_level);
+        QProcess tool;
+        {
+            const CFileSizeLimit full(bytes.size() / 2);
+            tool.start(LevelTool(), {"save", source, path});
+            ASSERT_TRUE(tool.waitForFinished(60000));
+        }
+        EXPECT_EQ(tool.exitCode(), 1);
+        EXPECT_TRUE(tool.readAllStandardError().startsWith("quorvale-level: error: " + path.toUtf8()));
+        EXPECT_TRUE(ReadBytes(path) == bytes) << "the old file was changed";
+        EXPECT_EQ(FilesIn(dir.path()), (QStringList{"level.lev", "source.lev"}));
+        QFile::remove(source);
+    }
+}
+
+TEST_F(SaveSafety, OnlyRegularFilesAreReplacedAndLinksAreFollowed)
+{
+    CEditorDoc document;
     document.m_level = edited;
     document.m_level.SetModified(true);
-    const std::string bytes = ReadBytes(path);
-    const std::string inWindow = ContentOf(document.m_level);
+    QString reason;
 
-    // Room for a tenth of the level: the save fails part way through writing.
-    QString message;
-    OnNextModal([&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        message = box->text();
-        box->accept();
-    });
-    bool savedAnyway = true;
-    {
-        const CFileSizeLimit full(bytes.size() / 10);
-        savedAnyway = frame.GetDocManager().DoSave(path);
-    }
-    EXPECT_FALSE(savedAnyway);
-    EXPECT_TRUE(message.startsWith("Cannot save")) << message.toStdString();
-    EXPECT_TRUE(ReadBytes(path) == bytes) << "the old file was changed";
-    EXPECT_EQ(FilesIn(dir.path()), QStringList{"level.lev"}) << "a partial file was left behind";
+    // A FIFO stays a FIFO, and the level stays modified.
+    const QString fifo = dir.filePath("fifo.lev");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_FALSE(document.OnSaveDocument(fifo, &reason));
+    EXPECT_EQ(reason, "Not a regular file");
     EXPECT_TRUE(document.IsModified());
-    EXPECT_EQ(ContentOf(document.m_level), inWindow);
+    struct stat info {};
+    EXPECT_TRUE(stat(QFile::encodeName(fifo).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
 
-    // The same for quorvale-level: status 1, a message, the old file intact and nothing left over.
-    const QString source = dir.filePath("source.lev");
-    WriteLevelFile(source, edited);
-    QProcess tool;
-    {
-        const CFileSizeLimit full(bytes.size() / 10);
-        tool.start(LevelTool(), {"save", source, path});
-        ASSERT_TRUE(tool.waitForFinished(60000));
-    }
-    EXPECT_EQ(tool.exitCode(), 1);
-    EXPECT_TRUE(tool.readAllStandardError().startsWith("quorvale-level: error: " + path.toUtf8()));
-    EXPECT_TRUE(ReadBytes(path) == bytes) << "the old file was changed";
-    EXPECT_EQ(FilesIn(dir.path()), (QStringList{"level.lev", "source.lev"}));
+    // A link: the file it points to gets the level and keeps its permission bits; the link stays.
+    QTemporaryDir other;
+    const QString target = other.filePath("target.lev");
+    WriteLevelFile(target, saved);
+    ASSERT_EQ(chmod(QFile::encodeName(target).constData(), 0640), 0);
+    const QString link = dir.filePath("link.lev");
+    ASSERT_TRUE(QFile::link(target, link));
+    ASSERT_TRUE(document.OnSaveDocument(link, &reason)) << reason.toStdString();
+    EXPECT_EQ(QFileInfo(link).symLinkTarget(), target);
+    EXPECT_EQ(ContentOfFile(target), ContentOf(edited));
+    EXPECT_TRUE(stat(QFile::encodeName(target).constData(), &info) == 0 && (info.st_mode & 07777) == 0640);
 }
 
 TEST_F(SaveSafety, AReadOnlyTargetIsNeverReplaced)

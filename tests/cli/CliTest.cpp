@@ -1,6 +1,8 @@
 // quorvale-level run in-process: exit statuses, exact outputs, messages and file safety.
 #include "CliFixture.h"
 
+#include <sys/stat.h>
+
 namespace {
 
 const std::string kExample = "{Quorvale1}\r\n{-28330017200403065140509}\r\n{Test}{Me}\r\n{2}{2}\r\n"
@@ -89,6 +91,11 @@ TEST_F(CliTest, DashIsStandardInputOrOutput)
 TEST_F(CliTest, FailuresUseTheirExitStatusesAndSayWhy)
 {
     const std::string good = WriteLevel("good.lev", kExample);
+    // Only regular files are read, none above 64 MiB, and a FIFO never makes the reader wait.
+    const std::string fifo = Path("fifo.lev");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string huge = Write("huge.lev", "");
+    fs::resize_file(huge, (std::uintmax_t{64} << 20) + 1);
     struct CCase {
         std::vector<std::string> args;
         int status;
@@ -96,22 +103,28 @@ TEST_F(CliTest, FailuresUseTheirExitStatusesAndSayWhy)
     };
     const std::vector<CCase> cases = {
         {{"info", Path("missing.lev")}, 1, "missing.lev: No such file"},
-        {{"info", m_dir.string()}, 1, "is a directory"},
+        {{"info", m_dir.string()}, 1, "Is a directory"},
         {{"info", Write("empty.lev", "")}, 1, "unexpected end of file"},
         {{"info", Write("short.lev", "\xFF\xFF\xFF\xFF\xFF\xFF\xFF{Quorvale1}")}, 1, "end of file"},
         {{"info", WriteLevel("header.lev", "{Quorvale2}{}{}{}{2}{2}{0}{0}{$}{$}{$}{$}")}, 2, "header"},
         {{"info", WriteLevel("narrow.lev", "{Quorvale1}{}{}{}{1}{5}{0}{0}{$}")}, 2, "below 2"},
         {{"info", WriteLevel("cells.lev", "{Quorvale1}{}{}{}{2}{2}{0}{0}{$}{$}{$}")}, 2, "missing cell"},
         {{"info", "-"}, 1, "standard input: unexpected end of file"},
+        {{"info", fifo}, 1, "fifo.lev: Not a regular file"},
+        {{"cat", "/dev/zero"}, 1, "/dev/zero: Not a regular file"},
+        {{"render", huge, Path("huge.png")}, 1, "huge.lev: Larger than 64 MiB"},
         {{"info"}, 64, "missing FILE"},
         {{"info", good, good}, 64, "unexpected argument '" + good + "'"},
         {{"cat", good, "set", "1", "1", "Q"}, 64, "bad argument 'Q'"},
         {{"cat", good, "rect", "1", "2"}, 64, "needs 5"},
-        {{"cat", good, "resize", "5000", "2"}, 64, "resize"},
+        {{"cat", good, "resize", "5000", "2"}, 64, "resize takes sizes from 2 to 1000"},
+        {{"save", good, Path("o.lev"), "resize", "0", "0"}, 64, "resize takes sizes from 2 to 1000"},
+        {{"cat", good, "resize", "2", "1"}, 64, "resize takes sizes from 2 to 1000"},
         {{"cat", good, "ball", "nan", "1"}, 64, "bad argument 'nan'"},
         {{"save", good}, 64, "missing OUT"},
         {{"save", good, Path("no/such/dir/out.lev")}, 1, "No such file"},
-        {{"save", good, m_dir.string()}, 1, "directory"},
+        {{"save", good, m_dir.string()}, 1, "Is a directory"},
+        {{"save", good, fifo}, 1, "fifo.lev: Not a regular file"},
         {{"shoot", good, "--strength", "x", "--angle", "1"}, 64, "--strength needs a finite number, not 'x'"},
         {{"shoot", good, "--strength", "nan", "--angle", "1"}, 64, "--strength needs a finite number, not 'nan'"},
         {{"shoot", good, "--strength", "1", "--angle", "1", "--max-steps", "0"}, 64, "--max-steps needs a whole number above 0, not '0'"},
@@ -137,6 +150,33 @@ TEST_F(CliTest, FailuresUseTheirExitStatusesAndSayWhy)
     EXPECT_FALSE(fs::exists(m_dir / "x.jpg"));
     EXPECT_EQ(RunCli({"render", good, Path("upper.PNG")}).status, 0) << "the extension's case does not matter";
     EXPECT_FALSE(fs::exists(m_dir / "r.lev"));
+    EXPECT_FALSE(fs::exists(m_dir / "o.lev"));
+    EXPECT_TRUE(fs::is_fifo(fifo));
+}
+
+TEST_F(CliTest, SaveReplacesTheFileALinkPointsToAndKeepsItsPermissions)
+{
+    const std::string good = WriteLevel("good.lev", kExample);
+    fs::create_directory(m_dir / "real");
+    const std::string target = Write("real/target.lev", "old");
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_hard_link(target, Path("hard.lev"));
+    const std::string link = Path("link.lev");
+    fs::create_symlink("real/target.lev", link);
+    const std::string image = Path("image.png");
+    fs::create_symlink("real/image.png", image);
+
+    EXPECT_EQ(RunCli({"save", good, link}).status, 0);
+    EXPECT_EQ(RunCli({"render", good, image}).status, 0);
+    EXPECT_EQ(fs::read_symlink(link), "real/target.lev");
+    EXPECT_EQ(RunCli({"info", link}).status, 0);
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    // The other hard link keeps the old content: the save gave the name a new file.
+    EXPECT_EQ(Slurp(Path("hard.lev")), "old");
+    // A link that points to no file yet: the file is made where it points.
+    EXPECT_TRUE(fs::is_symlink(image));
+    EXPECT_EQ(Slurp(m_dir / "real/image.png").substr(1, 3), "PNG");
 }
 
 TEST_F(CliTest, FailedSaveLeavesTheExistingFileIntact)

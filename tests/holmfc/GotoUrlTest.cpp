@@ -31,21 +31,36 @@ TEST(GotoURL, DesktopOpensAddressesAndOnlyLocalFilesThatAreThere)
     EXPECT_TRUE(opener.started.isEmpty());
 }
 
-TEST(GotoURL, FallsBackOnTheDefaultBrowserWithTheAddressAsOneArgument)
+TEST(GotoURL, FallsBackOnTheDefaultBrowserWithTheEncodedUrlAsOneArgument)
 {
     CFakeOpener opener;
     opener.desktopAccepts = false;
     const QString address = QStringLiteral("https://www.example.org/a b;rm -rf ~ \"quoted\"");
+    const QString encoded = QStringLiteral("https://www.example.org/a%20b;rm%20-rf%20~%20%22quoted%22");
     for (const char* command : {"/usr/lib/browser/browser %u", "\"/opt/My Browser/browser\" -nohome \"%1\"",
                                 "browser --class %i %U", "browser --new-window"}) {
         opener.browserCommand = QString::fromUtf8(command);
         EXPECT_EQ(CHyperLink::GotoURL(QStringLiteral("URL:") + address), CHyperLink::kOpened) << command;
     }
     EXPECT_EQ(opener.started,
-              (QList<QStringList>{{QStringLiteral("/usr/lib/browser/browser"), address},
-                                  {QStringLiteral("/opt/My Browser/browser"), QStringLiteral("-nohome"), address},
-                                  {QStringLiteral("browser"), QStringLiteral("--class"), address},
-                                  {QStringLiteral("browser"), QStringLiteral("--new-window"), address}}));
+              (QList<QStringList>{{QStringLiteral("/usr/lib/browser/browser"), encoded},
+                                  {QStringLiteral("/opt/My Browser/browser"), QStringLiteral("-nohome"), encoded},
+                                  {QStringLiteral("browser"), QStringLiteral("--class"), encoded},
+                                  {QStringLiteral("browser"), QStringLiteral("--new-window"), encoded}}));
+
+    // A local file whose name looks like an option reaches the browser as a file:// URL.
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    ASSERT_TRUE(QFile(QStringLiteral("--new-window #1.html")).open(QIODevice::WriteOnly));
+    opener.started.clear();
+    EXPECT_EQ(CHyperLink::GotoURL(QStringLiteral("--new-window #1.html")), CHyperLink::kOpened);
+    QDir::setCurrent(previous);
+    ASSERT_EQ(opener.started.size(), 1);
+    const QStringList started = opener.started.constFirst();
+    EXPECT_EQ(started.size(), 3); // the browser, its option and the URL
+    EXPECT_TRUE(started.constLast().startsWith(QStringLiteral("file:///"))) << started.constLast().toStdString();
+    EXPECT_TRUE(started.constLast().endsWith(QStringLiteral("/--new-window%20%231.html")));
 
     opener.browserCommand.clear();
     EXPECT_EQ(CHyperLink::GotoURL(address), CHyperLink::kErrorNoAssociation);

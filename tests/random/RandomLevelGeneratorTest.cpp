@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <set>
 
+#include <sys/stat.h>
+
 namespace {
 
 constexpr int kSide = 7;
@@ -101,7 +103,7 @@ TEST(RandomLevel, StraightBiteKeepsTheHalfTurnOfNorthSouthRuns)
     EXPECT_EQ(seenTurns.size(), 4u);
 }
 
-TEST(RandomLevel, MissingBitesBlankTheirSquares)
+TEST(RandomLevel, MissingAndUnreadableBitesBlankTheirSquares)
 {
     CBiteFolderCopy bites("missing");
     std::filesystem::remove(bites.GetFolder() + "vetinte7.lev");
@@ -118,6 +120,16 @@ TEST(RandomLevel, MissingBitesBlankTheirSquares)
             }
     }
     EXPECT_GT(straightCells, 0);
+
+    // A bite that is not a regular file is as good as missing, silently: a FIFO does not make the
+    // generator wait for a writer, and /dev/zero does not fill the memory.
+    const std::string missing = GenerateWithSeed(11, bites.GetFolder()).WriteText();
+    const std::string straight = bites.GetFolder() + "vetinte7.lev";
+    ASSERT_EQ(mkfifo(straight.c_str(), 0600), 0);
+    EXPECT_EQ(GenerateWithSeed(11, bites.GetFolder()).WriteText(), missing);
+    std::filesystem::remove(straight);
+    std::filesystem::create_symlink("/dev/zero", straight);
+    EXPECT_EQ(GenerateWithSeed(11, bites.GetFolder()).WriteText(), missing);
 
     // Without any bite the level stays empty and the ball is a new level's, turned once.
     std::vector<int> course;

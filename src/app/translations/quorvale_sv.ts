@@ -52,6 +52,14 @@
         <source>the file could not be written</source>
         <translation>filen kunde inte skrivas</translation>
     </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Inte en vanlig fil</translation>
+    </message>
+    <message>
+        <source>Larger than 64 MiB, the most a level file may hold</source>
+        <translation>Större än 64 MiB, det mesta en banfil får rymma</translation>
+    </message>
 </context>
 <context>
     <name>CDocManager</name>
@@ -90,10 +98,6 @@
 </context>
 <context>
     <name>CEditorDoc</name>
-    <message>
-        <source>It is a folder, not a file.</source>
-        <translation>Det är en mapp, inte en fil.</translation>
-    </message>
     <message>
         <source>Untitled</source>
         <translation>Namnlös</translation>
