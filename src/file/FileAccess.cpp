@@ -100,13 +100,14 @@ bool WriteAll(int fd, const std::string& bytes)
     return true;
 }
 
-// Gives the new file the old one's owner, group and permission bits, as far as the caller may.
-// The owner comes first: changing it clears the set-user-id and set-group-id bits.
+// Gives the new file the old one's owner, group and permission bits, as far as the caller may:
+// only root may give a file away, and only a member of a group may give it that group; what the
+// caller may not give stays the caller's, as on any new file. The owner comes first, because
+// changing it clears the set-user-id and set-group-id bits.
 bool CopyOwnerAndMode(int fd, const struct stat& old)
 {
-    if (fchown(fd, old.st_uid, old.st_gid) != 0 && fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
-        // Not allowed to give the file away: it stays the caller's, as any new file would be.
-    }
+    if (fchown(fd, old.st_uid, old.st_gid) != 0 && fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0)
+        errno = 0; // not allowed: no failure of the save
     return fchmod(fd, old.st_mode & 07777) == 0;
 }
 

@@ -107,6 +107,8 @@ public:
     // cannot be read at all it returns false with the level untouched (see CArchive::GetError).
     bool Store(CArchive& archive);
     bool Load(CArchive& archive, std::string* whyRejected = nullptr);
+    // Load from the file at path (ReadLevelFileText); false with the level untouched when the
+    // file is not a regular file of at most 64 MiB or cannot be read.
     bool LoadFromFile(const std::string& path);
 
     // Draws every block with its top-left corner at (x0, y0), c pixels a cell, optional grid.
