@@ -15,7 +15,8 @@ struct CMapShot {
 };
 
 // The outcome of every first shot from the level's start (the shots of CShotSet), for a
-// designer to see where a first shot can land.
+// designer to see where a first shot can land. Make may run on any thread while the level stays
+// unchanged; its cancel flag may be set and its shot count read from any other.
 class CShotMap {
 public:
     // Plays every shot on jobs threads (0 or less: one per processor), counting the shots played

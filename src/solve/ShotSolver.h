@@ -52,10 +52,20 @@ struct CSolveResult {
 // The states of a layer are taken nearest the cup first (CCupDistance), their shots in the order
 // of CLayerExpansion (headings nearest the direction of the cup first, strengths weakest first);
 // the first solution in that order at the first length that has one is the result, the same for
-// any number of threads. A solution is
-// exact: replaying its shots (CShotPlayer::PlaySequence) gives the same balls bit for bit. The
-// merging can miss shorter solutions: a merged state could have reached the cup where the state
-// that stands for it does not.
+// any number of threads. A solution is exact: replaying its shots (CShotPlayer::PlaySequence)
+// gives the same balls bit for bit.
+//
+// What the search can miss, so that the true par may be lower than the one found:
+// - merging (mergeGrid above 0): of the states in one square only the first reached is shot
+//   from; another one there, a little elsewhere or with another slow-step count (a ball put back
+//   from water keeps the count it fell in with), could have a solution that it has not. The count
+//   changes only shots that start slowly: strength 0, which waits out the count or rolls down a
+//   slope.
+// - shots still rolling after CShotPlayer::kStepLimit steps (a ring of slopes) are dropped.
+// - only the headings of CShotSet are tried, each with every strength; the mouse gives headings
+//   in between, and a strength with a heading only where the pointer can be.
+// - the first shot starts with the slow-step count of a ball that has not rolled yet, as the
+//   first test mode of an editor's run; test mode entered again keeps the count of the last shot.
 //
 // Solve may run on any thread; the progress may be read and the cancel flag set from any other.
 class CShotSolver {
