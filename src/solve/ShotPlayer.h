@@ -42,8 +42,6 @@ public:
     // Shoots the ball from where it lies, calling the observer after every step.
     CPlayedShot Shoot(const CShot& shot, long long maxSteps, const StepObserver& onStep);
 
-    CBall& GetBall() { return m_ball; }
-
 private:
     CPlayedShot ShootRecording(const CShot& shot, long long maxSteps, bool recordPath);
 

@@ -86,6 +86,5 @@ CSolveResult CShotSolver::Solve(const CSolveOptions& options, const std::atomic<
     if (result.status == SolveNone)
         result.depthSearched = std::max(result.depthSearched, options.maxShots);
     result.shotsPlayed = m_shots;
-    result.seconds = std::chrono::duration<double>(CSearchStop::Clock::now() - started).count();
     return result;
 }

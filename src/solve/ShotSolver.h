@@ -43,7 +43,6 @@ struct CSolveResult {
     long long shotsPlayed = 0;
     // Every solution of at most this many shots has been ruled out (under the merging).
     int depthSearched = 0;
-    double seconds = 0.0;
 };
 
 // The shot solver: finds the fewest shots that take the ball from the level's start into the cup
@@ -74,7 +73,6 @@ public:
 
     CSolveResult Solve(const CSolveOptions& options, const std::atomic<bool>* cancel = nullptr);
     CSolveProgress GetProgress() const;
-    const CLevel& GetLevel() const { return m_level; }
 
 private:
     const CLevel m_level;
