@@ -42,13 +42,9 @@ std::string DisplayName(const std::string& path, bool output)
 int LoadLevelFile(const std::string& path, CLoadedLevel& loaded, CCliIo& io)
 {
     std::string text;
-    if (path == "-") {
-        CArchive archive(io.in);
-        if (!archive.ReadString(text))
-            return PrintError(io, DisplayName(path, false) + ": " + archive.GetError(), ExitFileError);
-    } else if (std::string reason; !ReadLevelFileText(path, text, reason)) {
-        return PrintError(io, path + ": " + reason, ExitFileError);
-    }
+    std::string reason;
+    if (!(path == "-" ? ReadLevelStreamText(io.in, text, reason) : ReadLevelFileText(path, text, reason)))
+        return PrintError(io, DisplayName(path, false) + ": " + reason, ExitFileError);
     std::string_view rest = text;
     loaded.header = std::string(NextField(rest));
     std::string why;

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <istream>
 #include <random>
 
 #include <fcntl.h>
@@ -167,6 +168,21 @@ bool ReadRegularFile(const std::string& path, std::string& bytes, std::string& r
     }
     if (close(fd) != 0)
         return FailErrno(reason, errno);
+    return true;
+}
+
+bool ReadStream(std::istream& in, std::string& bytes, std::string& reason, std::size_t limit)
+{
+    bytes.clear();
+    std::array<char, 65536> chunk;
+    while (in.read(chunk.data(), chunk.size()) || in.gcount() > 0) {
+        const auto n = static_cast<std::size_t>(in.gcount());
+        if (bytes.size() + n > limit)
+            return Fail(reason, kReasonTooLarge);
+        bytes.append(chunk.data(), n);
+    }
+    if (in.bad())
+        return Fail(reason, "the file could not be read");
     return true;
 }
 

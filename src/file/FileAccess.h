@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <iosfwd>
 #include <string>
 
 // Whole files read and written the one safe way both the editor and quorvale-level use.
@@ -20,6 +21,11 @@ inline constexpr const char* kReasonTooLarge = "Larger than 64 MiB, the most a l
 // unspecified, when the file cannot be read whole.
 bool ReadRegularFile(const std::string& path, std::string& bytes, std::string& reason,
                      std::size_t limit = kMaxReadBytes);
+
+// Reads what is left of a stream (standard input, a pipe) into bytes, refusing it as larger than
+// limit once more than limit bytes have come, so an endless pipe cannot fill the memory. False,
+// with reason set, when the stream fails or is too large.
+bool ReadStream(std::istream& in, std::string& bytes, std::string& reason, std::size_t limit = kMaxReadBytes);
 
 // Replaces the file at path with bytes, atomically: the bytes go to a new file in the same folder,
 // every write checked, are flushed to the disk, and only then does the new file take the old one's

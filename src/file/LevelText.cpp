@@ -39,6 +39,17 @@ void Reject(std::string* why, const char* reason)
         *why = reason;
 }
 
+bool UnwrapArchiveString(std::string bytes, std::string& text, std::string& reason)
+{
+    std::istringstream stream(std::move(bytes));
+    CArchive archive(stream);
+    if (!archive.ReadString(text)) {
+        reason = archive.GetError();
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 std::string_view NextField(std::string_view& text)
@@ -195,15 +206,13 @@ bool CLevel::Load(CArchive& archive, std::string* whyRejected)
 bool ReadLevelFileText(const std::string& path, std::string& text, std::string& reason)
 {
     std::string bytes;
-    if (!ReadRegularFile(path, bytes, reason))
-        return false;
-    std::istringstream stream(std::move(bytes));
-    CArchive archive(stream);
-    if (!archive.ReadString(text)) {
-        reason = archive.GetError();
-        return false;
-    }
-    return true;
+    return ReadRegularFile(path, bytes, reason) && UnwrapArchiveString(std::move(bytes), text, reason);
+}
+
+bool ReadLevelStreamText(std::istream& in, std::string& text, std::string& reason)
+{
+    std::string bytes;
+    return ReadStream(in, bytes, reason) && UnwrapArchiveString(std::move(bytes), text, reason);
 }
 
 bool CLevel::LoadFromFile(const std::string& path)

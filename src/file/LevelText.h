@@ -1,4 +1,5 @@
 #pragma once
+#include <iosfwd>
 #include <string>
 #include <string_view>
 
@@ -17,3 +18,5 @@ bool IsAcceptedHeader(std::string_view header);
 // limit, see FileAccess.h) unwrapped from their archive string. False, with reason set, when the
 // file or its container cannot be read; the text's content is not looked at.
 bool ReadLevelFileText(const std::string& path, std::string& text, std::string& reason);
+// The same for a level file that arrives on a stream (standard input), within the same limit.
+bool ReadLevelStreamText(std::istream& in, std::string& text, std::string& reason);

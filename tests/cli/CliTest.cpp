@@ -146,6 +146,11 @@ TEST_F(CliTest, FailuresUseTheirExitStatusesAndSayWhy)
         // A usage error is followed by the command's usage, and only then.
         EXPECT_EQ(run.err.find("\nusage: quorvale-level " + c.args[0]) != std::string::npos, c.status == 64) << what;
     }
+    // Standard input is held to the same limit as a file, so an endless pipe cannot fill the
+    // memory, whatever length the archive declares.
+    const CRun endless = RunCli({"info", "-"}, std::string(7, '\xFF') + std::string((std::size_t{64} << 20) + 1, 'x'));
+    EXPECT_EQ(endless.status, 1);
+    EXPECT_EQ(endless.err, "quorvale-level: error: standard input: Larger than 64 MiB, the most a level file may hold\n");
     EXPECT_FALSE(fs::exists(m_dir / "no"));
     EXPECT_FALSE(fs::exists(m_dir / "x.jpg"));
     EXPECT_EQ(RunCli({"render", good, Path("upper.PNG")}).status, 0) << "the extension's case does not matter";
