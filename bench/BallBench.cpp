@@ -1,14 +1,17 @@
 // The ball simulation: one integration step in the open and against a wall, a whole shot at
 // Ultra speed on the ball thread against real time at Normal speed, and how long Stop takes.
 #include "model/Level.h"
+#include "random/ProgramFolder.h"
 #include "sim/Ball.h"
 
 #include <benchmark/benchmark.h>
 
 #include <atomic>
 #include <chrono>
+#include <numbers>
 #include <optional>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -90,6 +93,38 @@ void BM_ShotAlongWall(benchmark::State& state)
     state.SetItemsProcessed(steps);
 }
 BENCHMARK(BM_ShotAlongWall)->Iterations(kShotIterations)->Unit(benchmark::kMicrosecond);
+
+// Shots as a player or a search would make them on the shipped levels (beside the binary): the
+// sample level and the eight bites, from their ball starts, 4 strengths at 8 headings each. Their
+// walls are straight and rounded (quarter and whole discs) alike.
+void BM_ShotsOnShippedLevels(benchmark::State& state)
+{
+    std::vector<CLevel> levels(9);
+    const char* names[] = {"Levels/first-steps.lev", "RBites/hal27.lev",      "RBites/horn7.lev",
+                           "RBites/runthal27.lev",   "RBites/runthorn7.lev",  "RBites/runtutslag7.lev",
+                           "RBites/snetthorn7.lev",  "RBites/utslag7.lev",    "RBites/vetinte7.lev"};
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        if (!levels[i].LoadFromFile(GetProgramFolder() + names[i])) {
+            state.SkipWithError("a shipped level is missing beside the binary");
+            return;
+        }
+    }
+    long long steps = 0;
+    for (auto _ : state) {
+        for (const CLevel& level : levels)
+            for (const double strength : {6.0, 24.0, 60.0, 150.0})
+                for (int i = 0; i < 8; ++i) {
+                    CBall ball(0);
+                    ball.AttachLevel(&level);
+                    ball.Launch(strength, std::numbers::pi * i / 4 + 0.01, CBall::kUltra);
+                    for (++steps; ball.Advance(); ++steps) {
+                    }
+                }
+    }
+    state.counters["steps"] = static_cast<double>(steps) / static_cast<double>(state.iterations());
+    state.SetItemsProcessed(steps);
+}
+BENCHMARK(BM_ShotsOnShippedLevels)->Iterations(5)->Unit(benchmark::kMillisecond);
 
 // A long shot bouncing around a walled sand-and-grass course, run by the ball thread at Ultra
 // speed. "realtime_x" is the game time the shot covers at Normal speed (200 steps a second)

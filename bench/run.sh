@@ -47,11 +47,11 @@ for binary in "$build"/bin/*Bench; do
 done
 
 # Instructions per ball step: exact, so they hold on a loaded machine where times wander. The step
-# benchmarks run a fixed number of iterations (BallBench prints it as "iterations"), the whole shot
-# along a wall a fixed number of shots of "steps" steps each.
+# benchmarks run a fixed number of iterations (BallBench prints it as "iterations"), the shot along a
+# wall and the shots on the shipped levels a fixed number of rounds of "steps" steps each.
 if command -v valgrind >/dev/null && [ -x "$build/bin/BallBench" ]; then
     : >"$results/callgrind.txt"
-    for bench in BM_StepOpenGrass BM_StepTouchingWall BM_ShotAlongWall; do
+    for bench in BM_StepOpenGrass BM_StepTouchingWall BM_ShotAlongWall BM_ShotsOnShippedLevels; do
         out=$results/callgrind-$bench.out
         valgrind --tool=callgrind --callgrind-out-file="$out" --toggle-collect='CBall::Step()' \
             "$build/bin/BallBench" --benchmark_filter="^$bench/" --benchmark_out="$out.json" \

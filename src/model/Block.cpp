@@ -1,13 +1,42 @@
 #include "model/Block.h"
 
+#include <cmath>
+#include <limits>
+#include <numbers>
+
 namespace {
 
-bool InDisc(double cu, double cv, double radius, double u, double v)
+// The disc that is the front region of a round shape (within the cell): centre and radius.
+struct CDisc {
+    double cu;
+    double cv;
+    double radius;
+};
+
+bool FindFrontDisc(int shape, int rotation, CDisc& disc)
 {
-    const double du = cu - u;
-    const double dv = cv - v;
-    return du * du + dv * dv <= radius * radius;
+    // The corner of a quarter disc and the centre of a half disc, by shape rotation.
+    static constexpr double kCorner[4][2] = {{0, 1}, {0, 0}, {1, 0}, {1, 1}};
+    static constexpr double kCentre[4][2] = {{1, 0.5}, {0.5, 1}, {0, 0.5}, {0.5, 0}};
+    switch (shape) {
+    case Circle:
+        disc = {0.5, 0.5, 0.5};
+        return true;
+    case QuarterDisc:
+        disc = {kCorner[rotation & 3][0], kCorner[rotation & 3][1], 1.0};
+        return true;
+    case HalfDisc:
+        disc = {kCentre[rotation & 3][0], kCentre[rotation & 3][1], 0.5};
+        return true;
+    default:
+        return false;
+    }
 }
+
+// The triangles' diagonal as w = v, w being u or 1 - u; rotations 0 and 3 are in front where
+// w > v, rotations 1 and 2 where w <= v.
+double DiagonalW(int rotation, double u) { return rotation == 1 || rotation == 3 ? 1.0 - u : u; }
+bool FrontAboveDiagonal(int rotation) { return rotation == 0 || rotation == 3; }
 
 } // namespace
 
@@ -76,24 +105,28 @@ bool CBlock::IsBackAt(double u, double v) const
 
 bool CBlock::IsInFrontRegion(int shape, int rotation, double u, double v)
 {
-    switch (shape) {
-    case Circle:
-        return InDisc(0.5, 0.5, 0.5, u, v);
-    case Triangle: {
-        // One line test: w = a u + b; rotations 0 and 3 take w > v, rotations 1 and 2 w <= v.
-        const bool rising = rotation == 1 || rotation == 3;
-        const double w = rising ? 1.0 - u : u;
-        return (rotation == 0 || rotation == 3) ? w > v : w <= v;
+    if (shape == Triangle) {
+        const double w = DiagonalW(rotation, u);
+        return FrontAboveDiagonal(rotation) ? w > v : w <= v;
     }
-    case QuarterDisc: {
-        static constexpr double kCorner[4][2] = {{0, 1}, {0, 0}, {1, 0}, {1, 1}};
-        return InDisc(kCorner[rotation & 3][0], kCorner[rotation & 3][1], 1.0, u, v);
-    }
-    case HalfDisc: {
-        static constexpr double kCentre[4][2] = {{1, 0.5}, {0.5, 1}, {0, 0.5}, {0.5, 0}};
-        return InDisc(kCentre[rotation & 3][0], kCentre[rotation & 3][1], 0.5, u, v);
-    }
-    default:
+    CDisc disc;
+    if (!FindFrontDisc(shape, rotation, disc))
         return false;
+    const double du = disc.cu - u;
+    const double dv = disc.cv - v;
+    return du * du + dv * dv <= disc.radius * disc.radius;
+}
+
+double CBlock::DistanceToFrontEdge(int shape, int rotation, double u, double v)
+{
+    if (shape == Triangle) {
+        const double w = DiagonalW(rotation, u);
+        return (FrontAboveDiagonal(rotation) ? v - w : w - v) / std::numbers::sqrt2;
     }
+    CDisc disc;
+    if (!FindFrontDisc(shape, rotation, disc))
+        return std::numeric_limits<double>::infinity();
+    const double du = disc.cu - u;
+    const double dv = disc.cv - v;
+    return std::sqrt(du * du + dv * dv) - disc.radius;
 }

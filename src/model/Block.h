@@ -78,6 +78,11 @@ public:
     static bool IsValidShapeRotation(int rotation) { return rotation >= 0 && rotation < 4; }
     // Whether (u, v) lies in the front region of the shape, regardless of the materials.
     static bool IsInFrontRegion(int shape, int rotation, double u, double v);
+    // The distance from (u, v) to the circle or diagonal that bounds the shape's front region,
+    // positive on the side away from the front: at least the distance to the front region when
+    // positive, and to everything outside the circle or diagonal when negative. Infinite for
+    // Solid, which has no front region. (Comparisons exactly on the edge are IsInFrontRegion's.)
+    static double DistanceToFrontEdge(int shape, int rotation, double u, double v);
 
 private:
     const CMaterial& MaterialAt(double u, double v) const { return IsBackAt(u, v) ? m_back : m_front; }

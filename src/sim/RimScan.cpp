@@ -125,7 +125,8 @@ CRimScan::CRimScan(const CLevel& level, double x, double y, double radius, doubl
         return;
     for (unsigned i = 0; i < 4; ++i) {
         const WallCover cover = blocks[i] ? blocks[i]->GetWallCover() : WallCover::All;
-        m_cells[i] = {blocks[i], cover, m_left + (i & 1), m_top + (i >> 1)};
+        m_cells[i] = {blocks[i], cover, blocks[i] && blocks[i]->GetFrontKind() == Wall, m_left + (i & 1),
+                      m_top + (i >> 1)};
         if (cover == WallCover::All)
             m_allWall |= 1u << i;
         if (cover != WallCover::None)
@@ -155,7 +156,7 @@ bool CRimScan::VisitNearRays(const Visit& visit) const
         const double rimX = m_x + m_radius * dirX;
         const double rimY = m_y + m_radius * dirY;
         const unsigned cell = CellOf(rimX, rimY);
-        if ((m_anyWall >> cell & 1) == 0) {
+        if ((m_allWall >> cell & 1) == 0) {
             const double clearance = Clearance(cell, rimX, rimY);
             if (clearance > kMargin) {
                 // This ray and the next ones whose rim points cannot have come near a wall yet.
@@ -346,13 +347,20 @@ bool CRimScan::Bisect(const IsWallAt& isWallAt, double limit, CRun& run) const
 
 double CRimScan::Clearance(unsigned cell, double px, double py) const
 {
-    // The distance to the cell beside, above or below, and (at least) to the one diagonally
-    // across; the rim never leaves the four cells.
+    // The distance to the wall in the point's own cell, when it holds wall in part, then to the
+    // cell beside, above or below, and (at least) to the one diagonally across; the rim never
+    // leaves the four cells.
+    double clearance = 1.0;
+    const CCell& own = m_cells[cell];
+    if (own.cover == WallCover::Part) {
+        const double beyondEdge = CBlock::DistanceToFrontEdge(own.block->GetShape(), own.block->GetShapeRotation(),
+                                                              px - own.left, py - own.top);
+        clearance = own.frontIsWall ? beyondEdge : -beyondEdge;
+    }
     const double gapX = std::fabs(px - m_midX);
     const double gapY = std::fabs(py - m_midY);
-    double clearance = 1.0;
     if (m_anyWall >> (cell ^ 1) & 1)
-        clearance = gapX;
+        clearance = std::min(clearance, gapX);
     if (m_anyWall >> (cell ^ 2) & 1)
         clearance = std::min(clearance, gapY);
     if (m_anyWall >> (cell ^ 3) & 1)
@@ -365,5 +373,9 @@ bool CRimScan::IsWallInCells(double px, double py) const
     const CCell& cell = m_cells[CellOf(px, py)];
     if (cell.cover != WallCover::Part)
         return cell.cover == WallCover::All;
-    return cell.block->IsWallAt(px - cell.left, py - cell.top);
+    // IsWallAt of a block whose two materials differ in wall: wall on the wall's side of the
+    // front region's edge.
+    const CBlock& block = *cell.block;
+    return CBlock::IsInFrontRegion(block.GetShape(), block.GetShapeRotation(), px - cell.left, py - cell.top) ==
+           cell.frontIsWall;
 }

@@ -26,8 +26,9 @@ struct CRimContact {
 //   in part (only points in the last kind need the block's shape test).
 // - Rim points are first estimated from the heading's sine and cosine and tables of the rays'
 //   angles, to far better than a margin of 1e-7. A ray whose estimated rim point lies farther
-//   than the margin from every cell that may hold wall cannot meet one, nor can the next rays
-//   as long as the rim point cannot have moved that far.
+//   than the margin from any wall (judged by cells, and within a cell with wall in part by the
+//   circle or diagonal of its shape) cannot meet one, nor can the next rays as long as the rim
+//   point cannot have moved that far.
 // - When every ray that meets a wall crosses one cell edge from no wall into all wall, the
 //   estimates bound where each ray meets the wall. Only the rays that may be the nearest are
 //   bisected exactly; the loss is settled from the last ray backward, simulating a ray's
@@ -43,6 +44,8 @@ private:
     struct CCell {
         const CBlock* block;
         WallCover cover;
+        // With wall in part: the front region is the wall (else the rest of the cell is).
+        bool frontIsWall;
         double left;
         double top;
     };
@@ -66,8 +69,7 @@ private:
     {
         return static_cast<unsigned>(px >= m_midX) | static_cast<unsigned>(py >= m_midY) << 1;
     }
-    // How far the point, in a cell without wall, is from the nearest of the four cells that may
-    // hold wall.
+    // At least how far the point, in a cell that is not all wall, is from any wall.
     double Clearance(unsigned cell, double px, double py) const;
     bool IsWallInCells(double px, double py) const;
 

@@ -6,7 +6,6 @@
 
 #include <cmath>
 
-
 TEST(Material, SetIgnoresInvalidValuesAndRotationsFollowTheTurns)
 {
     CBlock block = MakeBlock(Triangle, 2, Ice, 3, Sand, 5);
@@ -142,6 +141,35 @@ TEST(Block, FrontRegionBoundaries)
     // A uniform circle is back material everywhere.
     EXPECT_TRUE(MakeBlock(Circle, 0, Ice, 3, Ice, 3).IsBackAt(0.5, 0.5));
     EXPECT_EQ(MakeBlock(Circle, 0, Grass, 8, Water, 8).GetKindAt(0.5, 0.5), Water);
+}
+
+TEST(Block, DistanceToFrontEdgeBoundsTheDistanceToEitherSide)
+{
+    // On a grid of the cell: a point at d > 0 is at least d from every point of the front region,
+    // one at d < 0 at least -d from every point outside it, and the sign agrees with the region.
+    constexpr int kSteps = 20;
+    int violations = 0;
+    for (const int shape : {Circle, Triangle, QuarterDisc, HalfDisc})
+        for (int rotation = 0; rotation < 4; ++rotation)
+            for (int p = 0; p <= kSteps * kSteps + kSteps; ++p) {
+                const double pu = static_cast<double>(p % (kSteps + 1)) / kSteps;
+                const double pv = static_cast<double>(p / (kSteps + 1)) / kSteps;
+                const double d = CBlock::DistanceToFrontEdge(shape, rotation, pu, pv);
+                const bool front = CBlock::IsInFrontRegion(shape, rotation, pu, pv);
+                violations += (d > 1e-12 && front) || (d < -1e-12 && !front);
+                for (int q = 0; q <= kSteps * kSteps + kSteps; ++q) {
+                    const double qu = static_cast<double>(q % (kSteps + 1)) / kSteps;
+                    const double qv = static_cast<double>(q / (kSteps + 1)) / kSteps;
+                    const double apart = std::hypot(pu - qu, pv - qv);
+                    const bool qFront = CBlock::IsInFrontRegion(shape, rotation, qu, qv);
+                    violations += (d > 0 && qFront && apart < d - 1e-12) || (d < 0 && !qFront && apart < -d - 1e-12);
+                }
+            }
+    EXPECT_EQ(violations, 0);
+    EXPECT_DOUBLE_EQ(CBlock::DistanceToFrontEdge(Circle, 0, 0.5, 0.0), 0.0);
+    EXPECT_DOUBLE_EQ(CBlock::DistanceToFrontEdge(QuarterDisc, 1, 1.0, 1.0), std::sqrt(2.0) - 1.0);
+    EXPECT_DOUBLE_EQ(CBlock::DistanceToFrontEdge(Triangle, 0, 0.0, 1.0), std::sqrt(0.5));
+    EXPECT_EQ(CBlock::DistanceToFrontEdge(Solid, 0, 0.5, 0.5), INFINITY);
 }
 
 TEST(Block, WallCoverAgreesWithEveryPoint)
