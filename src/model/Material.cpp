@@ -3,7 +3,6 @@
 #include "render/Brush.h"
 
 #include <array>
-#include <cmath>
 
 namespace {
 
@@ -26,9 +25,20 @@ constexpr std::array<KindInfo, 6> kKinds = {{
 // Shading of a sloped material by direction: rotations 4..7 negate rotations 0..3.
 constexpr std::array<int, 8> kSlopeShade = {-15, 7, 22, 30, 15, -7, -22, -30};
 
-// Computed once at start-up: pi, and gravity 9.82 on a 40-degree incline.
-const double s_pi = std::acos(-1.0);
-const double s_slopeG = 9.82 * std::sin(40.0 * s_pi / 180.0);
+// The slope pull: gravity 9.82 on a 40-degree incline, 9.82 sin(40 pi / 180), and the cosine and
+// sine of the eight slope directions k pi / 4, with pi the double nearest to it (acos(-1)). They
+// are written out to the bit rather than taken from the C library at start-up, because C
+// libraries (and one library's variants for different processors) may round the last bit
+// differently, and the ball must roll the same on every machine.
+constexpr double kSlopeG = 0x1.93faaa0768e57p+2;
+constexpr std::array<double, 8> kSlopeCos = {
+    0x1p+0, 0x1.6a09e667f3bcdp-1, 0x1.1a62633145c07p-54, -0x1.6a09e667f3bccp-1,
+    -0x1p+0, -0x1.6a09e667f3bcep-1, -0x1.a79394c9e8a0ap-53, 0x1.6a09e667f3bcbp-1,
+};
+constexpr std::array<double, 8> kSlopeSin = {
+    0x0p+0, 0x1.6a09e667f3bccp-1, 0x1p+0, 0x1.6a09e667f3bcdp-1,
+    0x1.1a62633145c07p-53, -0x1.6a09e667f3bccp-1, -0x1p+0, -0x1.6a09e667f3bcep-1,
+};
 
 } // namespace
 
@@ -90,14 +100,14 @@ double CMaterial::GetSlopeX() const
 {
     if (m_rotation == NoSlope)
         return 0.0;
-    return s_slopeG * std::cos(m_rotation * s_pi / 4);
+    return kSlopeG * kSlopeCos[m_rotation];
 }
 
 double CMaterial::GetSlopeY() const
 {
     if (m_rotation == NoSlope)
         return 0.0;
-    return -s_slopeG * std::sin(m_rotation * s_pi / 4);
+    return -kSlopeG * kSlopeSin[m_rotation];
 }
 
 CBrush* CMaterial::CreateBrush()
@@ -132,4 +142,4 @@ Colour CMaterial::GetBaseColour(int kind)
     return IsValidKind(kind) ? kKinds[kind].colour : kKinds[Grass].colour;
 }
 
-double CMaterial::GetSlopeMagnitude() { return s_slopeG; }
+double CMaterial::GetSlopeMagnitude() { return kSlopeG; }

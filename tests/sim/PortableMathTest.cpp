@@ -1,3 +1,4 @@
+#include "model/Material.h"
 #include "sim/PortableMath.h"
 
 #include <gtest/gtest.h>
@@ -71,4 +72,20 @@ TEST(PortableMath, ExactValuesTheBallRelies)
     EXPECT_TRUE(std::isnan(PortableSinCos(NAN).cos));
     // Huge arguments lose accuracy but stay within range.
     EXPECT_LE(std::fabs(PortableSin(1e300)), 1.0);
+}
+
+// The slope pull a material gives is gravity on the incline times the cosine and sine of its
+// direction, the same to the bit as the portable functions compute them.
+TEST(PortableMath, SlopePullOfEveryDirection)
+{
+    const double pi = std::acos(-1.0);
+    const double g = 9.82 * PortableSin(40.0 * pi / 180.0);
+    EXPECT_EQ(CMaterial::GetSlopeMagnitude(), g);
+    for (int rotation = 0; rotation < 8; ++rotation) {
+        SCOPED_TRACE(rotation);
+        CMaterial material;
+        material.SetRotation(rotation);
+        EXPECT_EQ(material.GetSlopeX(), g * PortableCos(rotation * pi / 4));
+        EXPECT_EQ(material.GetSlopeY(), -g * PortableSin(rotation * pi / 4));
+    }
 }
