@@ -22,8 +22,11 @@ esac
 
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+# Qt Multimedia's own allocations when a sound server is running are suppressed, nothing of ours.
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-# Qt is not built for ThreadSanitizer: its own thread hand-overs are suppressed, nothing of ours.
+# Qt and the sound server's client libraries are not built for ThreadSanitizer: their own thread
+# hand-overs are suppressed, nothing of ours.
 export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$root/tests/tsan.supp"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQV_WERROR=ON \
