@@ -1,16 +1,18 @@
 // A bite folder of hostile files for the random level generator: each of the eight bite names
-// is missing, a directory, or a file of arbitrary bytes, and the C library's generator is seeded
-// from the input. Whatever the files hold, a generation completes with a 50 x 50 level, the ball
+// is missing, a file of arbitrary bytes, or something no level can be read from (a directory, a
+// FIFO without a writer, a link to /dev/zero, a file larger than reading accepts, a link to
+// itself), and the C library's generator is seeded from the input. Opening never waits, reading
+// never fills the memory. Whatever the files hold, a generation completes with a 50 x 50 level, the ball
 // inside it, a course of neighbouring bite cells that never visits one twice, and a text that
 // reads back as written.
 #include "FuzzCheck.h"
+#include "HostileFile.h"
 #include "LevelFileChecks.h"
 #include "TempFolder.h"
 #include "random/RandomLevelGenerator.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -38,7 +40,7 @@ class CBiteFolder {
 public:
     std::string Path() const { return m_folder.Path().string(); }
 
-    // Makes the bite missing (kind 0), a directory (1) or a file of the given bytes (2).
+    // Makes the bite missing (kind 0), a file of the given bytes (1) or a hostile file (2 on).
     void Put(const char* name, int kind, const std::string& bytes)
     {
         const std::string wanted = std::to_string(kind) + bytes;
@@ -49,15 +51,15 @@ public:
         std::error_code ignored;
         fs::remove_all(path, ignored);
         if (kind == 1)
-            fs::create_directory(path);
-        else if (kind == 2)
             std::ofstream(path, std::ios::binary) << bytes;
+        else if (kind >= 2)
+            MakeHostileFile(path, static_cast<HostileFile>(kind - 2));
         held = wanted;
     }
 
 private:
     CTempFolder m_folder;
-    std::map<std::string, std::string> m_held; // missing names hold "0"
+    std::map<std::string, std::string> m_held;
 };
 
 void CheckCourse(const std::vector<int>& course)
@@ -87,8 +89,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider input(data, size);
     const unsigned seed = input.ConsumeIntegral<unsigned>();
     for (const char* name : kBiteNames) {
-        const int kind = std::min(input.ConsumeIntegralInRange(0, 3), 2); // a file half the time
-        const std::string bytes = kind == 2 ? input.ConsumeRandomLengthString(kLargestFile) : std::string();
+        // A file half the time.
+        const int choice = input.ConsumeIntegralInRange(0, 2 * kHostileFileKinds + 1);
+        const int kind = choice > kHostileFileKinds + 1 ? 1 : choice;
+        const std::string bytes = kind == 1 ? input.ConsumeRandomLengthString(kLargestFile) : std::string();
         if (DeclaredCells(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()) > kLargestBiteCells)
             return -1; // not kept in the corpus
         folder.Put(name, kind, bytes);

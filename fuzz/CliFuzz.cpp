@@ -1,10 +1,12 @@
 // quorvale-level run in-process on arguments from the input, one a line, in a folder of its own
 // that every run starts afresh with the same files: a level, an empty file, a file that is no
-// level, and a directory. Every command, option and operation parses whatever it is given: the
+// level, and what no level can be read from or saved to: a directory, a FIFO without a writer, a
+// link to /dev/zero, a file larger than reading accepts and a link to itself. Every command, option and operation parses whatever it is given: the
 // exit status is one of the documented four, a failure says why on the error stream, a saved
 // level reads back, and the folder holds nothing afterwards but its files and those the
 // arguments name (no temporary file left behind).
 #include "FuzzCheck.h"
+#include "HostileFile.h"
 #include "TempFolder.h"
 #include "cli/QuorvaleLevel.h"
 #include "model/Level.h"
@@ -33,7 +35,7 @@ namespace {
 constexpr std::string_view kLevel = "{Quorvale1}\r\n{1}\r\n{Fixture}{fuzz}\r\n{5}{4}\r\n{1.500000}{1.500000}\r\n"
                                     "{S0T8}{S0T8}{S0T8}{S0T8}{S0T8}{S0T8}{$}{S0I8}{C0H8G8}{S0T8}"
                                     "{S0T8}{T1G8W8}{$}{S0S8}{S0T8}{S0T8}{S0T8}{S0T8}{S0T8}{S0T8}";
-const std::set<std::string> kFixtures = {"a.lev", "empty.lev", "text.lev", "d"};
+const std::set<std::string> kFixtures = {"a.lev", "empty.lev", "text.lev", "d", "fifo", "zero", "big.lev", "loop"};
 
 // Values that are legal but make a single run take seconds or more: a PNG at 200 pixels a cell,
 // a level of 1000 x 1000, a search over 720 headings or six shots deep, hundreds of threads, a
@@ -62,7 +64,11 @@ void ResetFolder(const fs::path& folder)
     std::ofstream(folder / "a.lev", std::ios::binary) << LevelFile();
     std::ofstream(folder / "empty.lev", std::ios::binary);
     std::ofstream(folder / "text.lev", std::ios::binary) << "not a level";
-    fs::create_directory(folder / "d");
+    MakeHostileFile(folder / "d", HostileFile::Directory);
+    MakeHostileFile(folder / "fifo", HostileFile::Fifo);
+    MakeHostileFile(folder / "zero", HostileFile::DeviceLink);
+    MakeHostileFile(folder / "big.lev", HostileFile::Oversized);
+    MakeHostileFile(folder / "loop", HostileFile::LinkLoop);
 }
 
 bool ParsesAbove(const std::string& text, double limit)
