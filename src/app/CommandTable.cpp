@@ -8,6 +8,7 @@
 #include "view/BlockCommands.h"
 #include "view/EditorView.h"
 #include "view/LevelCommands.h"
+#include "view/SolveTools.h"
 #include "view/TestMode.h"
 
 #include <QtGlobal>
@@ -78,6 +79,12 @@ void TestModeCommand(CCommandTarget& t, int)
     (CTestMode(t.view).*command)();
 }
 
+template <void (CSolveTools::*command)()>
+void SolveCommand(CCommandTarget& t, int)
+{
+    (t.view.GetSolveTools().*command)();
+}
+
 void SetSpeed(CCommandTarget& t, int id)
 {
     CTestMode(t.view).OnSpeed(id);
@@ -142,6 +149,15 @@ const CCommand s_commands[] = {
      IsCurrentTool},
     {CmdTestMode, QT_TRANSLATE_NOOP("Command", "Test &mode\tCtrl+T"), QT_TRANSLATE_NOOP("Command", "Test level\nTest"), {"Ctrl+T"}, TestModeCommand<&CTestMode::OnTestMode>, UpdateKind::Check,
      [](const CCommandTarget& t, int) { return t.view.IsTestMode(); }},
+    // Tools: the shot solver
+    {CmdFindPar, QT_TRANSLATE_NOOP("Command", "Find p&ar\tF5"), QT_TRANSLATE_NOOP("Command", "Find the fewest shots that sink the ball\nFind par"), {"F5"},
+     SolveCommand<&CSolveTools::OnFindPar>, UpdateKind::Enable, [](const CCommandTarget& t, int) { return !t.view.GetSolveTools().IsFindingPar(); }},
+    {CmdPlaySolution, QT_TRANSLATE_NOOP("Command", "Pla&y solution\tF7"), QT_TRANSLATE_NOOP("Command", "Play the shots found for par in test mode\nPlay solution"), {"F7"},
+     SolveCommand<&CSolveTools::OnPlaySolution>, UpdateKind::Enable, [](const CCommandTarget& t, int) { return t.view.GetSolveTools().CanPlaySolution(); }},
+    {CmdShotMap, QT_TRANSLATE_NOOP("Command", "Sh&ot map\tF8"), QT_TRANSLATE_NOOP("Command", "Show or hide where every first shot ends\nShot map"), {"F8"},
+     SolveCommand<&CSolveTools::OnShotMap>, UpdateKind::Check, [](const CCommandTarget& t, int) { return t.view.GetSolveTools().IsShotMapShown(); }},
+    {CmdStopSearch, QT_TRANSLATE_NOOP("Command", "Stop s&earch\tEsc"), QT_TRANSLATE_NOOP("Command", "Stop finding par or mapping the shots\nStop search"), {"Esc"},
+     SolveCommand<&CSolveTools::OnStopSearch>, UpdateKind::Enable, [](const CCommandTarget& t, int) { return t.view.GetSolveTools().IsSearching(); }},
     // Ball
     {CmdStopBall, QT_TRANSLATE_NOOP("Command", "&Stop\tSpace"), QT_TRANSLATE_NOOP("Command", "Stop ball on current position\nStop ball"), {"Space"},
      TestModeCommand<&CTestMode::OnStopBall>, UpdateKind::Enable, [](const CCommandTarget& t, int) { return t.view.IsBallMoving(); }},

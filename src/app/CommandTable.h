@@ -50,6 +50,10 @@ enum CommandId : int {
     CmdFlipVertical = 32816,
     CmdPlaySound = 32818,
     CmdStopBall = 32820,
+    CmdFindPar = 32830,
+    CmdPlaySolution = 32831,
+    CmdShotMap = 32832,
+    CmdStopSearch = 32833,
 };
 
 // What the commands act on.

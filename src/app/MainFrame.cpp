@@ -160,7 +160,8 @@ void CMainFrame::CreateMenus()
              CmdRotateBlock, CmdSwapMaterials});
     AddItems(edit, {0, CmdRotateLevel, CmdFlipHorizontal, CmdFlipVertical, 0, CmdRandomLevel, 0, CmdMakeFit});
     AddMenu(nullptr, QT_TR_NOOP("&Tools"),
-            {CmdToolPlot, CmdToolLine, CmdToolRectangle, CmdToolFrame, CmdToolFill, CmdToolSetBall, 0, CmdTestMode});
+            {CmdToolPlot, CmdToolLine, CmdToolRectangle, CmdToolFrame, CmdToolFill, CmdToolSetBall, 0, CmdTestMode, 0,
+             CmdFindPar, CmdPlaySolution, CmdShotMap, CmdStopSearch});
     QMenu* ball = AddMenu(nullptr, QT_TR_NOOP("&Ball"), {CmdStopBall, 0});
     AddMenu(ball, QT_TR_NOOP("S&peed"),
             {CmdSpeedPaus, CmdSpeedPaus + 1, CmdSpeedNormal, CmdSpeedNormal + 1, CmdSpeedNormal + 2,
@@ -250,6 +251,9 @@ void CMainFrame::UpdateCommands()
     }
     UpdateRecentFileMenu();
     UpdateTitle();
+    // The solver's progress or findings, else the idle text.
+    const QString status = m_view->GetSolveTools().GetStatus();
+    m_messagePane->setText(status.isEmpty() ? LoadResourceString(IdsIdleMessage) : status);
 }
 
 void CMainFrame::UpdateRecentFileMenu()
@@ -306,8 +310,9 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    // A ball rolling in test mode stops with the window.
+    // A ball rolling in test mode stops with the window, and so does a search.
     CTestMode(*m_view).OnStopBall();
+    m_view->GetSolveTools().StopAll();
     event->accept();
 }
 

@@ -42,10 +42,10 @@ void CBall::Launch(double speed, double angle, int speedLevel)
     m_moving = true;
 }
 
-void CBall::Start(double speed, double angle, CBallListener* view, int speedLevel)
+bool CBall::Start(double speed, double angle, CBallListener* view, int speedLevel)
 {
     if (m_moving || !view || !m_level || m_threadRunning)
-        return;
+        return false;
     // The previous shot's thread has left its loop; reap it before its fields are reused.
     if (m_thread.joinable())
         m_thread.join();
@@ -58,7 +58,9 @@ void CBall::Start(double speed, double angle, CBallListener* view, int speedLeve
         Trace(std::string("Cannot start the ball thread: ") + error.what() + "\n");
         m_threadRunning = false;
         m_moving = false;
+        return false;
     }
+    return true;
 }
 
 int CBall::BallThreadProc(CBall* ball)

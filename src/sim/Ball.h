@@ -90,8 +90,9 @@ public:
 
     // Starts a shot on the ball thread, which notifies the view after every tick. Does nothing
     // while the ball moves, while the thread of the previous shot is still finishing, without a
-    // view or without a level.
-    void Start(double speed, double angle, CBallListener* view, int speedLevel);
+    // view or without a level (and returns false then: a ball that rolls at once may already
+    // have stopped again when Start returns).
+    bool Start(double speed, double angle, CBallListener* view, int speedLevel);
     // Asks the ball thread to stop and handles the view's events until the ball has stopped;
     // returns at once when nothing moves or when the application is closing.
     void Stop();

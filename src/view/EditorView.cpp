@@ -161,6 +161,7 @@ void CEditorView::OnUpdate()
 
 void CEditorView::RebuildLevelBitmap()
 {
+    m_solveTools.OnLevelChanged();
     const CLevel& level = m_document.m_level;
     if (level.GetWidth() <= 0 || level.GetHeight() <= 0 ||
         !RenderLevelImage(level, m_document.m_cellSize, m_settings.m_showGrid, m_levelBitmap))
@@ -292,10 +293,12 @@ void CEditorView::OnDraw(CDeviceContext& dc, const CRect& dirty)
     if (!copy.IsEmpty())
         dc.BitBlt(copy.left, copy.top, copy.Width(), copy.Height(), m_levelBitmap, copy.left - area.left,
                   copy.top - area.top);
-    if (m_testMode)
+    if (m_testMode) {
         m_ball.Draw(dc, false);
-    else
+    } else {
+        m_solveTools.Draw(dc);
         DrawOverlay(dc);
+    }
 }
 
 void CEditorView::DrawOverlay(CDeviceContext& dc)

@@ -7,6 +7,7 @@
 #include "sim/Ball.h"
 #include "view/BallNotifier.h"
 #include "view/EditTool.h"
+#include "view/SolveTools.h"
 #include "view/SoundModule.h"
 #include "view/UndoHistory.h"
 #include "view/ViewGeometry.h"
@@ -33,6 +34,7 @@ class CEditorView : public QWidget {
     friend class CBlockCommands;
     friend class CDrawingTools;
     friend class CLevelCommands;
+    friend class CSolutionPlayer;
     friend class CTestMode;
     friend class CToolInput;
 
@@ -83,8 +85,9 @@ public:
     void OnUpdate();
 
     // Painting. The level picture is rebuilt after the level, the cell size or the grid flag
-    // changed; paints copy it and draw the overlays on top. Invalidation never erases unless
-    // asked to: what lies outside the repainted parts stays as it was.
+    // changed (and what the solver found for another level is dropped then); paints copy it and
+    // draw the overlays on top. Invalidation never erases unless asked to: what lies outside the
+    // repainted parts stays as it was.
     void RebuildLevelBitmap();
     void InvalidateRect(const CRect& rect, bool erase);
     void InvalidateAll(bool erase);
@@ -92,6 +95,8 @@ public:
     void InvalidateCurrentBlock();
 
     const CUndoHistory& GetUndoHistory() const { return m_undo; }
+    // Find par, Play solution and Shot map.
+    CSolveTools& GetSolveTools() { return m_solveTools; }
     // Called before a command changes the level in test mode: stops a rolling ball, so that the
     // ball thread never reads a level being changed. Test mode stays on; CTestMode::OnLevelChanged
     // then binds the ball to the changed level.
@@ -140,6 +145,8 @@ private:
     CBallNotifier m_notifier{*this};
     CSoundModule m_sounds;
     CBall m_ball{0};
+    // Plays through the ball: goes before it.
+    CSolveTools m_solveTools{*this};
     bool m_buttonDown = false;
     // The left button held now pressed a drag that was cancelled: its release does nothing.
     bool m_dragCancelled = false;

@@ -25,6 +25,7 @@ xvfb_pid=""
 editor_pid=""
 source "$here/x11.sh"
 source "$here/drags-and-ball.sh"
+source "$here/solver-commands.sh"
 cleanup() {
     stop_process "$editor_pid"
     stop_process "$xvfb_pid"
@@ -193,6 +194,7 @@ stop_editor
 
 check_drags_always_end
 check_ball_on_changed_level
+check_solver_commands
 
 step "Swedish"
 start_editor --lang sv

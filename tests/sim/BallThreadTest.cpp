@@ -53,10 +53,10 @@ TEST(BallThread, ShotsEndWithTheirNotification)
     view.onNotify = [&](int) { paintedX = ball.GetX() + ball.GetRect().right; };
 
     // Rolls gently to a stop short of the cup, at Super speed without sleeping.
-    ball.Start(2.0, 0.0, &view, CBall::kSuper);
+    EXPECT_TRUE(ball.Start(2.0, 0.0, &view, CBall::kSuper));
     EXPECT_TRUE(ball.IsMoving());
     // Refused while the ball moves.
-    ball.Start(50.0, 3.0, &view, CBall::kSuper);
+    EXPECT_FALSE(ball.Start(50.0, 3.0, &view, CBall::kSuper));
     view.RunUntilStopped();
     EXPECT_EQ(view.Codes().back(), BallStopped);
     EXPECT_GT(view.Codes().size(), 2u);
@@ -129,10 +129,10 @@ TEST(BallThread, StartRefusedWithoutViewOrLevel)
     const CLevel level = MakeGrassLevel();
     CFakeView view;
     CBall unbound(0);
-    unbound.Start(5.0, 0.0, &view, CBall::kNormal);
+    EXPECT_FALSE(unbound.Start(5.0, 0.0, &view, CBall::kNormal));
     EXPECT_FALSE(unbound.IsMoving());
     unbound.AttachLevel(&level);
-    unbound.Start(5.0, 0.0, nullptr, CBall::kNormal);
+    EXPECT_FALSE(unbound.Start(5.0, 0.0, nullptr, CBall::kNormal));
     EXPECT_FALSE(unbound.IsMoving());
     unbound.Stop();
 }

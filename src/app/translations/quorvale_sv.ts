@@ -265,6 +265,43 @@ with the given filename extension.</source>
     </message>
 </context>
 <context>
+    <name>CParSearch</name>
+    <message>
+        <source>Par search stopped</source>
+        <translation>Sökningen efter par avbröts</translation>
+    </message>
+    <message>
+        <source>Par %1, found in %2 s</source>
+        <translation>Par %1, hittat på %2 s</translation>
+    </message>
+    <message>
+        <source>No par within %1 shots</source>
+        <translation>Inget par inom %1 slag</translation>
+    </message>
+    <message>
+        <source>Finding par: solutions of %1 shots, %2 shots played</source>
+        <translation>Söker par: lösningar på %1 slag, %2 slag spelade</translation>
+    </message>
+</context>
+<context>
+    <name>CShotMapOverlay</name>
+    <message>
+        <source>Mapping every first shot</source>
+        <translation>Kartlägger alla första slag</translation>
+    </message>
+    <message>
+        <source>Shot map: %1 of %2 first shots end in the cup</source>
+        <translation>Slagkarta: %1 av %2 första slag hamnar i hålet</translation>
+    </message>
+</context>
+<context>
+    <name>CSolveTools</name>
+    <message>
+        <source>Playing the solution: shot %1 of %2</source>
+        <translation>Spelar lösningen: slag %1 av %2</translation>
+    </message>
+</context>
+<context>
     <name>Command</name>
     <message>
         <source>&amp;New	Ctrl+N</source>
@@ -524,6 +561,46 @@ Placera boll</translation>
 Test</source>
         <translation>Testar banan.
 Testa</translation>
+    </message>
+    <message>
+        <source>Find p&amp;ar	F5</source>
+        <translation>Hitta p&amp;ar	F5</translation>
+    </message>
+    <message>
+        <source>Find the fewest shots that sink the ball
+Find par</source>
+        <translation>Söker det minsta antalet slag som sänker bollen i hålet.
+Hitta par</translation>
+    </message>
+    <message>
+        <source>Pla&amp;y solution	F7</source>
+        <translation>Spela l&amp;ösning	F7</translation>
+    </message>
+    <message>
+        <source>Play the shots found for par in test mode
+Play solution</source>
+        <translation>Spelar slagen som hittades för par i testläge.
+Spela lösning</translation>
+    </message>
+    <message>
+        <source>Sh&amp;ot map	F8</source>
+        <translation>Slag&amp;karta	F8</translation>
+    </message>
+    <message>
+        <source>Show or hide where every first shot ends
+Shot map</source>
+        <translation>Visar eller döljer var varje första slag hamnar.
+Slagkarta</translation>
+    </message>
+    <message>
+        <source>Stop s&amp;earch	Esc</source>
+        <translation>A&amp;vbryt sökning	Esc</translation>
+    </message>
+    <message>
+        <source>Stop finding par or mapping the shots
+Stop search</source>
+        <translation>Avbryter sökningen efter par eller kartläggningen av slagen.
+Avbryt sökning</translation>
     </message>
     <message>
         <source>&amp;Stop	Space</source>

@@ -1,0 +1,80 @@
+#include "view/SolutionPlayer.h"
+
+#include "app/EditorDoc.h"
+#include "solve/ShotPlayer.h"
+#include "view/EditorView.h"
+#include "view/TestMode.h"
+
+namespace {
+
+constexpr int kPollIntervalMs = 20;
+// How long the ball lies still before the next shot, so that the eye can follow.
+constexpr int kPausePolls = 15;
+
+} // namespace
+
+CSolutionPlayer::CSolutionPlayer(CEditorView& view) : m_view(view)
+{
+    m_timer.setInterval(kPollIntervalMs);
+    connect(&m_timer, &QTimer::timeout, this, &CSolutionPlayer::Poll);
+}
+
+void CSolutionPlayer::Play(const std::vector<CPlayedShot>& shots)
+{
+    CTestMode testMode(m_view);
+    // Test mode entered afresh: the ball at the start, full size and out of the cup.
+    if (m_view.m_testMode)
+        testMode.OnTestMode();
+    testMode.OnTestMode();
+    m_shots = shots;
+    m_start = CShotPlayer::StartState(m_view.GetDocument().m_level);
+    // The solver's first shot starts with the count of a ball that has not rolled yet; one that
+    // rolled earlier in this run kept its own.
+    m_view.m_ball.SetSlowSteps(m_start.slowSteps);
+    m_next = 0;
+    m_stillPolls = 0;
+    m_timer.start();
+    emit Changed();
+}
+
+void CSolutionPlayer::Stop()
+{
+    if (!IsPlaying())
+        return;
+    m_timer.stop();
+    emit Changed();
+}
+
+CBallState CSolutionPlayer::StateBefore(int shot) const
+{
+    return shot == 0 ? m_start : m_shots[shot - 1].end;
+}
+
+void CSolutionPlayer::Poll()
+{
+    // The last shot sinks the ball, which ends test mode.
+    if (!m_view.m_testMode) {
+        Stop();
+        return;
+    }
+    CBall& ball = m_view.m_ball;
+    if (ball.IsMoving()) {
+        m_stillPolls = 0;
+        return;
+    }
+    // Still, the ball's thread writes nothing more: where it lies can be read.
+    const CBallState now{ball.GetX(), ball.GetY(), ball.GetSlowSteps()};
+    if (now != StateBefore(m_next) || m_next == GetShotCount()) {
+        Stop();
+        return;
+    }
+    if (++m_stillPolls < kPausePolls)
+        return;
+    const CShot& shot = m_shots[m_next].shot;
+    // Refused while the thread of the shot before is still finishing: the next poll tries again.
+    if (!ball.Start(shot.strength, shot.angle, &m_view.m_notifier, m_view.m_speedLevel))
+        return;
+    m_stillPolls = 0;
+    ++m_next;
+    emit Changed();
+}

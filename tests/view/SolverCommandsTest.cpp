@@ -1,0 +1,225 @@
+// Find par, Play solution and Shot map in the editor window, through their actions and keys.
+#include "app/CommandTable.h"
+#include "render/Colour.h"
+#include "solve/ShotSolver.h"
+#include "solve/SolveLevels.h"
+#include "view/EditorWindowFixture.h"
+
+#include <QAction>
+
+namespace {
+
+constexpr Colour kPathColour = MakeRgb(255, 150, 0);
+constexpr Colour kRestDotColour = MakeRgb(245, 245, 245);
+constexpr Colour kCupDotColour = MakeRgb(255, 230, 0);
+
+// The window on a small walled course, the solver's commands taking the headings given.
+struct SolverCommands : EditorWindow {
+    void Load(const CLevel& course, int headings, int maxShots = 3)
+    {
+        level = course;
+        level.SetModified(false);
+        view.FitCellSize();
+        view.RebuildLevelBitmap();
+        view.InvalidateAll(true);
+        CSolveOptions options;
+        options.headings = headings;
+        options.maxShots = maxShots;
+        view.GetSolveTools().SetOptions(options);
+    }
+    void Run(int id) { frame->GetAction(id)->trigger(); }
+    // An edit: a wall plotted at the cell, the back material chosen on its palette item first.
+    void PlotWall(int x, int y)
+    {
+        const CRect wall = view.GetMaterialPalette()[Wall].GetRect();
+        Click({(wall.left + wall.right) / 2, (wall.top + wall.bottom) / 2});
+        Click(CellCentre(x, y));
+    }
+    QString Status() const { return frame->GetIdleMessage(); }
+    bool WaitForSearchEnd() { return WaitFor([&] { return !view.GetSolveTools().IsSearching(); }); }
+    // The pixels of that colour in the level area as the view shows it now.
+    int CountPixels(Colour colour)
+    {
+        view.repaint();
+        const CRect area = view.GetGeometry().GetLevelArea();
+        int count = 0;
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x)
+                count += view.GetWindowImage().GetPixel(x, y) == colour;
+        return count;
+    }
+};
+
+// The cup three cells right of the ball, on its row: par 1.
+CLevel MakeStraightLevel()
+{
+    CLevel level = MakeCourse(10, 5, 2.5, 2.5);
+    SetCell(level, 7, 2, Hole);
+    return level;
+}
+
+// Outside test mode, so that the search runs for long: a cup in a ring of wall on a wide course.
+CLevel MakeUnreachableLevel()
+{
+    CLevel level = MakeCourse(30, 20, 2.5, 2.5);
+    level.DrawFrame(20, 10, 22, 12, Solid, 0, Wall, NoSlope, Wall, NoSlope);
+    SetCell(level, 21, 11, Hole);
+    return level;
+}
+
+using SolverCommandsThread = SolverCommands;
+
+} // namespace
+
+TEST_F(SolverCommands, FindParShowsParAndPathsUntilTheNextEdit)
+{
+    Load(MakeStraightLevel(), 8);
+    EXPECT_FALSE(Enabled(CmdPlaySolution));
+    EXPECT_FALSE(Enabled(CmdStopSearch));
+    Run(CmdFindPar);
+    // The result comes through the event loop: until then the search runs.
+    EXPECT_FALSE(Enabled(CmdFindPar));
+    EXPECT_TRUE(Enabled(CmdStopSearch));
+    ASSERT_TRUE(WaitForSearchEnd());
+    EXPECT_TRUE(Status().startsWith("Par 1, found in ")) << Status().toStdString();
+    EXPECT_TRUE(Enabled(CmdFindPar));
+    EXPECT_TRUE(Enabled(CmdPlaySolution));
+    EXPECT_FALSE(Enabled(CmdStopSearch));
+    // The path runs along the ball's row, from the ball to the cup.
+    const int c = frame->GetDocument().m_cellSize;
+    const int row = view.GetOriginY() + 5 * c / 2;
+    EXPECT_EQ(view.GetWindowImage().GetPixel(view.GetOriginX() + 5 * c + c / 2, row), kPathColour);
+    EXPECT_GT(CountPixels(kPathColour), 4 * c);
+
+    // Neither a repaint nor the grid is an edit.
+    Key(Qt::Key_G);
+    EXPECT_GT(CountPixels(kPathColour), 4 * c);
+    EXPECT_TRUE(Enabled(CmdPlaySolution));
+
+    // A wall plotted away from the path: the solution was for the level before.
+    PlotWall(1, 1);
+    EXPECT_EQ(Status(), "Ready");
+    EXPECT_FALSE(Enabled(CmdPlaySolution));
+    EXPECT_EQ(CountPixels(kPathColour), 0);
+    // Undo brings that level back, not what was found for it.
+    Key(Qt::Key_Z);
+    EXPECT_EQ(CountPixels(kPathColour), 0);
+
+    // A cup in a ring of wall has no par.
+    CLevel walled = MakeCourse(7, 5, 1.5, 2.5);
+    walled.DrawFrame(3, 1, 5, 3, Solid, 0, Wall, NoSlope, Wall, NoSlope);
+    SetCell(walled, 4, 2, Hole);
+    Load(walled, 4, 2);
+    Key(Qt::Key_F5, Qt::NoModifier);
+    ASSERT_TRUE(WaitForSearchEnd());
+    EXPECT_EQ(Status(), "No par within 2 shots");
+    EXPECT_FALSE(Enabled(CmdPlaySolution));
+}
+
+TEST_F(SolverCommandsThread, PlaySolutionSinksTheBallShotByShot)
+{
+    // Eight headings need a bank shot first.
+    Load(MakeBankLevel(), 8);
+    Run(CmdFindPar);
+    ASSERT_TRUE(WaitForSearchEnd());
+    ASSERT_TRUE(Status().startsWith("Par 2, ")) << Status().toStdString();
+    const std::vector<CPlayedShot> solution = view.GetSolveTools().GetSolution();
+
+    // A ball that rolled before keeps its rest count; the solution starts from that of a new one.
+    Key(Qt::Key_T);
+    Key(Qt::Key_7);
+    ASSERT_TRUE(WaitFor([&] {
+        Click(CellCentre(3, 4));
+        return view.IsBallMoving();
+    }));
+    ASSERT_TRUE(WaitFor([&] { return !view.IsBallMoving(); }));
+    ASSERT_NE(view.GetBall().GetSlowSteps(), 0);
+
+    Key(Qt::Key_F7, Qt::NoModifier);
+    EXPECT_TRUE(view.IsTestMode());
+    EXPECT_FALSE(Enabled(CmdPlaySolution));
+    // The first shot's end, where the ball lies still before the second.
+    ASSERT_TRUE(WaitFor([&] {
+        return Status() == "Playing the solution: shot 1 of 2" && !view.IsBallMoving() &&
+               view.GetBall().GetX() == solution[0].end.x && view.GetBall().GetY() == solution[0].end.y;
+    })) << Status().toStdString();
+    ASSERT_TRUE(WaitFor([&] { return Status() == "Playing the solution: shot 2 of 2"; }));
+    ASSERT_TRUE(WaitFor([&] { return !view.IsTestMode(); }));
+    EXPECT_TRUE(view.GetBall().IsInCup());
+    ASSERT_TRUE(WaitFor([&] { return Enabled(CmdPlaySolution); }));
+    EXPECT_TRUE(Status().startsWith("Par 2, "));
+
+    // Stopping the ball leaves the solution's way: playing ends, test mode stays.
+    Key(Qt::Key_0);
+    Run(CmdPlaySolution);
+    ASSERT_TRUE(WaitFor([&] { return view.IsBallMoving(); }));
+    Key(Qt::Key_Space, Qt::NoModifier);
+    ASSERT_TRUE(WaitFor([&] { return Enabled(CmdPlaySolution); }));
+    EXPECT_TRUE(view.IsTestMode());
+    EXPECT_TRUE(Status().startsWith("Par 2, "));
+}
+
+TEST_F(SolverCommands, ShotMapTogglesTheFirstShotsOutcomes)
+{
+    Load(MakeStraightLevel(), 8);
+    Key(Qt::Key_F8, Qt::NoModifier);
+    EXPECT_TRUE(Checked(CmdShotMap));
+    EXPECT_EQ(Status(), "Mapping every first shot");
+    ASSERT_TRUE(WaitForSearchEnd());
+    // Eight headings, strengths 0 to 3 x 6 (the farthest corner cell lies 6.96 cells away).
+    EXPECT_TRUE(Status().startsWith("Shot map: ")) << Status().toStdString();
+    EXPECT_TRUE(Status().endsWith(" of 56 first shots end in the cup")) << Status().toStdString();
+    EXPECT_GT(CountPixels(kRestDotColour), 0);
+    EXPECT_GT(CountPixels(kCupDotColour), 0);
+    EXPECT_GT(CountPixels(kPathColour), 0);
+
+    Key(Qt::Key_F8, Qt::NoModifier);
+    EXPECT_FALSE(Checked(CmdShotMap));
+    EXPECT_EQ(Status(), "Ready");
+    EXPECT_EQ(CountPixels(kRestDotColour), 0);
+
+    // An edit hides it.
+    Run(CmdShotMap);
+    ASSERT_TRUE(WaitForSearchEnd());
+    PlotWall(1, 1);
+    EXPECT_FALSE(Checked(CmdShotMap));
+    EXPECT_EQ(CountPixels(kRestDotColour), 0);
+}
+
+TEST_F(SolverCommandsThread, EscapeOrAnEditCancelsARunningSearch)
+{
+    Load(MakeUnreachableLevel(), CShotSet::kDefaultHeadings, 6);
+    auto searching = [&] { return Status().startsWith("Finding par: ") && !Status().endsWith(" 0 shots played"); };
+    Run(CmdFindPar);
+    ASSERT_TRUE(WaitFor(searching)) << Status().toStdString();
+    Key(Qt::Key_Escape, Qt::NoModifier);
+    EXPECT_FALSE(view.GetSolveTools().IsSearching());
+    EXPECT_EQ(Status(), "Par search stopped");
+    EXPECT_TRUE(Enabled(CmdFindPar));
+    EXPECT_FALSE(Enabled(CmdStopSearch));
+
+    // An edit while the search runs: nothing of it comes back.
+    Run(CmdFindPar);
+    ASSERT_TRUE(WaitFor(searching));
+    PlotWall(1, 1);
+    EXPECT_FALSE(view.GetSolveTools().IsSearching());
+    EXPECT_EQ(Status(), "Ready");
+    // A new search right away, while the cancelled one may still wind down.
+    Run(CmdFindPar);
+    ASSERT_TRUE(WaitFor(searching));
+    QTest::qWait(200);
+    EXPECT_TRUE(searching());
+
+    // Escape also stops the mapping; closing the window stops the search and joins its threads.
+    Run(CmdShotMap);
+    Key(Qt::Key_Escape, Qt::NoModifier);
+    EXPECT_FALSE(Checked(CmdShotMap));
+    EXPECT_FALSE(view.GetSolveTools().IsSearching());
+    Run(CmdFindPar);
+    ASSERT_TRUE(WaitFor(searching));
+    // Without the question to save the walls plotted.
+    level.SetModified(false);
+    EXPECT_TRUE(frame->close());
+    EXPECT_FALSE(view.GetSolveTools().IsSearching());
+    frame.reset();
+}
