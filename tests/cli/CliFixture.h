@@ -3,30 +3,21 @@
 #include "cli/QuorvaleLevel.h"
 #include "file/Archive.h"
 
+#include "common/ScratchFolder.h"
+
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <sys/wait.h>
-
-namespace fs = std::filesystem;
 
 struct CRun {
     int status = -1;
     std::string out;
     std::string err;
 };
-
-inline std::string Slurp(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 inline std::string Archived(const std::string& text)
 {
@@ -48,27 +39,48 @@ inline CRun RunCli(const std::vector<std::string>& args, const std::string& inpu
     return run;
 }
 
-class CliTest : public ::testing::Test {
+inline std::string ProgramFile()
+{
+    const char* bin = std::getenv("QV_BINARY_DIR");
+    return std::string(bin ? bin : ".") + "/bin/quorvale-level";
+}
+
+// A shell command line: its standard output and exit status.
+inline CRun RunProgram(const std::string& command)
+{
+    CRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return run;
+    char buffer[4096];
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        run.out.append(buffer, n);
+    const int raw = pclose(pipe);
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return run;
+}
+
+inline std::string SourceDir()
+{
+    const char* source = std::getenv("QV_SOURCE_DIR");
+    return source ? source : ".";
+}
+
+// "width x height depth/colour type" from the header chunk of a PNG file's bytes.
+inline std::string PngHeader(const std::string& bytes)
+{
+    if (bytes.size() < 26 || bytes.compare(0, 16, std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16)) != 0)
+        return "not a PNG";
+    auto word = [&](std::size_t at) {
+        std::uint32_t value = 0;
+        for (std::size_t i = 0; i < 4; ++i)
+            value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
+        return std::to_string(value);
+    };
+    return word(16) + " x " + word(20) + " " + std::to_string(bytes[24]) + "/" + std::to_string(bytes[25]);
+}
+
+class CliTest : public CScratchTest {
 protected:
-    void SetUp() override
-    {
-        m_dir = fs::temp_directory_path() /
-                ("qv-cli-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    std::string Write(const std::string& name, const std::string& bytes)
-    {
-        const fs::path path = m_dir / name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path.string();
-    }
-
     std::string WriteLevel(const std::string& name, const std::string& text) { return Write(name, Archived(text)); }
-    std::string Path(const std::string& name) const { return (m_dir / name).string(); }
-
-    fs::path m_dir;
 };

@@ -1,6 +1,8 @@
 // quorvale-level run in-process: exit statuses, exact outputs, messages and file safety.
 #include "CliFixture.h"
 
+#include "random/RandomLevelGenerator.h"
+
 #include <sys/stat.h>
 
 namespace {
@@ -48,44 +50,52 @@ TEST_F(CliTest, CatAppliesOperationsInOrderAndKeepsTheIdentity)
     EXPECT_EQ(RunCli({"cat", file, "rotate", "rotate", "rotate", "rotate"}).out, kExample);
 }
 
-TEST_F(CliTest, SaveRebuildsTheIdentityAndWritesTheContainer)
-{
-    const std::string file = WriteLevel("example.lev", kExample);
-    const fs::path out = m_dir / "out.lev";
-    const CRun run = RunCli({"save", file, out.string(), "fill", "0", "0", "S0S8"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_TRUE(run.out.empty());
-    const std::string bytes = Slurp(out);
-    ASSERT_FALSE(bytes.empty());
-    EXPECT_EQ(static_cast<unsigned char>(bytes[0]), bytes.size() - 1);
-    EXPECT_NE(bytes.find("{S0S8}{S0T8}"), std::string::npos);
-    EXPECT_EQ(bytes.find("-28330017200403065140509"), std::string::npos);
-    EXPECT_EQ(fs::status(out).permissions() & fs::perms::owner_read, fs::perms::owner_read);
-}
-
 TEST_F(CliTest, DashIsStandardInputOrOutput)
 {
     EXPECT_EQ(RunCli({"info", "-"}, Archived(kExample)).out, RunCli({"info", WriteLevel("a.lev", kExample)}).out);
 
-    // save: the same bytes as into a file, apart from the identity's date and time.
-    ASSERT_EQ(RunCli({"save", "-", Path("b.lev"), "fill", "0", "0", "S0S8"}, Archived(kExample)).status, 0);
+    // save: a new identity in the archive container, the same bytes into a file as onto standard
+    // output apart from the identity's date and time.
+    const CRun saved = RunCli({"save", "-", Path("b.lev"), "fill", "0", "0", "S0S8"}, Archived(kExample));
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    EXPECT_TRUE(saved.out.empty());
     const std::string bytes = Slurp(Path("b.lev"));
-    const CRun saved = RunCli({"save", "-", "-", "fill", "0", "0", "S0S8"}, Archived(kExample));
-    EXPECT_EQ(saved.status, 0) << saved.err;
-    EXPECT_EQ(saved.out.size(), bytes.size());
-    EXPECT_EQ(saved.out.substr(saved.out.find("{Test}")), bytes.substr(bytes.find("{Test}")));
+    ASSERT_FALSE(bytes.empty());
+    EXPECT_EQ(static_cast<unsigned char>(bytes[0]), bytes.size() - 1);
+    EXPECT_NE(bytes.find("{S0S8}{S0T8}"), std::string::npos);
+    EXPECT_EQ(bytes.find("-28330017200403065140509"), std::string::npos);
+    const CRun piped = RunCli({"save", "-", "-", "fill", "0", "0", "S0S8"}, Archived(kExample));
+    EXPECT_EQ(piped.status, 0) << piped.err;
+    EXPECT_EQ(piped.out.size(), bytes.size());
+    EXPECT_EQ(piped.out.substr(piped.out.find("{Test}")), bytes.substr(bytes.find("{Test}")));
 
     const CRun image = RunCli({"render", "-", "-", "--cell", "3"}, Archived(kExample));
     EXPECT_EQ(image.status, 0) << image.err;
-    EXPECT_EQ(image.out.substr(0, 8), "\x89PNG\r\n\x1a\n");
+    EXPECT_EQ(PngHeader(image.out), "7 x 7 8/2");
 
     // random: the level on standard output, so the seed goes with the messages.
-    const char* source = std::getenv("QV_SOURCE_DIR");
-    const CRun random = RunCli({"random", "-", "--seed", "42", "--bites", std::string(source ? source : ".") + "/data/RBites"});
+    const CRun random = RunCli({"random", "-", "--seed", "42", "--bites", SourceDir() + "/data/RBites"});
     EXPECT_EQ(random.status, 0);
     EXPECT_EQ(random.err, "seed: 42\n");
     EXPECT_NE(RunCli({"info", "-"}, random.out).out.find("size: 50x50\n"), std::string::npos);
     EXPECT_FALSE(fs::exists("-"));
+}
+
+TEST_F(CliTest, RenderWritesAnRgbPngOfTheLevelImage)
+{
+    const std::string file =
+        WriteLevel("demo.lev", "{Quorvale1}{}{Demo}{Me}{3}{2}{1.5}{1.0}{$}{C0G8W8}{T1G2S6}{P2I8H8}{M3T8G5}{S0W8}");
+    const CRun run = RunCli({"render", file, Path("a.png")});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "");
+    const std::string grid = Slurp(Path("a.png"));
+    EXPECT_EQ(PngHeader(grid), "61 x 41 8/2"); // 8-bit RGB, no alpha
+    const std::string plain = RunCli({"render", "--no-grid", file, "-", "--cell", "20"}).out;
+    EXPECT_EQ(PngHeader(plain), "61 x 41 8/2");
+    EXPECT_NE(plain, grid);
+    EXPECT_EQ(PngHeader(RunCli({"render", file, "-", "--cell", "7"}).out), "22 x 15 8/2");
+    EXPECT_EQ(PngHeader(RunCli({"render", file, "-", "--cell", "200"}).out), "601 x 401 8/2");
+    EXPECT_EQ(RunCli({"render", file, Path("upper.PNG")}).status, 0) << "the extension's case does not matter";
 }
 
 TEST_F(CliTest, FailuresUseTheirExitStatusesAndSayWhy)
@@ -96,23 +106,29 @@ TEST_F(CliTest, FailuresUseTheirExitStatusesAndSayWhy)
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     const std::string huge = Write("huge.lev", "");
     fs::resize_file(huge, (std::uintmax_t{64} << 20) + 1);
+    const std::string missing = Path("missing.lev");
     struct CCase {
         std::vector<std::string> args;
         int status;
         std::string message;
     };
     const std::vector<CCase> cases = {
-        {{"info", Path("missing.lev")}, 1, "missing.lev: No such file"},
+        {{"info", missing}, 1, "missing.lev: No such file"},
         {{"info", m_dir.string()}, 1, "Is a directory"},
         {{"info", Write("empty.lev", "")}, 1, "unexpected end of file"},
         {{"info", Write("short.lev", "\xFF\xFF\xFF\xFF\xFF\xFF\xFF{Quorvale1}")}, 1, "end of file"},
         {{"info", WriteLevel("header.lev", "{Quorvale2}{}{}{}{2}{2}{0}{0}{$}{$}{$}{$}")}, 2, "header"},
         {{"info", WriteLevel("narrow.lev", "{Quorvale1}{}{}{}{1}{5}{0}{0}{$}")}, 2, "below 2"},
+        {{"render", Path("narrow.lev"), Path("n.png")}, 2, "below 2"},
         {{"info", WriteLevel("cells.lev", "{Quorvale1}{}{}{}{2}{2}{0}{0}{$}{$}{$}")}, 2, "missing cell"},
         {{"info", "-"}, 1, "standard input: unexpected end of file"},
         {{"info", fifo}, 1, "fifo.lev: Not a regular file"},
         {{"cat", "/dev/zero"}, 1, "/dev/zero: Not a regular file"},
         {{"render", huge, Path("huge.png")}, 1, "huge.lev: Larger than 64 MiB"},
+        {{"solve", missing}, 1, "missing.lev: No such file"},
+        {{"play", missing, "3@0"}, 1, "missing.lev: No such file"},
+        {{"shotmap", missing, Path("o.png")}, 1, "missing.lev: No such file"},
+        {{"shoot", missing, "--strength", "1", "--angle", "0"}, 1, "missing.lev: No such file"},
         {{"info"}, 64, "missing FILE"},
         {{"info", good, good}, 64, "unexpected argument '" + good + "'"},
         {{"cat", good, "set", "1", "1", "Q"}, 64, "bad argument 'Q'"},
@@ -130,15 +146,46 @@ TEST_F(CliTest, FailuresUseTheirExitStatusesAndSayWhy)
         {{"shoot", good, "--strength", "1", "--angle", "1", "--max-steps", "0"}, 64, "--max-steps needs a whole number above 0, not '0'"},
         {{"shoot", good, "--angle", "1"}, 64, "--strength and --angle"},
         {{"shoot", good, "--strength"}, 64, "missing a value for --strength"},
+        {{"shoot", good, "--strength", "1", "--angle", "0", "--bounce"}, 64, "unexpected argument '--bounce'"},
+        {{"render", good}, 64, "missing OUT"},
         {{"render", good, Path("x.png"), "--cell", "0"}, 64, "--cell needs a whole number from 1 to 200, not '0'"},
+        {{"render", good, Path("x.png"), "--cell", "201"}, 64, "not '201'"},
+        {{"render", good, Path("x.png"), "--cell", "2x"}, 64, "not '2x'"},
+        {{"render", good, Path("x.png"), "--cell"}, 64, "missing a value for --cell"},
+        {{"render", good, Path("x.png"), "--grid"}, 64, "unexpected argument '--grid'"},
         {{"render", good, Path("x.jpg")}, 64, "x.jpg: the image is written as PNG"},
         {{"render", good, Path("png")}, 64, "written as PNG"},
+        {{"render", good, Path("no/such/dir/x.png")}, 1, "no/such/dir/x.png: No such file"},
+        {{"random"}, 64, "missing OUT"},
+        {{"random", "--seed", "3"}, 64, "missing OUT"},
         {{"random", Path("r.lev"), "--seed", "-1"}, 64, "--seed needs a whole number from 0 to 4294967295, not '-1'"},
+        {{"random", Path("r.lev"), "--seed", "12x"}, 64, "not '12x'"},
+        {{"random", Path("r.lev"), "--seed"}, 64, "missing a value for --seed"},
         {{"random", Path("r.lev"), "--bites"}, 64, "missing a value for --bites"},
+        {{"random", Path("r.lev"), Path("p.lev")}, 64, "unexpected argument"},
+        {{"random", Path("r.lev"), "--playable", "0"}, 64, "--playable needs a whole number from 1 to 100, not '0'"},
+        {{"random", Path("r.lev"), "--playable"}, 64, "missing a value for --playable"},
+        {{"random", Path("no/such/dir/r.lev"), "--seed", "1"}, 1, "No such file"},
+        {{"solve"}, 64, "missing FILE"},
+        {{"solve", good, "--max-shots", "0"}, 64, "--max-shots needs a whole number from 1 to 100, not '0'"},
+        {{"solve", good, "--headings", "x"}, 64, "--headings needs a whole number from 1 to 1048576, not 'x'"},
+        {{"solve", good, "--jobs"}, 64, "missing a value for --jobs"},
+        {{"solve", good, "--time-limit", "-1"}, 64, "--time-limit needs a number of seconds above 0, not '-1'"},
+        {{"solve", good, "--merge", "2000"}, 64, "--merge needs a whole number from 0 to 1024, not '2000'"},
+        {{"solve", good, good}, 64, "unexpected argument"},
+        {{"play", good}, 64, "missing SHOT"},
+        {{"play", good, "12"}, 64, "a shot is STRENGTH@ANGLE, two finite numbers, not '12'"},
+        {{"play", good, "12@x"}, 64, "not '12@x'"},
+        {{"shotmap", good}, 64, "missing OUT"},
+        {{"shotmap", good, Path("o.png"), "--cell", "0"}, 64, "--cell needs a whole number from 1 to 200"},
+        {{"shotmap", good, Path("o.jpg")}, 64, "o.jpg: the image is written as PNG"},
     };
     for (const CCase& c : cases) {
         const CRun run = RunCli(c.args);
-        const std::string what = c.args[0] + " " + (c.args.size() > 2 ? c.args[2] : "") + "\n" + run.err;
+        std::string what;
+        for (const std::string& arg : c.args)
+            what += arg + " ";
+        what += "\n" + run.err;
         EXPECT_EQ(run.status, c.status) << what;
         EXPECT_TRUE(run.out.empty()) << what;
         EXPECT_EQ(run.err.rfind("quorvale-level: error: ", 0), 0u) << what;
@@ -151,54 +198,36 @@ TEST_F(CliTest, FailuresUseTheirExitStatusesAndSayWhy)
     const CRun endless = RunCli({"info", "-"}, std::string(7, '\xFF') + std::string((std::size_t{64} << 20) + 1, 'x'));
     EXPECT_EQ(endless.status, 1);
     EXPECT_EQ(endless.err, "quorvale-level: error: standard input: Larger than 64 MiB, the most a level file may hold\n");
-    EXPECT_FALSE(fs::exists(m_dir / "no"));
-    EXPECT_FALSE(fs::exists(m_dir / "x.jpg"));
-    EXPECT_EQ(RunCli({"render", good, Path("upper.PNG")}).status, 0) << "the extension's case does not matter";
-    EXPECT_FALSE(fs::exists(m_dir / "r.lev"));
-    EXPECT_FALSE(fs::exists(m_dir / "o.lev"));
+    // Nothing was written by a command that failed.
+    for (const char* name : {"no", "x.png", "x.jpg", "n.png", "o.png", "r.lev", "o.lev", "huge.png"})
+        EXPECT_FALSE(fs::exists(m_dir / name)) << name;
     EXPECT_TRUE(fs::is_fifo(fifo));
 }
 
-TEST_F(CliTest, SaveReplacesTheFileALinkPointsToAndKeepsItsPermissions)
+TEST_F(CliTest, SavesGoThroughLinksAndAFailedCommandLeavesTheOldFile)
 {
     const std::string good = WriteLevel("good.lev", kExample);
     fs::create_directory(m_dir / "real");
-    const std::string target = Write("real/target.lev", "old");
-    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    fs::create_hard_link(target, Path("hard.lev"));
+    const std::string target = Write("real/target.lev", "precious");
+    const fs::perms perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(target, perms);
     const std::string link = Path("link.lev");
     fs::create_symlink("real/target.lev", link);
+    // The level is read and the operations are checked before anything is written.
+    EXPECT_EQ(RunCli({"save", WriteLevel("bad.lev", "{Quorvale1}{}{}{}{0}{0}"), link}).status, 2);
+    EXPECT_EQ(RunCli({"save", good, link, "set", "0", "0", "Q"}).status, 64);
+    EXPECT_EQ(Slurp(target), "precious");
+    // The file the link points to is replaced; the link and the permissions stay.
+    EXPECT_EQ(RunCli({"save", good, link}).status, 0);
+    EXPECT_EQ(fs::read_symlink(link), "real/target.lev");
+    EXPECT_NE(RunCli({"info", link}).out.find("name: Test\n"), std::string::npos);
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all, perms);
+    // A link that points to no file yet: the image is made where it points.
     const std::string image = Path("image.png");
     fs::create_symlink("real/image.png", image);
-
-    EXPECT_EQ(RunCli({"save", good, link}).status, 0);
     EXPECT_EQ(RunCli({"render", good, image}).status, 0);
-    EXPECT_EQ(fs::read_symlink(link), "real/target.lev");
-    EXPECT_EQ(RunCli({"info", link}).status, 0);
-    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    // The other hard link keeps the old content: the save gave the name a new file.
-    EXPECT_EQ(Slurp(Path("hard.lev")), "old");
-    // A link that points to no file yet: the file is made where it points.
     EXPECT_TRUE(fs::is_symlink(image));
-    EXPECT_EQ(Slurp(m_dir / "real/image.png").substr(1, 3), "PNG");
-}
-
-TEST_F(CliTest, FailedSaveLeavesTheExistingFileIntact)
-{
-    const std::string good = WriteLevel("good.lev", kExample);
-    const std::string bad = WriteLevel("bad.lev", "{Quorvale1}{}{}{}{0}{0}");
-    const std::string out = Write("out.lev", "precious");
-    EXPECT_EQ(RunCli({"save", bad, out}).status, 2);
-    EXPECT_EQ(Slurp(out), "precious");
-    EXPECT_EQ(RunCli({"save", good, out, "set", "0", "0", "Q"}).status, 64);
-    EXPECT_EQ(Slurp(out), "precious");
-    // Nothing but the result is left in the folder after a save.
-    EXPECT_EQ(RunCli({"save", good, out}).status, 0);
-    int files = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(m_dir))
-        ++files;
-    EXPECT_EQ(files, 3);
+    EXPECT_EQ(PngHeader(Slurp(m_dir / "real/image.png")), "41 x 41 8/2");
 }
 
 TEST_F(CliTest, HelpAndVersionGoToStandardOutput)
@@ -244,17 +273,43 @@ TEST_F(CliTest, HelpAndVersionGoToStandardOutput)
 // The program itself: arguments, streams and exit status of the process.
 TEST_F(CliTest, TheProgramPipesLevelsThroughStandardStreams)
 {
-    const char* bin = std::getenv("QV_BINARY_DIR");
-    const std::string exe = std::string(bin ? bin : ".") + "/bin/quorvale-level";
+    const std::string exe = ProgramFile();
     const std::string file = WriteLevel("example.lev", kExample);
-    const std::string command = exe + " save " + file + " - rotate | " + exe + " cat - rotate rotate rotate";
-    FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string out;
-    char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        out.append(buffer, n);
-    const int raw = pclose(pipe);
-    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 0);
-    EXPECT_EQ(out.substr(out.find("{Test}")), kExample.substr(kExample.find("{Test}")));
+    const CRun run = RunProgram(exe + " save " + file + " - rotate | " + exe + " cat - rotate rotate rotate");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.substr(run.out.find("{Test}")), kExample.substr(kExample.find("{Test}")));
+}
+
+TEST_F(CliTest, RandomLevelsComeFromTheSeedAndTheBitesOfTheInstalledProgram)
+{
+    // The generator's level for the seed, from the size on: identity, name and creator aside.
+    const std::string bites = SourceDir() + "/data/RBites/";
+    CRandomLevelGenerator generator;
+    generator.SetBiteFolder(bites);
+    std::srand(42);
+    generator.Generate();
+    const auto body = [](const std::string& text) { return text.substr(text.find("{50}{50}")); };
+    const std::string expected = body(generator.GetLevel().WriteText());
+
+    const CRun run = RunCli({"random", Path("r.lev"), "--seed", "42", "--bites", bites});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "seed: 42\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(body(Slurp(Path("r.lev"))), expected);
+    // A bite folder that does not exist is only worth a warning.
+    const CRun none = RunCli({"random", Path("r.lev"), "--bites", bites + "none", "--seed", "1"});
+    EXPECT_EQ(none.status, 0);
+    EXPECT_TRUE(none.err.starts_with("quorvale-level: warning: ")) << none.err;
+
+    // Installed, the program finds the bites in its data folder.
+    const fs::path prefix = m_dir / "prefix";
+    fs::create_directories(prefix / "bin");
+    fs::create_directories(prefix / "share/quorvale-editor");
+    fs::copy_file(ProgramFile(), prefix / "bin/quorvale-level");
+    fs::copy(bites, prefix / "share/quorvale-editor/RBites");
+    const CRun installed = RunProgram((prefix / "bin/quorvale-level").string() + " random " + Path("i.lev") +
+                                      " --seed 42 2>&1");
+    EXPECT_EQ(installed.status, 0);
+    EXPECT_EQ(installed.out, "seed: 42\n");
+    EXPECT_EQ(body(Slurp(Path("i.lev"))), expected);
 }

@@ -1,5 +1,4 @@
 #include "file/Archive.h"
-#include "model/Level.h"
 
 #include <gtest/gtest.h>
 
@@ -50,23 +49,4 @@ TEST(Archive, TruncatedAndHostileInputFailsCleanly)
     ASSERT_TRUE(Read(std::string("\xFF\xFE\xFF\x03" "a\0\xE9\0\x01\x20", 10), text));
     EXPECT_EQ(text, "a\xE9?");
     EXPECT_FALSE(Read(std::string("\xFF\xFE\xFF\xFF\xFE\xFF", 6), text));
-}
-
-TEST(Archive, NinetyNineSquareLevelUsesTheSixteenBitPrefix)
-{
-    CLevel level;
-    level.Resize(99, 99);
-    std::ostringstream out;
-    CArchive archive(out);
-    ASSERT_TRUE(level.Store(archive));
-    EXPECT_FALSE(level.IsModified());
-    const std::string bytes = out.str();
-    ASSERT_GT(bytes.size(), 255u);
-    EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0xFF);
-    std::istringstream in(bytes);
-    CArchive loader(in);
-    CLevel back;
-    ASSERT_TRUE(back.Load(loader));
-    EXPECT_EQ(back.GetWidth(), 99);
-    EXPECT_EQ(back.GetId(), level.GetId());
 }

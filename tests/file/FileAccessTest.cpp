@@ -1,6 +1,7 @@
 // The one way both programs read and write whole files: what is read, what is replaced, and that a
 // failed write never touches the old file.
 #include "common/FileSizeLimit.h"
+#include "common/ScratchFolder.h"
 #include "file/FileAccess.h"
 
 #include <gtest/gtest.h>
@@ -8,9 +9,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -18,33 +16,10 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-namespace fs = std::filesystem;
-
 namespace {
 
-class FileAccess : public ::testing::Test {
+class FileAccess : public CScratchTest {
 protected:
-    void SetUp() override
-    {
-        m_dir = fs::temp_directory_path() / ("qv-file-" + std::to_string(getpid()) + "-" +
-                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    std::string Path(const std::string& name) const { return (m_dir / name).string(); }
-    std::string Write(const std::string& name, const std::string& bytes) const
-    {
-        std::ofstream(Path(name), std::ios::binary) << bytes;
-        return Path(name);
-    }
-    static std::string Slurp(const std::string& path)
-    {
-        std::ostringstream text;
-        text << std::ifstream(path, std::ios::binary).rdbuf();
-        return text.str();
-    }
     std::vector<std::string> Names() const
     {
         std::vector<std::string> names;
@@ -58,8 +33,6 @@ protected:
         struct stat info {};
         return lstat(path.c_str(), &info) == 0 ? info.st_mode : 0;
     }
-
-    fs::path m_dir;
 };
 
 } // namespace

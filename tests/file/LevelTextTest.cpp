@@ -60,8 +60,15 @@ TEST(LevelText, WorkedExampleByteForByte)
     const std::string expected = "{Quorvale1}\r\n{-28330017200403065140509}\r\n{Test}{Me}\r\n{2}{2}\r\n"
                                  "{1.000000}{1.000000}\r\n{$}{S0T8}\r\n{T1G8W8}{S0H8}\r\n";
     EXPECT_EQ(level.WriteText(), expected);
-    EXPECT_EQ(expected.size(), 110u);
-    EXPECT_EQ(Archived(expected), std::string(1, '\x6E') + expected);
+    // Stored: a new identity, the text after its length, and the level no longer modified.
+    level.SetModified(true);
+    std::ostringstream out;
+    CArchive archive(out);
+    ASSERT_TRUE(level.Store(archive));
+    const std::string stored = level.WriteText();
+    EXPECT_NE(stored, expected);
+    EXPECT_EQ(out.str(), static_cast<char>(stored.size()) + stored);
+    EXPECT_FALSE(level.IsModified());
 
     // Read back, the Solid cells have a front of Grass/0, so the hash changes.
     CLevel back;

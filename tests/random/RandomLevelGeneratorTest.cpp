@@ -1,7 +1,4 @@
 #include "RandomFixtures.h"
-#include "CoursePath.h"
-
-#include "random/RandomLevelGenerator.h"
 
 #include <gtest/gtest.h>
 

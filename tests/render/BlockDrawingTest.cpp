@@ -1,7 +1,8 @@
 // Block and palette item drawing: the shapes' pixels against the FrontRegion tests, materials.
-#include "model/Block.h"
 #include "render/DeviceContext.h"
 #include "render/PaletteItem.h"
+
+#include "common/TestBlocks.h"
 
 #include <gtest/gtest.h>
 
@@ -10,13 +11,6 @@ namespace {
 constexpr Colour kPaper = MakeRgb(255, 0, 255);
 const Colour kGrass = CMaterial::GetBaseColour(Grass);
 const Colour kWater = CMaterial::GetBaseColour(Water);
-
-CBlock MakeBlock(int shape, int rotation, int back, int backRotation, int front, int frontRotation)
-{
-    CBlock block;
-    block.Set(shape, rotation, back, backRotation, front, frontRotation);
-    return block;
-}
 
 // Whether the FrontRegion test disagrees with 'front' at the centre of a pixel next to (x, y)
 // inside the s x s cell: (x, y) then lies on the shape's boundary.

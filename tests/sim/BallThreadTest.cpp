@@ -44,7 +44,12 @@ TEST(BallThread, ShotsEndWithTheirNotification)
     CFakeView view;
     CFakeView ultraView;
     CBall ball(0);
+    // Refused without a level or a view.
+    EXPECT_FALSE(ball.Start(5.0, 0.0, &view, CBall::kNormal));
+    EXPECT_FALSE(ball.IsMoving());
     ball.AttachLevel(&level);
+    EXPECT_FALSE(ball.Start(5.0, 0.0, nullptr, CBall::kNormal));
+    EXPECT_FALSE(ball.IsMoving());
     ball.SetX(2.5);
     ball.SetY(5.5);
     ball.SetSoundPlayer(&player);
@@ -122,19 +127,6 @@ TEST(BallThread, ClosingApplicationEndsTheWaitAtOnce)
         EXPECT_TRUE(ball.IsMoving());
     }
     EXPECT_EQ(view.Codes(), std::vector<int>{BallMoved});
-}
-
-TEST(BallThread, StartRefusedWithoutViewOrLevel)
-{
-    const CLevel level = MakeGrassLevel();
-    CFakeView view;
-    CBall unbound(0);
-    EXPECT_FALSE(unbound.Start(5.0, 0.0, &view, CBall::kNormal));
-    EXPECT_FALSE(unbound.IsMoving());
-    unbound.AttachLevel(&level);
-    EXPECT_FALSE(unbound.Start(5.0, 0.0, nullptr, CBall::kNormal));
-    EXPECT_FALSE(unbound.IsMoving());
-    unbound.Stop();
 }
 
 // Painting, speed and sound changes from this thread while the ball thread runs on its own

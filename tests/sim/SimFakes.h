@@ -1,5 +1,5 @@
 #pragma once
-#include "model/Level.h"
+#include "common/TestBlocks.h"
 #include "sim/BallListener.h"
 #include "sim/SoundPlayer.h"
 
@@ -107,9 +107,4 @@ inline CLevel MakeGrassLevel()
     level.Init(10, 10, "test", "tests");
     level.Clear();
     return level;
-}
-
-inline void SetCell(CLevel& level, int x, int y, int kind, int rotation = NoSlope)
-{
-    level.SetBlock(x, y, Solid, 0, kind, rotation, kind, rotation);
 }

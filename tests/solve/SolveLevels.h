@@ -1,12 +1,7 @@
 #pragma once
-#include "model/Level.h"
+#include "common/TestBlocks.h"
 
 // Small courses for the solver's tests: grass inside a wall border, so that shots stay short.
-inline void SetCell(CLevel& level, int x, int y, int kind, int rotation = NoSlope)
-{
-    level.SetBlock(x, y, Solid, 0, kind, rotation, kind, rotation);
-}
-
 inline CLevel MakeCourse(int width, int height, double ballX, double ballY)
 {
     CLevel level;
