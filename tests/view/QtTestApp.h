@@ -2,6 +2,9 @@
 #include "app/EditorApp.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QPointer>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -25,16 +28,52 @@ public:
         static char name[] = "gui-test";
         static char* argv[] = {name, nullptr};
         m_app = std::make_unique<CEditorApp>(argc, argv);
+        StartModalWatchdog();
     }
     void TearDown() override
     {
+        m_watchdog.reset();
         m_app.reset();
         m_config.reset();
     }
 
 private:
+    // A modal dialog or message box that no test answers would wait for input until CTest's
+    // time-out ends the whole binary without a word. One left open this long fails the running
+    // test, says what it was, and is closed so that the code under test can go on.
+    void StartModalWatchdog()
+    {
+        m_watchdog = std::make_unique<QTimer>();
+        m_watchdog->setInterval(1000);
+        QObject::connect(m_watchdog.get(), &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal != m_modal) {
+                m_modal = modal;
+                m_modalSeconds = 0;
+                return;
+            }
+            if (!modal || ++m_modalSeconds < kPatienceSeconds)
+                return;
+            QString text = modal->windowTitle();
+            if (auto* box = qobject_cast<QMessageBox*>(modal))
+                text += QStringLiteral(": ") + box->text();
+            ADD_FAILURE() << "a " << modal->metaObject()->className() << " stayed open unanswered for "
+                          << kPatienceSeconds << " s (" << text.toStdString() << ")";
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->reject();
+            else
+                modal->close();
+        });
+        m_watchdog->start();
+    }
+
+    static constexpr int kPatienceSeconds = 30;
+
     std::unique_ptr<QTemporaryDir> m_config;
     std::unique_ptr<CEditorApp> m_app;
+    std::unique_ptr<QTimer> m_watchdog;
+    QPointer<QWidget> m_modal;
+    int m_modalSeconds = 0;
 };
 
 inline ::testing::Environment* const g_qtTestEnvironment =
