@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets of fuzz/ with clang and runs each one in turn.
-#   scripts/fuzz.sh [SECONDS | --runs N] [TARGET ...]
+#   scripts/fuzz.sh [--fork JOBS] [SECONDS | --runs N] [TARGET ...]
 # Each target runs for SECONDS (default 20, what CI runs) or, with --runs, for N executions
-# without a time limit (the long local runs of fuzz/README.md). TARGETs by name, as the files
-# fuzz/<Name>Fuzz.cpp are named (levelfile, levelfilelarge, shot, render, bitefolder, ...;
-# default all). Each target starts from its committed seeds in fuzz/corpus/<target> and keeps
+# without a time limit (the long local runs of fuzz/README.md). --fork runs a target as JOBS
+# processes at a time that share one corpus (libFuzzer's fork mode), the executions counted
+# together; any crash, time-out or memory overrun still stops the target. TARGETs by name, as
+# the files fuzz/<Name>Fuzz.cpp are named (levelfile, levelfilelarge, shot, render, bitefolder,
+# ...; default all). Each target starts from its committed seeds in fuzz/corpus/<target> and keeps
 # what it finds in <build>/corpus/<target>. A crash, leak or broken invariant stops that target
 # with the input saved in <build>/artifacts/<target>/ and makes the script exit non-zero. The
 # last line of each target's log (<build>/fuzz-<target>.log) is printed at the end: executions,
@@ -12,6 +14,11 @@
 # of its own is not disturbed by rebuilds).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+fork=()
+if [ "${1:-}" = --fork ]; then
+  fork=(-fork="$2" -ignore_crashes=0 -ignore_timeouts=0 -ignore_ooms=0)
+  shift 2
+fi
 if [ "${1:-}" = --runs ]; then
   limit=(-runs="$2")
   shift 2
@@ -43,8 +50,8 @@ for target in "${targets[@]}"; do
   artifacts="$build/artifacts/$target"
   mkdir -p "$corpus" "$artifacts"
   log="$build/fuzz-$target.log"
-  echo "fuzzing $target (${limit[*]})"
-  if "$build/bin/fuzz_$target" "${limit[@]}" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+  echo "fuzzing $target (${fork[*]} ${limit[*]})"
+  if "$build/bin/fuzz_$target" "${fork[@]}" "${limit[@]}" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
        -artifact_prefix="$artifacts/" "$corpus" "$root/fuzz/corpus/$target" >"$log" 2>&1; then
     result=ok
   else
@@ -52,7 +59,8 @@ for target in "${targets[@]}"; do
     status=1
     tail -n 40 "$log" >&2
   fi
-  summary+=("$target: $(grep -E '^#[0-9]+[[:space:]]+DONE' "$log" | tail -n 1 || true) $result")
+  # The last line of the totals: DONE of a single process, or fork mode's last report.
+  summary+=("$target: $(grep -E '^#[0-9]+([[:space:]]+DONE|: cov)' "$log" | tail -n 1 || true) $result")
 done
 printf '%s\n' "${summary[@]}"
 exit $status
