@@ -38,14 +38,13 @@ const char* const kTargetLine = "ReadMe target: ";
 TEST(AboutDlg, HelpAboutOpensTheBoxOverTheMainWindow)
 {
     CMainFrame frame;
-    bool opened = false;
-    OnNextModal([&](QWidget* modal) {
+    const CModalHandler about([&](QWidget* modal) {
         auto* dialog = qobject_cast<CAboutDlg*>(modal);
-        opened = dialog && dialog->parentWidget() == &frame && !dialog->windowIcon().isNull();
+        EXPECT_TRUE(dialog && dialog->parentWidget() == &frame && !dialog->windowIcon().isNull());
         modal->close();
     });
     frame.GetAction(CmdAppAbout)->trigger();
-    EXPECT_TRUE(opened);
+    EXPECT_TRUE(about.WasShown());
 }
 
 TEST(AboutDlg, LinksToTheMakerAndTheManualBesideTheProgram)

@@ -1,5 +1,4 @@
 #include "FakeOpener.h"
-#include "MessageBoxCatcher.h"
 #include "QStringPrinter.h"
 
 #include "holmfc/BrowserCommand.h"
@@ -107,9 +106,14 @@ TEST(ReportError, ShowsTheTextOfTheCodeUnderItsHeading)
     for (const auto& [code, text] : table)
         EXPECT_EQ(CHyperLink::GetErrorMessage(code), QStringLiteral("Can't open link:\n\n") + QString::fromUtf8(text)) << code;
 
-    const CShownMessage shown = CatchMessageBoxes([] { CHyperLink::ReportError(42); });
-    EXPECT_EQ(shown.count, 1);
-    EXPECT_EQ(shown.text, QStringLiteral("Can't open link:\n\nUnknown Error (42) occurred."));
-    EXPECT_EQ(shown.icon, QMessageBox::Warning);
-    EXPECT_EQ(shown.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QString text;
+    const CModalHandler warning([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->icon(), QMessageBox::Warning);
+        EXPECT_EQ(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+        Answer(QMessageBox::Ok, &text)(box);
+    });
+    CHyperLink::ReportError(42);
+    EXPECT_EQ(text, QStringLiteral("Can't open link:\n\nUnknown Error (42) occurred."));
 }

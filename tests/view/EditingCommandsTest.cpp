@@ -174,7 +174,7 @@ TEST_F(EditingCommands, PropertiesResizeWithoutSnapshot)
     Open(10, 10, "", 2, 2);
     Run(CmdRotateLevel); // the snapshot before the dialog: (2, 2) still unturned, at (2, 2)
     level.FillRect(0, 0, 9, 9, MakeBlock(Solid, 0, Sand));
-    OnNextModal([](QWidget* modal) {
+    const CModalHandler resize([](QWidget* modal) {
         auto* dialog = qobject_cast<CLevelPropertiesDlg*>(modal);
         dialog->SetLevelSize(5, 5);
         dialog->SetName(QStringLiteral("small"));
@@ -191,7 +191,7 @@ TEST_F(EditingCommands, PropertiesResizeWithoutSnapshot)
 
     // Confirmed unchanged, the dialog still marks the level modified.
     level.SetModified(false);
-    OnNextModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->accept(); });
+    const CModalHandler confirm([](QWidget* modal) { qobject_cast<QDialog*>(modal)->accept(); });
     Run(CmdProperties);
     EXPECT_EQ(level.GetWidth(), 10);
     EXPECT_TRUE(level.IsModified());

@@ -48,6 +48,7 @@ struct EditorWindow : ::testing::Test {
         const int c = frame->GetDocument().m_cellSize;
         return {view.GetOriginX() + x * c + c / 2, view.GetOriginY() + y * c + c / 2};
     }
+    void Run(int id) { frame->GetAction(id)->trigger(); }
     bool Checked(int id) const { return frame->GetAction(id)->isChecked(); }
     bool Enabled(int id) const { return frame->GetAction(id)->isEnabled(); }
 };

@@ -58,13 +58,12 @@ TEST_F(DragInterrupted, WhatTakesTheInputCancelsTheDrag)
     for (const auto& [key, modifiers] :
          {std::pair{Qt::Key_Return, Qt::AltModifier}, std::pair{Qt::Key_O, Qt::ControlModifier}}) {
         StartDrag();
-        bool mouseFree = false;
-        OnNextModal([&](QWidget* dialog) {
-            mouseFree = !view.IsDragging() && QWidget::mouseGrabber() == nullptr;
-            dialog->close();
+        const CModalHandler dialog([&](QWidget* modal) {
+            EXPECT_TRUE(!view.IsDragging() && QWidget::mouseGrabber() == nullptr) << "the mouse is held";
+            modal->close();
         });
         Key(key, modifiers);
-        EXPECT_TRUE(mouseFree);
+        EXPECT_TRUE(dialog.WasShown());
         ExpectCancelled("a dialog");
     }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include "app/EditorApp.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
@@ -106,17 +107,14 @@ private:
     bool m_shown = false;
 };
 
-// Runs the action on the next modal widget that the code under test opens, once it is shown.
-inline void OnNextModal(std::function<void(QWidget*)> action)
+// A CModalHandler action for a message box: answered with the button, its text kept in text.
+inline std::function<void(QWidget*)> Answer(QMessageBox::StandardButton button, QString* text = nullptr)
 {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, action] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            action(modal);
-        }
-    });
-    timer->start();
+    return [button, text](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        if (text)
+            *text = box->text();
+        box->button(button)->click();
+    };
 }

@@ -27,7 +27,6 @@ struct SolverCommands : EditorWindow {
         options.maxShots = maxShots;
         view.GetSolveTools().SetOptions(options);
     }
-    void Run(int id) { frame->GetAction(id)->trigger(); }
     // An edit: a wall plotted at the cell, the back material chosen on its palette item first.
     void PlotWall(int x, int y)
     {
@@ -85,16 +84,16 @@ TEST_F(SolverCommands, FindParShowsParAndPathsUntilTheNextEdit)
     EXPECT_TRUE(Enabled(CmdFindPar));
     EXPECT_TRUE(Enabled(CmdPlaySolution));
     EXPECT_FALSE(Enabled(CmdStopSearch));
-    // The path runs along the ball's row, from the ball to the cup.
+    // The path from the ball to the cup.
     const int c = frame->GetDocument().m_cellSize;
-    const int row = view.GetOriginY() + 5 * c / 2;
-    EXPECT_EQ(view.GetWindowImage().GetPixel(view.GetOriginX() + 5 * c + c / 2, row), kPathColour);
     EXPECT_GT(CountPixels(kPathColour), 4 * c);
 
     // Neither a repaint nor the grid is an edit.
-    Key(Qt::Key_G);
-    EXPECT_GT(CountPixels(kPathColour), 4 * c);
-    EXPECT_TRUE(Enabled(CmdPlaySolution));
+    for (int turn = 0; turn < 2; ++turn) {
+        Key(Qt::Key_G);
+        EXPECT_GT(CountPixels(kPathColour), 4 * c);
+        EXPECT_TRUE(Enabled(CmdPlaySolution));
+    }
 
     // A wall plotted away from the path: the solution was for the level before.
     PlotWall(1, 1);

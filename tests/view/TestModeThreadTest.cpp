@@ -35,7 +35,9 @@ struct TestModeThread : EditorWindow {
         view.RebuildLevelBitmap();
     }
 
-    // Test mode, the speed chosen, and a shot toward the middle of cell (8, 5): strength 15.
+    // Test mode, the speed chosen, and a shot toward the middle of cell (8, 5): strength 15. Then
+    // keeps the user-interface thread away from its events long enough that the ball thread,
+    // ticking every 10 ms, waits in a notification.
     void Shoot(Qt::Key speedKey)
     {
         if (!view.IsTestMode())
@@ -46,10 +48,8 @@ struct TestModeThread : EditorWindow {
             Click(CellCentre(8, 5));
             return view.IsBallMoving();
         }));
+        std::this_thread::sleep_for(std::chrono::milliseconds(40));
     }
-    // Keeps the user-interface thread away from its events long enough that the ball thread,
-    // ticking every 10 ms, waits in a notification.
-    static void BlockEvents() { std::this_thread::sleep_for(std::chrono::milliseconds(40)); }
 };
 
 } // namespace
@@ -106,7 +106,6 @@ TEST_F(TestModeThread, StopWhileTheBallThreadWaitsInANotification)
     Shoot(Qt::Key_0);
     EXPECT_TRUE(Checked(CmdSpeedPaus));
     ASSERT_TRUE(WaitFor([&] { return Enabled(CmdStopBall); }));
-    BlockEvents();
     Key(Qt::Key_Space, Qt::NoModifier);
     EXPECT_FALSE(view.IsBallMoving());
     EXPECT_TRUE(view.IsTestMode());
@@ -115,7 +114,6 @@ TEST_F(TestModeThread, StopWhileTheBallThreadWaitsInANotification)
 
     // The next shot starts from where the ball stopped.
     Shoot(Qt::Key_0);
-    BlockEvents();
     Key(Qt::Key_Space, Qt::NoModifier);
     EXPECT_FALSE(view.IsBallMoving());
 }
@@ -123,7 +121,6 @@ TEST_F(TestModeThread, StopWhileTheBallThreadWaitsInANotification)
 TEST_F(TestModeThread, SpeedChangesDuringAShot)
 {
     Shoot(Qt::Key_0);
-    std::this_thread::sleep_for(std::chrono::milliseconds(30));
     QApplication::processEvents();
     EXPECT_EQ(view.GetBall().GetX(), 2.5);
 
@@ -140,17 +137,35 @@ TEST_F(TestModeThread, SpeedChangesDuringAShot)
     EXPECT_TRUE(WaitFor([&] { return !view.IsTestMode(); }));
 }
 
-TEST_F(TestModeThread, LeavingTestModeOrClosingStopsTheBall)
+TEST_F(TestModeThread, LeavingTestModeNewOpenAndClosingStopTheBall)
 {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("saved.lev"));
+    ASSERT_TRUE(frame->GetDocument().OnSaveDocument(path, nullptr));
+
+    Shoot(Qt::Key_2);
+    {
+        // Unless it is the first New of the run, the Level Properties dialog asks for the size.
+        const CModalHandler accept([](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); });
+        frame->GetDocManager().OnFileNew();
+    }
+    EXPECT_FALSE(view.IsTestMode());
+    EXPECT_FALSE(view.IsBallMoving());
+    EXPECT_FALSE(Checked(CmdTestMode));
+
+    Shoot(Qt::Key_2);
+    ASSERT_TRUE(frame->GetDocManager().OpenDocumentFile(path));
+    EXPECT_FALSE(view.IsTestMode());
+    EXPECT_FALSE(view.IsBallMoving());
+    EXPECT_EQ(level.GetBallX(), 2.5);
+
     Shoot(Qt::Key_0);
-    BlockEvents();
     Key(Qt::Key_T);
     EXPECT_FALSE(view.IsTestMode());
     EXPECT_FALSE(view.IsBallMoving());
 
     // Closing the window in the middle of a shot, the ball thread waiting in a notification.
     Shoot(Qt::Key_0);
-    BlockEvents();
     EXPECT_TRUE(frame->close());
     EXPECT_FALSE(view.IsBallMoving());
 
@@ -158,7 +173,6 @@ TEST_F(TestModeThread, LeavingTestModeOrClosingStopsTheBall)
     frame->show();
     QApplication::setActiveWindow(frame.get());
     Shoot(Qt::Key_2);
-    BlockEvents();
     frame.reset();
 }
 
@@ -184,28 +198,24 @@ TEST_F(TestModeThread, LevelChangesStopTheBallAndPutItOnTheChangedLevel)
     };
     level.SetBlock(0, 0, MakeBlock(Solid, 0, Wall));
     Shoot(Qt::Key_2);
-    BlockEvents();
     Key(Qt::Key_F);
     EXPECT_EQ(level.GetWidth(), 9);
     EXPECT_EQ(level.GetHeight(), 6);
     expectOnTheLevel("Make fit");
 
     Shoot(Qt::Key_2);
-    BlockEvents();
     Key(Qt::Key_Z);
     EXPECT_EQ(level.GetWidth(), 10);
     expectOnTheLevel("Undo");
 
     Shoot(Qt::Key_2);
-    BlockEvents();
     const CBlock corner = level.GetBlock(0, 0);
     KeyToView(Qt::Key_Right);
     EXPECT_TRUE(level.GetBlock(1, 0) == corner);
     expectOnTheLevel("Right arrow");
 
     Shoot(Qt::Key_2);
-    BlockEvents();
-    OnNextModal([](QWidget* dialog) {
+    const CModalHandler resize([](QWidget* dialog) {
         static_cast<CLevelPropertiesDlg*>(dialog)->SetLevelSize(12, 8);
         static_cast<QDialog*>(dialog)->accept();
     });
@@ -232,31 +242,6 @@ TEST_F(TestModeThread, LevelChangesStopTheBallAndPutItOnTheChangedLevel)
     Shoot(Qt::Key_6);
     EXPECT_TRUE(WaitFor([&] { return !view.IsTestMode(); }));
     EXPECT_TRUE(view.GetBall().IsInCup());
-}
-
-TEST_F(TestModeThread, NewAndOpenLeaveTestMode)
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("saved.lev"));
-    ASSERT_TRUE(frame->GetDocument().OnSaveDocument(path, nullptr));
-
-    Shoot(Qt::Key_2);
-    BlockEvents();
-    {
-        // Unless it is the first New of the run, the Level Properties dialog asks for the size.
-        const CModalHandler accept([](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); });
-        frame->GetDocManager().OnFileNew();
-    }
-    EXPECT_FALSE(view.IsTestMode());
-    EXPECT_FALSE(view.IsBallMoving());
-    EXPECT_FALSE(Checked(CmdTestMode));
-
-    Shoot(Qt::Key_2);
-    BlockEvents();
-    ASSERT_TRUE(frame->GetDocManager().OpenDocumentFile(path));
-    EXPECT_FALSE(view.IsTestMode());
-    EXPECT_FALSE(view.IsBallMoving());
-    EXPECT_EQ(level.GetBallX(), 2.5);
 }
 
 TEST(SoundModule, FoundInTheCurrentFolderThenBesideTheProgram)

@@ -1,23 +1,17 @@
-#include "app/EditorDoc.h"
-#include "app/RecentFileList.h"
-#include "view/EditorView.h"
-#include "view/QtTestApp.h"
+#include "view/EditingFixture.h"
 #include "view/ViewGeometry.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
 // A 10 x 10 level at (5, 50) with 40-pixel cells: the level area is (5, 50)-(405, 450).
 const CViewGeometry kGeometry({5, 50}, 40, 10, 10);
 
+using ViewGeometry = EditingView;
+
 } // namespace
 
-TEST(ViewGeometry, CellSizeIsTheLargestThatFits)
+TEST_F(ViewGeometry, CellSizeIsTheLargestThatFits)
 {
-    CEditorDoc document;
-    CRecentFileList recentFiles;
-    CEditorView view{document, recentFiles};
     auto fit = [&](int width, int height) {
         view.resize(width, height);
         view.FitCellSize();
@@ -36,7 +30,7 @@ TEST(ViewGeometry, CellSizeIsTheLargestThatFits)
     EXPECT_EQ(CViewGeometry::FitCellSize(405, 450, {5, 50}, 0, 10), 0);
 }
 
-TEST(ViewGeometry, PixelsMapToCells)
+TEST_F(ViewGeometry, PixelsMapToCells)
 {
     CPoint cell{-1, -1};
     EXPECT_TRUE(kGeometry.CellFromPoint({5, 50}, &cell));
@@ -62,7 +56,7 @@ TEST(ViewGeometry, PixelsMapToCells)
     EXPECT_DOUBLE_EQ(kGeometry.BlockY(30), -0.5);
 }
 
-TEST(ViewGeometry, RubberBandRectCoversOldAndNewPreviews)
+TEST_F(ViewGeometry, RubberBandRectCoversOldAndNewPreviews)
 {
     // The pointer moved back towards the start: the old, larger preview must be repainted.
     EXPECT_EQ(kGeometry.GetRubberBandRect({50, 95}, {100, 140}, {300, 300}), (CRect{45, 90, 325, 330}));

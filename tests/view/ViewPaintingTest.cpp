@@ -1,28 +1,16 @@
-#include "app/EditorDoc.h"
-#include "app/RecentFileList.h"
+#include "common/TestBlocks.h"
 #include "render/DeviceContext.h"
-#include "view/EditorView.h"
-#include "view/QtTestApp.h"
-
-
-#include <gtest/gtest.h>
+#include "view/EditingFixture.h"
 
 namespace {
 
-struct ViewPainting : ::testing::Test {
-    CEditorDoc document;
-    CRecentFileList recentFiles;
-    CEditorView view{document, recentFiles};
-
+struct ViewPainting : EditingView {
     void SetUp() override
     {
         // A level with something in every corner, the ball in the middle.
-        document.m_level.SetBlock(0, 0, CBlock());
-        CBlock wall;
-        wall.Set(Solid, 0, Wall, NoSlope, Wall, NoSlope);
-        document.m_level.SetBlock(9, 9, wall);
-        document.m_level.SetBall(5.0, 5.0);
-        view.resize(405, 450);
+        level.SetBlock(0, 0, CBlock());
+        level.SetBlock(9, 9, MakeBlock(Solid, 0, Wall, NoSlope, Wall));
+        level.SetBall(5.0, 5.0);
         view.show();
         QApplication::processEvents();
     }
@@ -94,11 +82,11 @@ TEST_F(ViewPainting, WindowShowsThePalettesAndTheLevelInTheirPlaces)
 
     // The level picture at (5, 50), one pixel wider and taller than the level area; the corner
     // cells lie away from the ball.
-    const CRasterImage& level = view.GetLevelBitmap();
-    EXPECT_EQ(level.GetWidth(), 401);
-    EXPECT_EQ(level.GetHeight(), 401);
-    EXPECT_TRUE(SameIn(level, {5, 50, 45, 90}, 5, 50));
-    EXPECT_TRUE(SameIn(level, {365, 410, 405, 450}, 5, 50));
+    const CRasterImage& picture = view.GetLevelBitmap();
+    EXPECT_EQ(picture.GetWidth(), 401);
+    EXPECT_EQ(picture.GetHeight(), 401);
+    EXPECT_TRUE(SameIn(picture, {5, 50, 45, 90}, 5, 50));
+    EXPECT_TRUE(SameIn(picture, {365, 410, 405, 450}, 5, 50));
 }
 
 TEST_F(ViewPainting, GridFollowsTheSetting)

@@ -1,16 +1,12 @@
-#include "app/EditorDoc.h"
-#include "app/RecentFileList.h"
-#include "view/EditorView.h"
-#include "view/QtTestApp.h"
+#include "view/EditingFixture.h"
 
 #include <QImage>
 #include <QMouseEvent>
 #include <QPixmap>
 
-#include <gtest/gtest.h>
-
-
 namespace {
+
+using ViewScaling = EditingView;
 
 // A left click at a pointer position as a scaled screen reports it: a whole device pixel divided
 // by the scale, so not a whole view pixel.
@@ -26,12 +22,8 @@ void ClickAt(QWidget& view, QPointF position)
 } // namespace
 
 // CTest runs this also under QT_SCALE_FACTOR=1.5 and 2, as on a 150 % and a 200 % desktop.
-TEST(ViewScaling, ScalesLikeTheWindowUnblurredAndClicksLandOnTheCellsDrawn)
+TEST_F(ViewScaling, ScalesLikeTheWindowUnblurredAndClicksLandOnTheCellsDrawn)
 {
-    CEditorDoc document;
-    CRecentFileList recentFiles;
-    CEditorView view{document, recentFiles};
-    view.resize(405, 450);
     view.show();
     QApplication::processEvents();
     const double scale = view.devicePixelRatioF();
