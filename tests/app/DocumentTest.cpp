@@ -50,17 +50,6 @@ struct Document : ::testing::Test {
     }
 };
 
-// Answers a message box with the button and keeps its text.
-std::function<void(QWidget*)> Answer(QMessageBox::StandardButton button, QString* text)
-{
-    return [button, text](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        *text = box->text();
-        box->button(button)->click();
-    };
-}
-
 } // namespace
 
 TEST_F(Document, StartsEmptyThenNewAsksForTheSize)
@@ -263,7 +252,7 @@ TEST_F(Document, NamesThatAreNotUtf8OpenAndSaveUnderTheirOwnBytes)
     EXPECT_EQ(app->GetMainFrame()->GetDocument().m_level.GetName(), "First steps");
 
     // Chosen in an Open dialog that answers with the name as Qt shows it, with U+FFFD.
-    OnNextModal([&](QWidget* modal) {
+    const CModalHandler open([&](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
         dialog->selectFile(QFile::decodeName(raw));

@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <optional>
 #include <csignal>
 #include <random>
 #include <sstream>
@@ -232,22 +233,16 @@ TEST_F(SaveSafety, AFullDiskKeepsTheFileAndTheLevel)
         // Room for half of the level: Save, and the question before New answered Yes, fail part
         // way through writing.
         QStringList messages;
-        auto report = [&messages](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            ASSERT_NE(box, nullptr);
-            messages.append(box->text());
-            box->accept();
-        };
+        auto report = [&messages](QWidget* modal) { Answer(QMessageBox::Ok, &messages.emplace_back())(modal); };
         bool savedAnyway = true;
         {
             const CFileSizeLimit full(bytes.size() / 2);
-            OnNextModal(report);
+            std::optional<CModalHandler> reporter(report);
             savedAnyway = manager.DoSave(path);
-            OnNextModal([&](QWidget* modal) {
-                auto* box = qobject_cast<QMessageBox*>(modal);
-                ASSERT_NE(box, nullptr);
-                OnNextModal(report);
-                box->button(QMessageBox::Yes)->click();
+            // The report of the failed save follows the question, once that is answered.
+            const CModalHandler question([&](QWidget* modal) {
+                reporter.emplace(report);
+                Answer(QMessageBox::Yes)(modal);
             });
             manager.OnFileNew();
         }
@@ -369,8 +364,9 @@ TEST_F(SaveSafety, OpeningAndDiscardingNeverWriteTheFile)
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(20)); // a write would move the times
 
-    auto answer = [](QMessageBox::StandardButton button) {
-        OnNextModal([button](QWidget* modal) {
+    std::optional<CModalHandler> question;
+    auto answer = [&question](QMessageBox::StandardButton button) {
+        question.emplace([button](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             ASSERT_NE(box, nullptr);
             if (button == QMessageBox::NoButton)
