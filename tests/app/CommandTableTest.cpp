@@ -101,11 +101,6 @@ TEST(MainFrame, ChecksAndStatusFollowTheState)
     EXPECT_EQ(view.GetTool(), ToolLine);
     EXPECT_TRUE(frame.GetAction(CmdToolLine)->isChecked());
     EXPECT_FALSE(frame.GetAction(CmdToolPlot)->isChecked());
-    // The check mark shows the view's state, whatever the action's own toggling did.
-    frame.GetAction(CmdTestMode)->trigger();
-    EXPECT_EQ(frame.GetAction(CmdTestMode)->isChecked(), view.IsTestMode());
-    frame.GetAction(CmdTestMode)->trigger();
-    EXPECT_EQ(frame.GetAction(CmdTestMode)->isChecked(), view.IsTestMode());
     EXPECT_TRUE(frame.GetAction(CmdSpeedNormal)->isChecked());
     EXPECT_FALSE(frame.GetAction(CmdSpeedPaus)->isChecked());
 

@@ -5,7 +5,7 @@
 #include "app/RecentFileList.h"
 #include "file/Archive.h"
 #include "holmfc/FileName.h"
-#include "view/QtTestApp.h"
+#include "view/EditorWindowFixture.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -25,9 +25,8 @@
 
 namespace {
 
-struct Document : ::testing::Test {
+struct Document : EditorWindow {
     QTemporaryDir dir;
-    std::unique_ptr<CMainFrame> frame = std::make_unique<CMainFrame>();
     CEditorDoc& document = frame->GetDocument();
     CDocManager& manager = frame->GetDocManager();
 
@@ -116,20 +115,22 @@ TEST_F(Document, AsksToSaveExactlyWhenTheLevelIsModified)
     EXPECT_TRUE(frame->close()); // no question
 
     frame = std::make_unique<CMainFrame>();
-    CEditorDoc& doc = frame->GetDocument();
     ASSERT_TRUE(frame->GetDocManager().OpenDocumentFile(sample));
-    doc.m_level.SetName("Changed");
+    frame->GetDocument().m_level.SetName("Changed");
     frame->show();
     QString question;
     {
-        CModalHandler cancel(Answer(QMessageBox::Cancel, &question));
+        const CModalHandler cancel(Answer(QMessageBox::Cancel, &question));
         EXPECT_FALSE(frame->close());
         EXPECT_TRUE(cancel.WasShown());
     }
     EXPECT_EQ(question, "Save changes to first-steps.lev?"); // the file by its name, not its path
-    CModalHandler discard(Answer(QMessageBox::No, &question));
-    EXPECT_TRUE(frame->close());
-    EXPECT_TRUE(discard.WasShown());
+    // Ctrl+Q closes the window after the same question.
+    question.clear();
+    const CModalHandler discard(Answer(QMessageBox::No, &question));
+    Key(Qt::Key_Q);
+    EXPECT_EQ(question, "Save changes to first-steps.lev?");
+    EXPECT_FALSE(frame->isVisible());
 }
 
 TEST_F(Document, UnreadableFilesAreReportedRejectedOnesAreNot)
@@ -176,65 +177,18 @@ TEST_F(Document, UnreadableFilesAreReportedRejectedOnesAreNot)
     EXPECT_FALSE(document.IsModified());
 }
 
-TEST_F(Document, SavesAndReopensTheSameLevel)
+TEST_F(Document, CtrlShiftSAsksForANewNameEvenWhenTheLevelHasOne)
 {
     ASSERT_TRUE(manager.OpenDocumentFile(sample));
-    document.m_level.SetName("Saved");
-    const QString path = dir.filePath("saved.lev");
-    ASSERT_TRUE(manager.DoSave(path));
-    EXPECT_FALSE(document.IsModified());
-    EXPECT_EQ(frame->GetRecentFiles().GetAt(0), path);
-    const std::string saved = document.m_level.WriteText();
-
-    ASSERT_TRUE(manager.OpenDocumentFile(sample));
-    ASSERT_TRUE(manager.OpenDocumentFile(path));
-    EXPECT_EQ(document.m_level.WriteText(), saved);
-
-    // A save that cannot be written is reported and leaves the level modified.
-    document.m_level.SetName("Changed again");
-    QString message;
-    CModalHandler report(Answer(QMessageBox::Ok, &message));
-    EXPECT_FALSE(manager.DoSave(dir.path()));
-    EXPECT_TRUE(message.startsWith("Cannot save")) << message.toStdString();
-    EXPECT_TRUE(document.IsModified());
-    EXPECT_EQ(document.GetPathName(), path);
-}
-
-// The Open dialog's "All files (*)" is checked with the Swedish dialogs (SwedishDialogs).
-TEST_F(Document, DesktopKeysForSaveAsAndExit)
-{
-    ASSERT_TRUE(manager.OpenDocumentFile(sample));
-    frame->show();
-    // Keys as typed: shortcuts reach the commands of the active window.
-    auto press = [this](Qt::Key key, Qt::KeyboardModifiers modifiers) {
-        QApplication::setActiveWindow(frame.get());
-        QApplication::processEvents();
-        QTest::keyClick(frame.get(), key, modifiers);
-    };
-
-    // Ctrl+Shift+S asks for a new name even though the level has one.
-    QString title;
-    {
-        CModalHandler cancel([&](QWidget* modal) {
-            auto* dialog = qobject_cast<QFileDialog*>(modal);
-            ASSERT_NE(dialog, nullptr);
-            title = dialog->windowTitle();
-            EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
-            dialog->reject();
-        });
-        press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-        EXPECT_TRUE(cancel.WasShown());
-    }
-    EXPECT_EQ(title, "Save As");
-
-    // Ctrl+Q closes the window after the usual question.
-    document.m_level.SetName("Changed");
-    QString question;
-    CModalHandler discard(Answer(QMessageBox::No, &question));
-    press(Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_TRUE(discard.WasShown());
-    EXPECT_EQ(question, "Save changes to first-steps.lev?");
-    EXPECT_FALSE(frame->isVisible());
+    const CModalHandler cancel([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), "Save As");
+        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+        dialog->reject();
+    });
+    Key(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(cancel.WasShown());
 }
 
 TEST_F(Document, NamesThatAreNotUtf8OpenAndSaveUnderTheirOwnBytes)
@@ -264,6 +218,7 @@ TEST_F(Document, NamesThatAreNotUtf8OpenAndSaveUnderTheirOwnBytes)
     // Saved back under the same bytes; nothing else is written.
     document.m_level.SetName("Saved back");
     ASSERT_TRUE(manager.DoSave(document.GetPathName()));
+    EXPECT_FALSE(document.IsModified());
     CLevel reread;
     ASSERT_TRUE(reread.LoadFromFile(raw.toStdString()));
     EXPECT_EQ(reread.GetName(), "Saved back");
@@ -277,5 +232,16 @@ TEST_F(Document, NamesThatAreNotUtf8OpenAndSaveUnderTheirOwnBytes)
     manager.OnOpenRecentFile(1);
     EXPECT_EQ(document.GetPathName(), name);
     EXPECT_EQ(document.m_level.GetName(), "Saved back");
+
+    // A save that cannot be written is reported and leaves the level modified, under its name.
+    document.m_level.SetName("Changed");
+    QString message;
+    {
+        const CModalHandler report(Answer(QMessageBox::Ok, &message));
+        EXPECT_FALSE(manager.DoSave(dir.path()));
+    }
+    EXPECT_TRUE(message.startsWith("Cannot save")) << message.toStdString();
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_EQ(document.GetPathName(), name);
     std::filesystem::remove(raw.toStdString()); // Qt cannot see the name, so it cannot remove it
 }

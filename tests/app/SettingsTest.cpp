@@ -93,35 +93,24 @@ TEST_F(Settings, RecentFilesKeepTheNewestFour)
     EXPECT_EQ(read.GetMenuText(0), "&1 /l/c.lev");
 }
 
-TEST_F(Settings, BarStateIsRestored)
-{
-    {
-        CMainFrame frame;
-        frame.show();
-        frame.GetToolBar()->hide();
-        frame.statusBar()->hide();
-        EXPECT_TRUE(frame.close());
-    }
-    // Closing the editor also saved the view's settings.
-    EXPECT_EQ(Value("grid").toInt(), 1);
-    CMainFrame frame;
-    frame.show();
-    EXPECT_TRUE(frame.GetToolBar()->isHidden());
-    EXPECT_TRUE(frame.statusBar()->isHidden());
-}
-
-TEST_F(Settings, WindowPlacementIsRestored)
+TEST_F(Settings, BarsAndWindowPlacementAreRestored)
 {
     const QRect placed(40, 60, 640, 480);
     {
         CMainFrame frame;
         frame.show();
+        frame.GetToolBar()->hide();
+        frame.statusBar()->hide();
         frame.setGeometry(placed);
         EXPECT_TRUE(frame.close());
     }
+    // Closing the editor also saved the view's settings.
+    EXPECT_EQ(Value("grid").toInt(), 1);
     {
         CMainFrame frame;
         frame.show();
+        EXPECT_TRUE(frame.GetToolBar()->isHidden());
+        EXPECT_TRUE(frame.statusBar()->isHidden());
         EXPECT_EQ(frame.geometry(), placed);
         EXPECT_FALSE(frame.isMaximized());
         frame.showMaximized();
