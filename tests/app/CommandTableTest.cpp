@@ -61,13 +61,10 @@ TEST(CommandTable, EveryCommandHasItsSwedishTexts)
         EXPECT_EQ(frame.GetAction(CmdEditUndo)->text(), "&Ångra\tCtrl+Z");
         EXPECT_EQ(frame.GetAction(CmdEditUndo)->statusTip(), "Ångrar senast utförda åtgärd.");
         EXPECT_EQ(frame.GetAction(CmdPlaySound)->text(), "&Ljud\tF3");
-        EXPECT_EQ(frame.GetAction(CmdSpeedNormal + 1)->text(), "&Dubbel\tCtrl+3");
-        EXPECT_EQ(frame.GetAction(CmdShowGrid)->text(), "V&isa stödlinjer\tCtrl+G");
         // The same keys in both languages.
         EXPECT_EQ(frame.GetAction(CmdEditUndo)->shortcuts(),
                   (QList<QKeySequence>{Key("Ctrl+Z"), Key("Alt+Backspace")}));
         EXPECT_EQ(frame.GetIdleMessage(), "Klar");
-        EXPECT_TRUE(frame.windowTitle().startsWith("Namnlös"));
     }
     ASSERT_TRUE(CEditorApp::SetLanguage(QStringLiteral("en")));
     EXPECT_FALSE(CEditorApp::SetLanguage(QStringLiteral("de")));

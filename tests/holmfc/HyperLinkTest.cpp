@@ -5,7 +5,6 @@
 #include "view/QtTestApp.h"
 
 #include <QKeyEvent>
-#include <QMouseEvent>
 
 #include <gtest/gtest.h>
 
@@ -33,13 +32,6 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override { keys.push_back(event->key()); }
 };
-
-void SendMouse(QWidget* widget, QEvent::Type type, QPoint pos, Qt::MouseButton button = Qt::NoButton)
-{
-    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::MouseButtons();
-    QMouseEvent event(type, QPointF(pos), QPointF(widget->mapToGlobal(pos)), button, held, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
 
 void Press(QWidget* widget, QEvent::Type type)
 {

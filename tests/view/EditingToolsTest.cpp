@@ -1,8 +1,6 @@
 #include "common/TestBlocks.h"
 #include "view/EditingFixture.h"
 
-#include <QMouseEvent>
-
 namespace {
 
 const CBlock kWall = MakeBlock(Solid, 0, Wall);
@@ -116,8 +114,7 @@ TEST_F(EditingTools, PlotPaintsEachNewCellWhileMoving)
     // Moves without the button paint nothing and record nothing; the cursor is a cross over
     // the level area only.
     for (QPoint point : {QPoint{60, 400}, QPoint{60, 30}}) {
-        QMouseEvent move(QEvent::MouseMove, point, view.mapToGlobal(point), Qt::NoButton, Qt::NoButton, {});
-        QApplication::sendEvent(&view, &move);
+        SendMouse(&view, QEvent::MouseMove, point);
         EXPECT_EQ(view.cursor().shape(), point.y() > 50 ? Qt::CrossCursor : Qt::ArrowCursor);
     }
     EXPECT_TRUE(level.GetBlock(1, 8).IsEmpty());

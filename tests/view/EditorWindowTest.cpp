@@ -1,7 +1,5 @@
 #include "view/EditorWindowFixture.h"
 
-#include <QMouseEvent>
-
 namespace {
 
 // A Rectangle drag with a wall from cell (1, 1) to cell (4, 3), interrupted before its release.
@@ -86,8 +84,7 @@ TEST_F(DragInterrupted, WhatTakesTheInputCancelsTheDrag)
 TEST_F(EditorWindow, TestModeShowsTheArrowAndEditingTheCross)
 {
     auto moveTo = [this](QPoint point) {
-        QMouseEvent move(QEvent::MouseMove, point, view.mapToGlobal(point), Qt::NoButton, Qt::NoButton, {});
-        QApplication::sendEvent(&view, &move);
+        SendMouse(&view, QEvent::MouseMove, point);
         return view.cursor().shape();
     };
     EXPECT_EQ(moveTo(CellCentre(2, 2)), Qt::CrossCursor);

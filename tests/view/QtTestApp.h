@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -79,6 +80,15 @@ private:
 
 inline ::testing::Environment* const g_qtTestEnvironment =
     ::testing::AddGlobalTestEnvironment(new CQtTestEnvironment);
+
+// A mouse event sent straight to the widget, at a point that may lie between pixels as on a scaled
+// screen; a press holds the button.
+inline void SendMouse(QWidget* widget, QEvent::Type type, QPointF point, Qt::MouseButton button = Qt::NoButton)
+{
+    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::MouseButtons();
+    QMouseEvent event(type, point, widget->mapToGlobal(point), button, held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
 
 // While it lives, runs the action on the next modal widget (message box or dialog) that the code
 // under test opens; the widget is handed over once it is shown.

@@ -1,7 +1,6 @@
 #include "view/EditingFixture.h"
 
 #include <QImage>
-#include <QMouseEvent>
 #include <QPixmap>
 
 namespace {
@@ -12,11 +11,8 @@ using ViewScaling = EditingView;
 // by the scale, so not a whole view pixel.
 void ClickAt(QWidget& view, QPointF position)
 {
-    const QPointF global = view.mapToGlobal(position);
-    QMouseEvent press(QEvent::MouseButtonPress, position, global, Qt::LeftButton, Qt::LeftButton, {});
-    QApplication::sendEvent(&view, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, position, global, Qt::LeftButton, Qt::NoButton, {});
-    QApplication::sendEvent(&view, &release);
+    SendMouse(&view, QEvent::MouseButtonPress, position, Qt::LeftButton);
+    SendMouse(&view, QEvent::MouseButtonRelease, position, Qt::LeftButton);
 }
 
 } // namespace
