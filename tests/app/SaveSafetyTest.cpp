@@ -325,16 +325,6 @@ TEST_F(SaveSafety, OpeningAndDiscardingNeverWriteTheFile)
     std::this_thread::sleep_for(std::chrono::milliseconds(20)); // a write would move the times
 
     std::optional<CModalHandler> question;
-    auto answer = [&question](QMessageBox::StandardButton button) {
-        question.emplace([button](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            ASSERT_NE(box, nullptr);
-            if (button == QMessageBox::NoButton)
-                box->done(QMessageBox::NoButton); // closed without an answer
-            else
-                box->button(button)->click();
-        });
-    };
     {
         CMainFrame frame;
         CDocManager& manager = frame.GetDocManager();
@@ -342,17 +332,17 @@ TEST_F(SaveSafety, OpeningAndDiscardingNeverWriteTheFile)
         for (const QString& file : {path, old, refused}) {
             ASSERT_TRUE(manager.OpenDocumentFile(file));
             frame.GetDocument().m_level.SetBlock(0, 0, CBlock());
-            answer(QMessageBox::No);
+            question.emplace(Answer(QMessageBox::No));
         }
         ASSERT_TRUE(manager.OpenDocumentFile(path));
         frame.GetDocument().m_level.Rotate90();
         frame.GetDocument().m_level.SetModified(true);
         // A question closed without an answer keeps the edited level, like Cancel.
         const std::string inWindow = frame.GetDocument().m_level.WriteText();
-        answer(QMessageBox::NoButton);
+        question.emplace([](QWidget* box) { static_cast<QDialog*>(box)->done(QMessageBox::NoButton); });
         EXPECT_FALSE(manager.OpenDocumentFile(old));
         EXPECT_EQ(frame.GetDocument().m_level.WriteText(), inWindow);
-        answer(QMessageBox::No);
+        question.emplace(Answer(QMessageBox::No));
         EXPECT_TRUE(frame.close());
     }
     EXPECT_EQ(FilesIn(dir.path()).size(), before.size());

@@ -1,5 +1,6 @@
 #pragma once
 #include "app/MainFrame.h"
+#include "render/Colour.h"
 #include "view/EditingFixture.h"
 
 #include <QAction>
@@ -49,6 +50,17 @@ struct EditorWindow : ::testing::Test {
         return {view.GetOriginX() + x * c + c / 2, view.GetOriginY() + y * c + c / 2};
     }
     void Run(int id) { frame->GetAction(id)->trigger(); }
+    // The pixels of that colour in the level area as the view shows it now.
+    int CountPixels(Colour colour)
+    {
+        view.repaint();
+        const CRect area = view.GetGeometry().GetLevelArea();
+        int count = 0;
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x)
+                count += view.GetWindowImage().GetPixel(x, y) == colour;
+        return count;
+    }
     bool Checked(int id) const { return frame->GetAction(id)->isChecked(); }
     bool Enabled(int id) const { return frame->GetAction(id)->isEnabled(); }
 };

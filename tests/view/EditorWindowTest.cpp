@@ -22,16 +22,7 @@ struct DragInterrupted : EditorWindow {
     // The release that ends the drag, when the mouse sends it after what interrupted it.
     void Release() { QTest::mouseRelease(&view, Qt::LeftButton, {}, CellCentre(4, 3)); }
 
-    bool RubberBandShown() const
-    {
-        QApplication::processEvents();
-        const CRect area = view.GetGeometry().GetLevelArea();
-        for (int y = area.top; y < area.bottom; ++y)
-            for (int x = area.left; x < area.right; ++x)
-                if (view.GetWindowImage().GetPixel(x, y) == MakeRgb(255, 0, 0))
-                    return true;
-        return false;
-    }
+    bool RubberBandShown() { return CountPixels(MakeRgb(255, 0, 0)) > 0; }
 
     // The mouse is free, the rubber band gone, nothing drawn, and the snapshot of the press kept.
     void ExpectCancelled(const char* interruption)
@@ -79,18 +70,4 @@ TEST_F(DragInterrupted, WhatTakesTheInputCancelsTheDrag)
     // Undo puts back the level of the last press: the same blank level.
     Key(Qt::Key_Z);
     EXPECT_EQ(NonEmptyCells(level), CCellSet{});
-}
-
-TEST_F(EditorWindow, TestModeShowsTheArrowAndEditingTheCross)
-{
-    auto moveTo = [this](QPoint point) {
-        SendMouse(&view, QEvent::MouseMove, point);
-        return view.cursor().shape();
-    };
-    EXPECT_EQ(moveTo(CellCentre(2, 2)), Qt::CrossCursor);
-    Key(Qt::Key_T);
-    EXPECT_EQ(view.cursor().shape(), Qt::ArrowCursor);
-    EXPECT_EQ(moveTo(CellCentre(3, 3)), Qt::ArrowCursor);
-    Key(Qt::Key_T);
-    EXPECT_EQ(moveTo(CellCentre(3, 3)), Qt::CrossCursor);
 }

@@ -36,17 +36,6 @@ struct SolverCommands : EditorWindow {
     }
     QString Status() const { return frame->GetIdleMessage(); }
     bool WaitForSearchEnd() { return WaitFor([&] { return !view.GetSolveTools().IsSearching(); }); }
-    // The pixels of that colour in the level area as the view shows it now.
-    int CountPixels(Colour colour)
-    {
-        view.repaint();
-        const CRect area = view.GetGeometry().GetLevelArea();
-        int count = 0;
-        for (int y = area.top; y < area.bottom; ++y)
-            for (int x = area.left; x < area.right; ++x)
-                count += view.GetWindowImage().GetPixel(x, y) == colour;
-        return count;
-    }
 };
 
 // The cup three cells right of the ball, on its row: par 1.

@@ -56,8 +56,16 @@ struct TestModeThread : EditorWindow {
 
 TEST_F(TestModeThread, ShotIntoTheCupEndsTestMode)
 {
+    // Test mode shows the arrow over the level, editing the cross.
+    auto cursorAt = [this](QPoint point) {
+        SendMouse(&view, QEvent::MouseMove, point);
+        return view.cursor().shape();
+    };
+    EXPECT_EQ(cursorAt(CellCentre(2, 2)), Qt::CrossCursor);
     Key(Qt::Key_T);
     ASSERT_TRUE(view.IsTestMode());
+    EXPECT_EQ(view.cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(cursorAt(CellCentre(3, 3)), Qt::ArrowCursor);
     EXPECT_TRUE(Checked(CmdTestMode));
     EXPECT_FALSE(Enabled(CmdStopBall));
     // Bound to the level at its start. (What test mode paints, the end-to-end run checks.)
@@ -78,6 +86,7 @@ TEST_F(TestModeThread, ShotIntoTheCupEndsTestMode)
     EXPECT_FALSE(view.IsBallMoving());
     EXPECT_FALSE(Checked(CmdTestMode));
     EXPECT_FALSE(Enabled(CmdStopBall));
+    EXPECT_EQ(cursorAt(CellCentre(3, 3)), Qt::CrossCursor);
 
     // Entering again puts the ball back at the start, out of the cup.
     Key(Qt::Key_T);
