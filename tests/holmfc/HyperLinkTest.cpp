@@ -116,9 +116,6 @@ TEST(HyperLink, ClickFollowsOnReleaseOrWithStyleOnPress)
     EXPECT_TRUE(opener.opened.isEmpty());
     Press(host.link, QEvent::MouseButtonRelease);
     EXPECT_EQ(opener.opened, QList<QUrl>{QUrl(kTarget)});
-    EXPECT_EQ(host.link->GetTextColour(), QColor(CHyperLink::s_crFocusColour));
-    SendFocus(host.link, QEvent::FocusOut);
-    EXPECT_EQ(host.link->GetTextColour(), QColor(CHyperLink::s_crVisitedColour));
 
     CHost early(CHyperLink::kDefaultStyle | CHyperLink::StyleFollowOnPress);
     Press(early.link, QEvent::MouseButtonPress);

@@ -59,9 +59,26 @@ using SolverCommandsThread = SolverCommands;
 
 } // namespace
 
-TEST_F(SolverCommands, FindParShowsParAndPathsUntilTheNextEdit)
+TEST_F(SolverCommands, ShotMapAndFindParShowUntilTheNextEdit)
 {
     Load(MakeStraightLevel(), 8);
+    // The shot map: eight headings, strengths 0 to 3 x 6 (the farthest corner cell lies 6.96 cells
+    // away), each first shot's path and where it ends.
+    Key(Qt::Key_F8, Qt::NoModifier);
+    EXPECT_TRUE(Checked(CmdShotMap));
+    EXPECT_EQ(Status(), "Mapping every first shot");
+    ASSERT_TRUE(WaitForSearchEnd());
+    EXPECT_TRUE(Status().startsWith("Shot map: ")) << Status().toStdString();
+    EXPECT_TRUE(Status().endsWith(" of 56 first shots end in the cup")) << Status().toStdString();
+    EXPECT_GT(CountPixels(kRestDotColour), 0);
+    EXPECT_GT(CountPixels(kCupDotColour), 0);
+    EXPECT_GT(CountPixels(kPathColour), 0);
+    Key(Qt::Key_F8, Qt::NoModifier);
+    EXPECT_FALSE(Checked(CmdShotMap));
+    EXPECT_EQ(Status(), "Ready");
+    EXPECT_EQ(CountPixels(kRestDotColour), 0);
+    EXPECT_EQ(CountPixels(kPathColour), 0);
+
     EXPECT_FALSE(Enabled(CmdPlaySolution));
     EXPECT_FALSE(Enabled(CmdStopSearch));
     Run(CmdFindPar);
@@ -74,20 +91,24 @@ TEST_F(SolverCommands, FindParShowsParAndPathsUntilTheNextEdit)
     EXPECT_TRUE(Enabled(CmdPlaySolution));
     EXPECT_FALSE(Enabled(CmdStopSearch));
     // The path from the ball to the cup.
-    const int c = frame->GetDocument().m_cellSize;
-    EXPECT_GT(CountPixels(kPathColour), 4 * c);
+    const int path = CountPixels(kPathColour);
+    EXPECT_GT(path, 4 * frame->GetDocument().m_cellSize);
 
     // Neither a repaint nor the grid is an edit.
     for (int turn = 0; turn < 2; ++turn) {
         Key(Qt::Key_G);
-        EXPECT_GT(CountPixels(kPathColour), 4 * c);
+        EXPECT_EQ(CountPixels(kPathColour), path);
         EXPECT_TRUE(Enabled(CmdPlaySolution));
     }
 
-    // A wall plotted away from the path: the solution was for the level before.
+    // A wall plotted away from the path, the map shown: both were for the level before.
+    Run(CmdShotMap);
+    ASSERT_TRUE(WaitForSearchEnd());
     PlotWall(1, 1);
     EXPECT_EQ(Status(), "Ready");
     EXPECT_FALSE(Enabled(CmdPlaySolution));
+    EXPECT_FALSE(Checked(CmdShotMap));
+    EXPECT_EQ(CountPixels(kRestDotColour), 0);
     EXPECT_EQ(CountPixels(kPathColour), 0);
     // Undo brings that level back, not what was found for it.
     Key(Qt::Key_Z);
@@ -145,33 +166,6 @@ TEST_F(SolverCommandsThread, PlaySolutionSinksTheBallShotByShot)
     ASSERT_TRUE(WaitFor([&] { return Enabled(CmdPlaySolution); }));
     EXPECT_TRUE(view.IsTestMode());
     EXPECT_TRUE(Status().startsWith("Par 2, "));
-}
-
-TEST_F(SolverCommands, ShotMapTogglesTheFirstShotsOutcomes)
-{
-    Load(MakeStraightLevel(), 8);
-    Key(Qt::Key_F8, Qt::NoModifier);
-    EXPECT_TRUE(Checked(CmdShotMap));
-    EXPECT_EQ(Status(), "Mapping every first shot");
-    ASSERT_TRUE(WaitForSearchEnd());
-    // Eight headings, strengths 0 to 3 x 6 (the farthest corner cell lies 6.96 cells away).
-    EXPECT_TRUE(Status().startsWith("Shot map: ")) << Status().toStdString();
-    EXPECT_TRUE(Status().endsWith(" of 56 first shots end in the cup")) << Status().toStdString();
-    EXPECT_GT(CountPixels(kRestDotColour), 0);
-    EXPECT_GT(CountPixels(kCupDotColour), 0);
-    EXPECT_GT(CountPixels(kPathColour), 0);
-
-    Key(Qt::Key_F8, Qt::NoModifier);
-    EXPECT_FALSE(Checked(CmdShotMap));
-    EXPECT_EQ(Status(), "Ready");
-    EXPECT_EQ(CountPixels(kRestDotColour), 0);
-
-    // An edit hides it.
-    Run(CmdShotMap);
-    ASSERT_TRUE(WaitForSearchEnd());
-    PlotWall(1, 1);
-    EXPECT_FALSE(Checked(CmdShotMap));
-    EXPECT_EQ(CountPixels(kRestDotColour), 0);
 }
 
 TEST_F(SolverCommandsThread, EscapeOrAnEditCancelsARunningSearch)
