@@ -11,15 +11,12 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 #include <sys/stat.h>
 

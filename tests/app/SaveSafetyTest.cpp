@@ -9,7 +9,6 @@
 #include "file/Archive.h"
 #include "view/QtTestApp.h"
 
-#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,7 +19,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <csignal>
 #include <optional>
 #include <random>
 #include <sstream>

@@ -5,7 +5,6 @@
 #include "app/MainFrame.h"
 #include "view/QtTestApp.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QFileDialog>
