@@ -50,7 +50,7 @@ for target in "${targets[@]}"; do
   artifacts="$build/artifacts/$target"
   mkdir -p "$corpus" "$artifacts"
   log="$build/fuzz-$target.log"
-  echo "fuzzing $target (${fork[*]} ${limit[*]})"
+  echo "fuzzing $target (${fork[*]:+${fork[*]} }${limit[*]})"
   if "$build/bin/fuzz_$target" "${fork[@]}" "${limit[@]}" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
        -artifact_prefix="$artifacts/" "$corpus" "$root/fuzz/corpus/$target" >"$log" 2>&1; then
     result=ok
