@@ -75,10 +75,15 @@ QString CEditorApp::GetSystemLanguage()
     return QLocale::system().language() == QLocale::Swedish ? QStringLiteral("sv") : QStringLiteral("en");
 }
 
-std::string CEditorApp::HelpText()
+std::string CEditorApp::UsageText()
 {
     return "Usage: quorvale-editor [--lang en|sv] [FILE]\n"
-           "       quorvale-editor --help | --version\n"
+           "       quorvale-editor --help | --version\n";
+}
+
+std::string CEditorApp::HelpText()
+{
+    return UsageText() +
            "Creates, edits and test-plays Quorvale levels.\n"
            "\n"
            "Opens FILE, a level file (.lev), or shows a new empty 10 x 10 level when there is none.\n"
@@ -106,25 +111,47 @@ bool CEditorApp::PrintInfoOption(const std::vector<std::string>& args, std::ostr
     return true;
 }
 
-bool CEditorApp::InitInstance(const QStringList& arguments)
+CEditorApp::CCommandLine CEditorApp::ParseCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    const QCommandLineOption langOption(QStringLiteral("lang"), QStringLiteral("Language of the user interface."),
-                                        QStringLiteral("en|sv"));
+    const QCommandLineOption langOption(QStringLiteral("lang"), QString(), QStringLiteral("en|sv"));
     parser.addOption(langOption);
-    parser.process(arguments);
+    CCommandLine line;
+    if (!parser.parse(arguments)) {
+        // --lang is the one option there is, and the only one that takes a value.
+        // Names come without their dashes: one for a letter, two for a word.
+        const QStringList unknown = parser.unknownOptionNames();
+        const QString name = unknown.value(0);
+        line.error = unknown.isEmpty() ? QStringLiteral("missing a value for --lang")
+                                       : QStringLiteral("unknown option '%1%2'").arg(name.size() == 1 ? "-" : "--", name);
+        return line;
+    }
     const QStringList files = parser.positionalArguments();
-    const QString language = parser.isSet(langOption) ? parser.value(langOption) : GetSystemLanguage();
-    if (files.size() > 1 || !SetLanguage(language)) {
-        std::fputs(HelpText().c_str(), stderr);
+    line.file = files.value(0);
+    line.language = parser.isSet(langOption) ? parser.value(langOption) : GetSystemLanguage();
+    if (files.size() > 1)
+        line.error = QStringLiteral("one FILE at most, not %1").arg(files.size());
+    else if (line.language != QLatin1String("en") && line.language != QLatin1String("sv"))
+        line.error = QStringLiteral("--lang takes en or sv, not '%1'").arg(line.language);
+    return line;
+}
+
+bool CEditorApp::InitInstance(const QStringList& arguments)
+{
+    CCommandLine line = ParseCommandLine(arguments);
+    if (line.error.isEmpty() && !SetLanguage(line.language))
+        line.error = QStringLiteral("the texts in '%1' could not be loaded").arg(line.language);
+    if (!line.error.isEmpty()) {
+        std::fprintf(stderr, "quorvale-editor: error: %s\n%s", line.error.toLocal8Bit().constData(),
+                     UsageText().c_str());
         return false;
     }
 
     m_frame = std::make_unique<CMainFrame>();
     CDocManager& documents = m_frame->GetDocManager();
-    if (files.isEmpty())
+    if (line.file.isEmpty())
         documents.OnFileNew();
-    else if (!documents.OpenDocumentFile(files.constFirst()))
+    else if (!documents.OpenDocumentFile(line.file))
         return false;
     m_frame->show();
     return true;

@@ -24,8 +24,19 @@ public:
     // which QCoreApplication::arguments() does not for a name that is not UTF-8.
     const QStringList& GetArguments() const { return m_arguments; }
 
-    // The command line's help, which the manual page is made from.
+    // What a command line "[--lang en|sv] [FILE]" (Qt's own options taken out) asks for: the file
+    // to open, none when empty, and the language, the system's when --lang is not given. error
+    // says what is wrong with a command line that cannot be followed, and is empty otherwise.
+    struct CCommandLine {
+        QString file;
+        QString language;
+        QString error;
+    };
+    static CCommandLine ParseCommandLine(const QStringList& arguments);
+
+    // The command line's help, which the manual page is made from, and its first lines, the usage.
     static std::string HelpText();
+    static std::string UsageText();
     // Answers --help (-h) and --version (-V) among args on out and returns true; false when args
     // hold neither. Needs no application object, so no display either.
     static bool PrintInfoOption(const std::vector<std::string>& args, std::ostream& out);
