@@ -1,9 +1,13 @@
 // quorvale-level run in-process: exit statuses, exact outputs, messages and file safety.
 #include "CliFixture.h"
+#include "common/FileSizeLimit.h"
 
 #include "random/RandomLevelGenerator.h"
 
 #include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -217,6 +221,17 @@ TEST_F(CliTest, SavesGoThroughLinksAndAFailedCommandLeavesTheOldFile)
     EXPECT_EQ(RunCli({"save", WriteLevel("bad.lev", "{Quorvale1}{}{}{}{0}{0}"), link}).status, 2);
     EXPECT_EQ(RunCli({"save", good, link, "set", "0", "0", "Q"}).status, 64);
     EXPECT_EQ(Slurp(target), "precious");
+    // A disk that fills up half way through the new file: the reason, the old file as it was and
+    // nothing left beside it.
+    CRun full;
+    {
+        const CFileSizeLimit limit(Slurp(good).size() / 2);
+        full = RunCli({"save", good, link});
+    }
+    EXPECT_EQ(full.status, 1);
+    EXPECT_NE(full.err.find(std::strerror(EFBIG)), std::string::npos) << full.err;
+    EXPECT_EQ(Slurp(target), "precious");
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir / "real"), {}), 1);
     // The file the link points to is replaced; the link and the permissions stay.
     EXPECT_EQ(RunCli({"save", good, link}).status, 0);
     EXPECT_EQ(fs::read_symlink(link), "real/target.lev");
