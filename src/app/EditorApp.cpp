@@ -118,8 +118,8 @@ CEditorApp::CCommandLine CEditorApp::ParseCommandLine(const QStringList& argumen
     parser.addOption(langOption);
     CCommandLine line;
     if (!parser.parse(arguments)) {
-        // --lang is the one option there is, and the only one that takes a value.
-        // Names come without their dashes: one for a letter, two for a word.
+        // An unknown option, or --lang (the one option, and the one that takes a value) without
+        // its value. Unknown names come without their dashes: one for a letter, two for a word.
         const QStringList unknown = parser.unknownOptionNames();
         const QString name = unknown.value(0);
         line.error = unknown.isEmpty() ? QStringLiteral("missing a value for --lang")
