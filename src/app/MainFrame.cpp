@@ -5,6 +5,7 @@
 #include "app/ProfileKey.h"
 #include "app/RecentFileList.h"
 #include "app/StringTable.h"
+#include "holmfc/FileName.h"
 #include "holmfc/Registry.h"
 #include "holmfc/ResourceString.h"
 #include "view/EditorView.h"
@@ -14,14 +15,17 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDataStream>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QIODevice>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 
 namespace {
 
@@ -60,6 +64,16 @@ CRegistry OpenProfileKey()
     return registry;
 }
 
+// The first local file among what is dragged, every byte of its name kept; empty when there is
+// none (text, or addresses of the web).
+QString DraggedFile(const QMimeData* data)
+{
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile())
+            return FileNameOfUrl(url);
+    return {};
+}
+
 const QString kBarStateName = QStringLiteral("Toolbar");
 const QString kWindowPlacementName = QStringLiteral("WindowPlacement");
 
@@ -72,6 +86,7 @@ CMainFrame::CMainFrame()
 {
     m_recentFiles->ReadList();
     setCentralWidget(m_view);
+    setAcceptDrops(true);
     setWindowIcon(LoadIcon("quorvale"));
     CreateActions();
     CreateMenus();
@@ -314,6 +329,24 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     CTestMode(*m_view).OnStopBall();
     m_view->GetSolveTools().StopAll();
     event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DraggedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    const QString path = DraggedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Opened once the drop has returned: the question whether to save, or a message that the file
+    // cannot be read, would otherwise keep the file manager waiting in its drag until answered.
+    QMetaObject::invokeMethod(
+        this, [this, path] { m_docManager->OpenDocumentFile(path); }, Qt::QueuedConnection);
 }
 
 void CMainFrame::SaveBarState() const

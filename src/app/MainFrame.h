@@ -41,6 +41,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A level file dragged from a file manager onto the window opens as Open opens it.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

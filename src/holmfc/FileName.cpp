@@ -144,11 +144,18 @@ bool FileNameExists(const QString& path)
     return Exists(EncodeFileName(path));
 }
 
+QString FileNameOfUrl(const QUrl& url)
+{
+    if (!url.isLocalFile())
+        return {};
+    return DecodeFileName(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+}
+
 QString ResolveChosenFileName(const QUrl& url, const QString& shown)
 {
     // The URL's name, when it names a file, or a new one whose bytes the text lost.
-    const QByteArray bytes = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
-    const QString fromUrl = DecodeFileName(bytes);
+    const QString fromUrl = FileNameOfUrl(url);
+    const QByteArray bytes = EncodeFileName(fromUrl);
     if (url.isLocalFile() && (Exists(bytes) || (fromUrl != shown && Exists(bytes.left(bytes.lastIndexOf('/') + 1)))))
         return fromUrl;
     if (FileNameExists(shown) || !shown.startsWith(QLatin1Char('/')))

@@ -25,6 +25,10 @@ QString AbsoluteFileName(const QString& path);
 // Whether something of that name exists, symbolic links followed.
 bool FileNameExists(const QString& path);
 
+// The local file a "file:" URL names, every byte of its name kept (the URL holds them
+// percent-encoded, as a file dropped from a file manager comes); empty for any other URL.
+QString FileNameOfUrl(const QUrl& url);
+
 // The file a file dialog's answer means, every byte of its name kept. A native dialog answers with
 // a URL, which keeps the bytes of the name percent-encoded: its name is taken when the file
 // exists, or when its folder exists and the text lost some of its bytes. Qt's own dialog answers with the text it shows, where odd bytes are U+FFFD,

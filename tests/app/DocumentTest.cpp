@@ -7,12 +7,16 @@
 #include "holmfc/FileName.h"
 #include "view/EditorWindowFixture.h"
 
+#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QUrl>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -242,4 +246,50 @@ TEST_F(Document, NamesThatAreNotUtf8OpenAndSaveUnderTheirOwnBytes)
     EXPECT_TRUE(document.IsModified());
     EXPECT_EQ(document.GetPathName(), name);
     std::filesystem::remove(raw.toStdString()); // Qt cannot see the name, so it cannot remove it
+}
+
+TEST_F(Document, AFileDroppedOnTheWindowOpensOnceTheDropHasEnded)
+{
+    // Dragged over the middle of the view and dropped, as a file manager drops; whether the window
+    // took the drop. The events go to the window, which finds the widget that takes drops.
+    const QPoint middle = view.mapTo(frame.get(), view.rect().center());
+    const auto drop = [&](const QList<QUrl>& urls) {
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter(middle, Qt::CopyAction | Qt::LinkAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(frame->windowHandle(), &enter);
+        if (!enter.isAccepted()) {
+            QDragLeaveEvent leave;
+            QApplication::sendEvent(frame->windowHandle(), &leave);
+            return false;
+        }
+        QDropEvent dropped(middle, Qt::CopyAction | Qt::LinkAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(frame->windowHandle(), &dropped);
+        return dropped.isAccepted();
+    };
+    EXPECT_FALSE(drop({QUrl("https://example.org/level.lev")}));
+
+    // A name with the byte 0xFF, percent-encoded in the URL as file managers send it.
+    const QByteArray raw = QFile::encodeName(dir.path()) + "/dropped\xFF.lev";
+    std::filesystem::copy_file(sample.toStdString(), raw.toStdString());
+    const QUrl url = QUrl::fromEncoded("file://" + raw.toPercentEncoding("/"));
+    ASSERT_TRUE(manager.OpenDocumentFile(sample));
+    level.SetName("Changed");
+    // The question comes once the drop has returned, and Cancel keeps the level.
+    QString question;
+    {
+        const CModalHandler cancel(Answer(QMessageBox::Cancel, &question));
+        EXPECT_TRUE(drop({QUrl("https://example.org/"), url}));
+        EXPECT_TRUE(question.isEmpty());
+        ASSERT_TRUE(WaitFor([&] { return cancel.WasShown(); }));
+    }
+    EXPECT_EQ(question, "Save changes to first-steps.lev?");
+    EXPECT_EQ(document.GetPathName(), sample);
+    EXPECT_EQ(level.GetName(), "Changed");
+
+    const CModalHandler discard(Answer(QMessageBox::No));
+    EXPECT_TRUE(drop({url}));
+    EXPECT_TRUE(WaitFor([&] { return document.GetPathName() == DecodeFileName(raw); }));
+    EXPECT_EQ(level.GetName(), "First steps");
+    EXPECT_FALSE(document.IsModified());
 }
