@@ -69,8 +69,8 @@ CRegistry OpenProfileKey()
 QString DraggedFile(const QMimeData* data)
 {
     for (const QUrl& url : data->urls())
-        if (url.isLocalFile())
-            return FileNameOfUrl(url);
+        if (const QString file = FileNameOfUrl(url); !file.isEmpty())
+            return file;
     return {};
 }
 

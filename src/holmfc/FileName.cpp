@@ -83,6 +83,12 @@ QByteArray FindEntryShownAs(const QByteArray& folder, const QString& shown)
     return matches == 1 ? found : QByteArray();
 }
 
+// The bytes of a URL's path, which it holds percent-encoded.
+QByteArray PathBytes(const QUrl& url)
+{
+    return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+}
+
 } // namespace
 
 QString DecodeFileName(const QByteArray& bytes)
@@ -146,16 +152,14 @@ bool FileNameExists(const QString& path)
 
 QString FileNameOfUrl(const QUrl& url)
 {
-    if (!url.isLocalFile())
-        return {};
-    return DecodeFileName(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+    return url.isLocalFile() ? DecodeFileName(PathBytes(url)) : QString();
 }
 
 QString ResolveChosenFileName(const QUrl& url, const QString& shown)
 {
     // The URL's name, when it names a file, or a new one whose bytes the text lost.
-    const QString fromUrl = FileNameOfUrl(url);
-    const QByteArray bytes = EncodeFileName(fromUrl);
+    const QByteArray bytes = PathBytes(url);
+    const QString fromUrl = DecodeFileName(bytes);
     if (url.isLocalFile() && (Exists(bytes) || (fromUrl != shown && Exists(bytes.left(bytes.lastIndexOf('/') + 1)))))
         return fromUrl;
     if (FileNameExists(shown) || !shown.startsWith(QLatin1Char('/')))
