@@ -22,10 +22,13 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QSessionManager>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
+
+#include <utility>
 
 namespace {
 
@@ -102,6 +105,8 @@ CMainFrame::CMainFrame()
     // Like the idle time after each input message: the state may have changed, so the checks,
     // the title and its modified mark are brought up to date once the input has been handled.
     qApp->installEventFilter(this);
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &CMainFrame::CommitData,
+            Qt::DirectConnection);
     UpdateCommands();
     m_view->setFocus();
 }
@@ -311,6 +316,11 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Wheel:
         ScheduleUpdate();
         break;
+    case QEvent::Quit:
+        // The session manager ends the program with a Quit, which closes the window.
+        if (watched == qApp)
+            m_closingAtSessionEnd = m_levelLeftAtSessionEnd;
+        break;
     default:
         break;
     }
@@ -321,7 +331,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
 {
     SaveBarState();
     SaveWindowPlacement();
-    if (!m_docManager->SaveModified()) {
+    if (!std::exchange(m_closingAtSessionEnd, false) && !m_docManager->SaveModified()) {
         event->ignore();
         return;
     }
@@ -329,6 +339,31 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     CTestMode(*m_view).OnStopBall();
     m_view->GetSolveTools().StopAll();
     event->accept();
+}
+
+// The session manager asks every program to keep its work before the desktop session ends, and
+// waits for the answers; a program that does not answer in time is ended all the same, so the
+// question is asked here rather than when the window is closed at the very end.
+void CMainFrame::CommitData(QSessionManager& manager)
+{
+    m_levelLeftAtSessionEnd = false;
+    // Leave to ask costs the session manager a round trip, so it is sought for a modified level only.
+    if (!m_document->IsModified() || !manager.allowsInteraction())
+        return;
+    // Cancel is given while the question still holds the session manager's leave to ask, so that
+    // the logout stops at once; after an answer that lets it go on, the next program may ask.
+    if (AskBeforeSessionEnds())
+        manager.release();
+    else
+        manager.cancel();
+}
+
+bool CMainFrame::AskBeforeSessionEnds()
+{
+    if (!m_docManager->SaveModified())
+        return false;
+    m_levelLeftAtSessionEnd = m_document->IsModified();
+    return true;
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)

@@ -13,6 +13,7 @@ class CRecentFileList;
 class QAction;
 class QLabel;
 class QMenu;
+class QSessionManager;
 class QToolBar;
 
 // The editor's main window: the menus, the toolbar and the status bar built from the command
@@ -39,6 +40,12 @@ public:
     // Runs the update rules of every command and refreshes the title and the recent files.
     void UpdateCommands();
 
+    // The question closing the window asks about a modified level, asked as the desktop session
+    // ends (logout, shutdown); false when the level stays open (Cancel, or a save that failed),
+    // which asks the session manager to stop the logout. After No, the close that ends the
+    // session asks nothing more.
+    bool AskBeforeSessionEnds();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     // A level file dragged from a file manager onto the window opens as Open opens it.
@@ -54,6 +61,7 @@ private:
     QMenu* AddMenu(QMenu* parent, const char* title, std::initializer_list<int> ids);
     void AddItems(QMenu* menu, std::initializer_list<int> ids);
     void RunCommand(int id);
+    void CommitData(QSessionManager& manager);
     void UpdateRecentFileMenu();
     void UpdateTitle();
     void ScheduleUpdate();
@@ -71,4 +79,7 @@ private:
     QToolBar* m_toolBar = nullptr;
     QLabel* m_messagePane = nullptr;
     bool m_updatePending = false;
+    // No was the answer as the session ended, and the session's end is now closing the window.
+    bool m_levelLeftAtSessionEnd = false;
+    bool m_closingAtSessionEnd = false;
 };

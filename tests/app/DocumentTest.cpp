@@ -132,6 +132,38 @@ TEST_F(Document, AsksToSaveExactlyWhenTheLevelIsModified)
     Key(Qt::Key_Q);
     EXPECT_EQ(question, "Save changes to first-steps.lev?");
     EXPECT_FALSE(frame->isVisible());
+
+    // As the desktop session ends, the same question. Cancel stops the logout; after No, closing
+    // the window still asks (another program may have stopped the logout), but the session
+    // manager's Quit, which ends the session, closes it without asking again.
+    // Qt answers the Quit by closing every window and ending the application; here the window is
+    // closed as Qt closes it, after the window's own look at the Quit, and the tests go on.
+    struct CQuitCloses : QObject {
+        QWidget* window = nullptr;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            return event->type() == QEvent::Quit && (window->close(), true);
+        }
+    } quitCloses;
+    qApp->installEventFilter(&quitCloses); // before the window's filter, so it runs after it
+    frame = std::make_unique<CMainFrame>();
+    quitCloses.window = frame.get();
+    ASSERT_TRUE(frame->GetDocManager().OpenDocumentFile(sample));
+    frame->GetDocument().m_level.SetName("Changed");
+    frame->show();
+    for (const auto answer : {QMessageBox::Cancel, QMessageBox::No}) {
+        const CModalHandler handler(Answer(answer));
+        EXPECT_EQ(frame->AskBeforeSessionEnds(), answer == QMessageBox::No);
+        EXPECT_TRUE(handler.WasShown());
+    }
+    const CModalHandler cancel(Answer(QMessageBox::Cancel));
+    EXPECT_FALSE(frame->close());
+    EXPECT_TRUE(cancel.WasShown());
+    const CModalHandler unasked(Answer(QMessageBox::Cancel));
+    QEvent quit(QEvent::Quit);
+    QApplication::sendEvent(qApp, &quit);
+    EXPECT_FALSE(unasked.WasShown());
+    EXPECT_FALSE(frame->isVisible());
 }
 
 TEST_F(Document, UnreadableFilesAreReportedRejectedOnesAreNot)
