@@ -12,6 +12,7 @@
 #include <QCommandLineParser>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QUrl>
 
 #include <algorithm>
 #include <cstdio>
@@ -86,7 +87,8 @@ std::string CEditorApp::HelpText()
     return UsageText() +
            "Creates, edits and test-plays Quorvale levels.\n"
            "\n"
-           "Opens FILE, a level file (.lev), or shows a new empty 10 x 10 level when there is none.\n"
+           "Opens FILE, a level file (.lev) named by its path or a file: URL, or shows a new empty\n"
+           "10 x 10 level when there is none.\n"
            "The user interface speaks the language of the system's locale unless --lang is given.\n"
            "Qt's own options, such as -platform and -style, are accepted too.\n"
            "\n"
@@ -128,6 +130,10 @@ CEditorApp::CCommandLine CEditorApp::ParseCommandLine(const QStringList& argumen
     }
     const QStringList files = parser.positionalArguments();
     line.file = files.value(0);
+    // A file may also come as a "file:" URL, as desktops hand files over and as a session that
+    // the desktop restores names the level that was open.
+    if (line.file.startsWith(QLatin1String("file:")))
+        line.file = FileNameOfUrl(QUrl(line.file));
     line.language = parser.isSet(langOption) ? parser.value(langOption) : GetSystemLanguage();
     if (files.size() > 1)
         line.error = QStringLiteral("one FILE at most, not %1").arg(files.size());

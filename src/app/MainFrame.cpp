@@ -107,6 +107,7 @@ CMainFrame::CMainFrame()
     qApp->installEventFilter(this);
     connect(qApp, &QGuiApplication::commitDataRequest, this, &CMainFrame::CommitData,
             Qt::DirectConnection);
+    connect(qApp, &QGuiApplication::saveStateRequest, this, &CMainFrame::SaveState, Qt::DirectConnection);
     UpdateCommands();
     m_view->setFocus();
 }
@@ -364,6 +365,16 @@ bool CMainFrame::AskBeforeSessionEnds()
         return false;
     m_levelLeftAtSessionEnd = m_document->IsModified();
     return true;
+}
+
+// A session that the desktop restores at the next login starts the editor again with the level that
+// was open, as its file holds it. The name goes as a URL, which is plain ASCII: Qt hands the
+// session manager each argument cut to its length in characters, which loses the last bytes of a
+// name with letters outside ASCII.
+void CMainFrame::SaveState(QSessionManager& manager)
+{
+    if (const QString path = m_document->GetPathName(); !path.isEmpty())
+        manager.setRestartCommand(manager.restartCommand() << FileUrlOfName(path));
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)

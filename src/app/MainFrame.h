@@ -62,6 +62,7 @@ private:
     void AddItems(QMenu* menu, std::initializer_list<int> ids);
     void RunCommand(int id);
     void CommitData(QSessionManager& manager);
+    void SaveState(QSessionManager& manager);
     void UpdateRecentFileMenu();
     void UpdateTitle();
     void ScheduleUpdate();

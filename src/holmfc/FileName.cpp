@@ -183,11 +183,16 @@ QString ResolveChosenFileName(const QUrl& url, const QString& shown)
     return DecodeFileName(resolved);
 }
 
+QString FileUrlOfName(const QString& name)
+{
+    return kUrlPrefix + QString::fromLatin1(EncodeFileName(name).toPercentEncoding("/"));
+}
+
 QString FileNameToSetting(const QString& name)
 {
     for (qsizetype i = 0; i < name.size(); ++i)
         if (IsEscape(name, i))
-            return kUrlPrefix + QString::fromLatin1(EncodeFileName(name).toPercentEncoding("/"));
+            return FileUrlOfName(name);
     return name;
 }
 

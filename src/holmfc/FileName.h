@@ -25,6 +25,9 @@ QString AbsoluteFileName(const QString& path);
 // Whether something of that name exists, symbolic links followed.
 bool FileNameExists(const QString& path);
 
+// An absolute name as a "file://" URL of its percent-encoded bytes: plain ASCII, every byte kept,
+// and FileNameOfUrl reads it back.
+QString FileUrlOfName(const QString& name);
 // The local file a "file:" URL names, every byte of its name kept (the URL holds them
 // percent-encoded, as a file dropped from a file manager comes); empty for any other URL.
 QString FileNameOfUrl(const QUrl& url);

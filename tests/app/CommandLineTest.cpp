@@ -1,4 +1,5 @@
 #include "app/EditorApp.h"
+#include "holmfc/FileName.h"
 
 #include <gtest/gtest.h>
 
@@ -28,4 +29,7 @@ TEST(EditorCommandLine, NamesWhatIsWrongAndOtherwiseTheFileAndLanguage)
     EXPECT_EQ(plain.error, QString());
     EXPECT_EQ(plain.file, "-a.lev");
     EXPECT_EQ(plain.language, CEditorApp::GetSystemLanguage());
+    // A file: URL names the file of its percent-encoded bytes.
+    EXPECT_EQ(CEditorApp::ParseCommandLine({"quorvale-editor", "file:///l/%C3%A5%FF.lev"}).file,
+              DecodeFileName("/l/\xC3\xA5\xFF.lev"));
 }
