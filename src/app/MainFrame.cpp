@@ -107,7 +107,8 @@ CMainFrame::CMainFrame()
     qApp->installEventFilter(this);
     connect(qApp, &QGuiApplication::commitDataRequest, this, &CMainFrame::CommitData,
             Qt::DirectConnection);
-    connect(qApp, &QGuiApplication::saveStateRequest, this, &CMainFrame::SaveState, Qt::DirectConnection);
+    connect(qApp, &QGuiApplication::saveStateRequest, this, &CMainFrame::SaveState,
+            Qt::DirectConnection);
     UpdateCommands();
     m_view->setFocus();
 }

@@ -32,10 +32,11 @@ TEST(FileName, EveryByteSurvivesTheRoundTripAndUtf8ReadsAsQtReadsIt)
             EXPECT_EQ(name, QFile::decodeName(bytes)) << bytes.toHex().constData();
         }
         EXPECT_FALSE(DisplayFileName(name).contains(QChar(0xDCFF)));
-        // A stored setting is plain ASCII whenever the name is not plain text, and reads back whole.
+        // A file URL is plain ASCII and reads back whole.
         const QString url = FileUrlOfName("/" + name);
         EXPECT_TRUE(std::all_of(url.begin(), url.end(), [](QChar c) { return c.unicode() < 0x80; }));
         EXPECT_EQ(FileNameOfUrl(QUrl(url)), "/" + name) << bytes.toHex().constData();
+        // A stored setting is plain ASCII whenever the name is not plain text, and reads back whole.
         const QString setting = FileNameToSetting(name);
         EXPECT_EQ(FileNameFromSetting(setting), name) << bytes.toHex().constData();
         if (name != QFile::decodeName(bytes)) {
