@@ -59,8 +59,9 @@ constexpr CCommand kCommands[] = {
     {"solve", RunSolve,
      "solve FILE [--max-shots N] [--headings N] [--jobs N] [--time-limit SECONDS] [--merge M] [--no-aim]\n"
      "    Finds par: the fewest shots that take the ball from its start into the cup as test\n"
-     "    mode plays them. A shot has a strength 3 k, from 0 to the strongest the mouse can give\n"
-     "    where the ball lies, and one of N headings i 2 pi / N (default 720); each starts where\n"
+     "    mode plays them. A shot has one of N headings i 2 pi / N (default 720) and a strength\n"
+     "    the mouse gives along it (3 x the whole blocks from the ball to the corner of a cell\n"
+     "    the pointer can be over on that heading, clamped onto the grid); each starts where\n"
      "    the one before left the ball. Tries all solutions of 1 shot, then of 2 and so on up to\n"
      "    --max-shots (default 6), on --jobs threads (default: one per processor; the result is\n"
      "    the same for any number). A position within the same 1/M block square as one reached\n"

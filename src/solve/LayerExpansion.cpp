@@ -62,10 +62,8 @@ CLayerExpansion::CResult CLayerExpansion::Run(const std::vector<CSearchNode>& la
                                               const std::unordered_set<CStateKey>& seen, bool keepChildren, int jobs,
                                               const CSearchStop& stop, std::atomic<long long>& shotCount) const
 {
-    std::vector<int> strengthSteps;
     std::vector<int> firstHeadings;
     for (const CSearchNode& node : layer) {
-        strengthSteps.push_back(CShotSet::GetStrengthSteps(m_level, node.state.x, node.state.y));
         firstHeadings.push_back(m_aim ? m_shots.GetNearestHeading(m_cup.HeadingToCup(node.state.x, node.state.y)) : 0);
     }
 
@@ -77,6 +75,7 @@ CLayerExpansion::CResult CLayerExpansion::Run(const std::vector<CSearchNode>& la
 
     auto runWorker = [&](CWorkerFindings& findings) {
         CShotPlayer player(m_level);
+        std::vector<int> strengthSteps;
         while (true) {
             const std::uint64_t unit = work.next.fetch_add(1, std::memory_order_relaxed);
             if (unit >= work.units || unit > work.cupUnit.load(std::memory_order_relaxed) ||
@@ -85,7 +84,8 @@ CLayerExpansion::CResult CLayerExpansion::Run(const std::vector<CSearchNode>& la
             const auto [node, rank] = work.Unpack(unit);
             const double heading = m_shots.GetHeading(m_aim ? m_shots.GetHeadingByRank(firstHeadings[node], rank) : rank);
             const CBallState& from = layer[node].state;
-            for (int step = 0; step <= strengthSteps[node]; ++step) {
+            CShotSet::GetStrengthSteps(m_level, from.x, from.y, heading, strengthSteps);
+            for (const int step : strengthSteps) {
                 if (stop.IsDue()) {
                     work.stopped = true;
                     return;

@@ -12,9 +12,15 @@ bool CShotMap::Make(const CLevel& level, int headings, int jobs, const std::atom
 {
     const CShotSet shotSet(headings);
     const CBallState start = CShotPlayer::StartState(level);
-    const int strengths = CShotSet::GetStrengthSteps(level, start.x, start.y) + 1;
     const int headingCount = shotSet.GetHeadingCount();
-    m_shots.assign(static_cast<std::size_t>(headingCount) * strengths, {});
+    // The strengths of every heading, and where its shots begin in the map.
+    std::vector<std::vector<int>> strengths(headingCount);
+    std::vector<std::size_t> first(headingCount + 1, 0);
+    for (int heading = 0; heading < headingCount; ++heading) {
+        CShotSet::GetStrengthSteps(level, start.x, start.y, shotSet.GetHeading(heading), strengths[heading]);
+        first[heading + 1] = first[heading] + strengths[heading].size();
+    }
+    m_shots.assign(first.back(), {});
     std::vector<std::vector<CPlayedShot>> cupShots(headingCount);
     std::atomic<int> next = 0;
     std::atomic<bool> cancelled = false;
@@ -23,13 +29,13 @@ bool CShotMap::Make(const CLevel& level, int headings, int jobs, const std::atom
     auto work = [&] {
         CShotPlayer player(level);
         for (int heading = next++; heading < headingCount; heading = next++) {
-            for (int step = 0; step < strengths; ++step) {
+            for (std::size_t i = 0; i < strengths[heading].size(); ++i) {
                 if (cancel && cancel->load(std::memory_order_relaxed)) {
                     cancelled = true;
                     return;
                 }
-                CMapShot& mapped = m_shots[static_cast<std::size_t>(heading) * strengths + step];
-                mapped.shot = {CShotSet::GetStrength(step), shotSet.GetHeading(heading)};
+                CMapShot& mapped = m_shots[first[heading] + i];
+                mapped.shot = {CShotSet::GetStrength(strengths[heading][i]), shotSet.GetHeading(heading)};
                 player.Place(start);
                 CPathPoint last{start.x, start.y};
                 const CPlayedShot played =

@@ -26,17 +26,23 @@ TEST(ShotMapThreads, EveryFirstShotAndItsEnd)
     const CLevel level = MakeMapLevel();
     CShotMap map;
     ASSERT_TRUE(map.Make(level, 12, 2));
-    const int strengths = CShotSet::GetStrengthSteps(level, 2.5, 2.5) + 1;
-    ASSERT_EQ(map.GetShots().size(), static_cast<std::size_t>(12 * strengths));
+    // Heading by heading, weakest first.
+    const CShotSet set(12);
+    std::vector<CShot> shots;
+    for (int heading = 0; heading < 12; ++heading) {
+        std::vector<int> steps;
+        CShotSet::GetStrengthSteps(level, 2.5, 2.5, set.GetHeading(heading), steps);
+        for (const int step : steps)
+            shots.push_back({CShotSet::GetStrength(step), set.GetHeading(heading)});
+    }
+    ASSERT_EQ(map.GetShots().size(), shots.size());
 
     // Each entry is the shot played alone; water ends where the ball went in.
     CShotPlayer player(level);
-    const CShotSet set(12);
     int outcomes[4] = {};
     for (std::size_t i = 0; i < map.GetShots().size(); ++i) {
         const CMapShot& mapped = map.GetShots()[i];
-        const CShot shot{CShotSet::GetStrength(static_cast<int>(i) % strengths),
-                         set.GetHeading(static_cast<int>(i) / strengths)};
+        const CShot& shot = shots[i];
         ASSERT_EQ(mapped.shot, shot);
         const CPlayedShot played = player.Play(CShotPlayer::StartState(level), shot, true);
         ASSERT_EQ(mapped.result, played.result);

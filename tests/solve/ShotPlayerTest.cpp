@@ -3,16 +3,54 @@
 #include "solve/ShotSet.h"
 
 #include "SolveLevels.h"
+#include "solve/ShotMap.h"
+#include "solve/ShotSolver.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <set>
 
 namespace {
 
 constexpr double kPi = std::numbers::pi;
+
+// The strengths 3 k of a pointer anywhere on the ray: every cell whose pointer area the ray
+// crosses (a border cell's area reaches out beyond the level, where the pointer is clamped onto
+// the grid) gives the distance of its top-left corner.
+std::set<int> MouseSteps(const CLevel& level, double x, double y, double heading)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    // The ray's parameters from 0 on that lie in [low, high) along one axis.
+    const auto span = [inf](double start, double direction, double low, double high) {
+        if (direction == 0)
+            return start >= low && start < high ? std::pair{0.0, inf} : std::pair{1.0, 0.0};
+        const double a = (low - start) / direction;
+        const double b = (high - start) / direction;
+        return std::pair{std::max(0.0, std::min(a, b)), std::max(a, b)};
+    };
+    std::set<int> steps;
+    const int width = level.GetWidth();
+    const int height = level.GetHeight();
+    for (int col = 0; col < width; ++col) {
+        for (int row = 0; row < height; ++row) {
+            const auto [x0, x1] = span(x, std::cos(heading), col == 0 ? -inf : col, col == width - 1 ? inf : col + 1);
+            const auto [y0, y1] = span(y, std::sin(heading), row == 0 ? -inf : row, row == height - 1 ? inf : row + 1);
+            if (std::max(x0, y0) < std::min(x1, y1))
+                steps.insert(static_cast<int>(std::trunc(std::hypot(col - x, row - y))));
+        }
+    }
+    return steps;
+}
+
+bool IsGivable(const CLevel& level, const CBallState& from, const CShot& shot)
+{
+    return std::fmod(shot.strength, 3.0) == 0 &&
+           MouseSteps(level, from.x, from.y, shot.angle).contains(static_cast<int>(shot.strength / 3));
+}
 
 void ExpectSamePlay(const CPlayedShot& a, const CPlayedShot& b)
 {
@@ -74,7 +112,7 @@ TEST(ShotPlayer, SequenceStopsAtTheCupAndAtTheStepLimit)
     EXPECT_EQ(player.Play(CShotPlayer::StartState(level), {9, 0}).result, ShotCup);
 }
 
-TEST(ShotSet, HeadingsAndStrengthsAreWhatTheMouseGives)
+TEST(ShotSet, HeadingsInTheSearchOrder)
 {
     const CShotSet set(720);
     EXPECT_EQ(set.GetHeading(0), 0.0);
@@ -96,20 +134,52 @@ TEST(ShotSet, HeadingsAndStrengthsAreWhatTheMouseGives)
         EXPECT_EQ(small.GetHeadingByRank(count - 1, 1), 0);
         EXPECT_EQ(small.GetHeadingByRank(count - 1, 2), count - 2);
     }
+}
 
-    // The mouse's strength for every cell the pointer can reach (the clamped cell under it):
-    // the set gives exactly the strengths that some cell gives.
+// Only the strengths the mouse gives along a heading, in the shot set, the map and the solver.
+TEST(ShotSet, OnlyStrengthsTheMouseGivesAlongTheHeading)
+{
     CLevel level = MakeCourse(13, 7, 0, 0);
     for (const auto& [x, y] : {std::pair{5.5, 5.5}, {0.35, 0.35}, {12.65, 3.2}, {6.0, 6.65}}) {
-        std::set<double> mouse;
-        for (int col = 0; col < level.GetWidth(); ++col) {
-            for (int row = 0; row < level.GetHeight(); ++row)
-                mouse.insert(3.0 * std::trunc(std::sqrt((col - x) * (col - x) + (row - y) * (row - y))));
+        for (int i = -12; i < 12; ++i) {
+            const double heading = i * kPi / 12 + 0.01;
+            std::vector<int> steps;
+            CShotSet::GetStrengthSteps(level, x, y, heading, steps);
+            const std::set<int> mouse = MouseSteps(level, x, y, heading);
+            EXPECT_EQ(std::set<int>(steps.begin(), steps.end()), mouse) << x << ", " << y << " at " << heading;
+            EXPECT_TRUE(std::is_sorted(steps.begin(), steps.end()));
         }
-        const int steps = CShotSet::GetStrengthSteps(level, x, y);
-        std::set<double> solver;
-        for (int k = 0; k <= steps; ++k)
-            solver.insert(CShotSet::GetStrength(k));
-        EXPECT_EQ(solver, mouse) << x << ", " << y;
+    }
+    // Up and right from near the top-left corner of a 12 x 12 level: the pointer leaves through
+    // the top edge and ends in the top-right corner cell, 9.6 blocks away.
+    level = MakeCourse(12, 12, 1.5, 1.5);
+    std::vector<int> steps;
+    CShotSet::GetStrengthSteps(level, 1.5, 1.5, -0.57595865315812877, steps);
+    EXPECT_EQ(steps.back(), 9);
+
+    // Every first shot of the map is one the mouse gives, and every one it gives is there.
+    level = MakeBankLevel();
+    const CBallState start = CShotPlayer::StartState(level);
+    CShotMap map;
+    ASSERT_TRUE(map.Make(level, 16, 1));
+    std::size_t givable = 0;
+    for (int i = 0; i < 16; ++i)
+        givable += MouseSteps(level, start.x, start.y, CShotSet(16).GetHeading(i)).size();
+    EXPECT_EQ(map.GetShots().size(), givable);
+    for (const CMapShot& shot : map.GetShots())
+        EXPECT_TRUE(IsGivable(level, start, shot.shot)) << shot.shot.strength << "@" << shot.shot.angle;
+
+    // So is every shot of a solution, from where the ball lies.
+    CSolveOptions options;
+    options.headings = 16;
+    options.maxShots = 3;
+    options.jobs = 1;
+    CShotSolver solver(level);
+    const CSolveResult result = solver.Solve(options);
+    ASSERT_FALSE(result.shots.empty());
+    CBallState from = start;
+    for (const CPlayedShot& played : result.shots) {
+        EXPECT_TRUE(IsGivable(level, from, played.shot)) << played.shot.strength << "@" << played.shot.angle;
+        from = played.end;
     }
 }

@@ -62,14 +62,14 @@ using SolverCommandsThread = SolverCommands;
 TEST_F(SolverCommands, ShotMapAndFindParShowUntilTheNextEdit)
 {
     Load(MakeStraightLevel(), 8);
-    // The shot map: eight headings, strengths 0 to 3 x 6 (the farthest corner cell lies 6.96 cells
-    // away), each first shot's path and where it ends.
+    // The shot map: eight headings, each with the strengths the mouse gives along it (45 shots),
+    // each first shot's path and where it ends.
     Key(Qt::Key_F8, Qt::NoModifier);
     EXPECT_TRUE(Checked(CmdShotMap));
     EXPECT_EQ(Status(), "Mapping every first shot");
     ASSERT_TRUE(WaitForSearchEnd());
     EXPECT_TRUE(Status().startsWith("Shot map: ")) << Status().toStdString();
-    EXPECT_TRUE(Status().endsWith(" of 56 first shots end in the cup")) << Status().toStdString();
+    EXPECT_TRUE(Status().endsWith(" of 45 first shots end in the cup")) << Status().toStdString();
     EXPECT_GT(CountPixels(kRestDotColour), 0);
     EXPECT_GT(CountPixels(kCupDotColour), 0);
     EXPECT_GT(CountPixels(kPathColour), 0);
