@@ -12,3 +12,4 @@ int RunShoot(const CliArgs& args, CCliIo& io);
 int RunSolve(const CliArgs& args, CCliIo& io);
 int RunPlay(const CliArgs& args, CCliIo& io);
 int RunShotmap(const CliArgs& args, CCliIo& io);
+int RunVersions(const CliArgs& args, CCliIo& io);

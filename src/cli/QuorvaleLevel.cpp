@@ -34,7 +34,8 @@ constexpr CCommand kCommands[] = {
     {"save", RunSave,
      "save FILE OUT [OP ...]\n"
      "    Loads FILE, applies the OPs and saves OUT as the editor's Save does (identity rebuilt).\n"
-     "    A failed save leaves no partial OUT and an existing OUT intact.\n",
+     "    A failed save leaves no partial OUT and an existing OUT intact. Unlike the editor's\n"
+     "    Save, it keeps no earlier version of OUT (see 'versions').\n",
      true},
     {"render", RunRender,
      "render FILE OUT.png [--cell N] [--no-grid]\n"
@@ -83,6 +84,15 @@ constexpr CCommand kCommands[] = {
      "    'render': a dot where each came to rest (white), went into water (cyan) or sank\n"
      "    (yellow), and the paths of the shots into the cup. Prints the counts of the outcomes\n"
      "    (on standard error when OUT is -).\n"},
+    {"versions", RunVersions,
+     "versions FILE\n"
+     "    Lists the earlier versions of FILE that the editor kept when its saves replaced the\n"
+     "    file (this program's 'save' keeps none), newest first, one a line: 'TIME SIZE PATH',\n"
+     "    TIME when the version was kept, in local time (2024-03-05T14:07:09+01:00), SIZE in\n"
+     "    bytes and PATH the kept copy, a level file (the rest of the line, spaces and all).\n"
+     "    Prints nothing when none is kept. FILE need not exist any more. The copies lie in\n"
+     "    $XDG_STATE_HOME/quorvale-editor/versions (~/.local/state/quorvale-editor/versions\n"
+     "    when XDG_STATE_HOME is not set).\n"},
 };
 
 void PrintHelp(std::ostream& out)

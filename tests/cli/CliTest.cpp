@@ -3,10 +3,12 @@
 #include "common/FileSizeLimit.h"
 
 #include "random/RandomLevelGenerator.h"
+#include "state/VersionStore.h"
 
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <cctype>
 #include <cstring>
 
 namespace {
@@ -243,6 +245,42 @@ TEST_F(CliTest, SavesGoThroughLinksAndAFailedCommandLeavesTheOldFile)
     EXPECT_EQ(RunCli({"render", good, image}).status, 0);
     EXPECT_TRUE(fs::is_symlink(image));
     EXPECT_EQ(PngHeader(Slurp(m_dir / "real/image.png")), "41 x 41 8/2");
+}
+
+TEST_F(CliTest, VersionsListsTheCopiesTheEditorKeptAndSaveKeepsNone)
+{
+    setenv("XDG_STATE_HOME", Path("state").c_str(), 1);
+    const std::string level = WriteLevel("level.lev", kExample);
+    std::string reason;
+    // What the editor's saves keep, and a save of quorvale-level, which keeps nothing.
+    ASSERT_TRUE(CVersionStore().Keep(level, reason)) << reason;
+    const std::string second = Slurp(WriteLevel("level.lev", kExample + "{$}"));
+    ASSERT_TRUE(CVersionStore().Keep(level, reason)) << reason;
+    ASSERT_EQ(RunCli({"save", level, level}).status, 0);
+    const fs::path start = fs::current_path();
+    fs::current_path(m_dir);
+    const CRun run = RunCli({"versions", "level.lev"});
+    fs::current_path(start);
+    unsetenv("XDG_STATE_HOME");
+    EXPECT_EQ(run.status, 0) << run.err;
+    // "TIME SIZE PATH", TIME in the form of the pattern, 9 standing for a digit and + for a sign.
+    const std::string pattern = "9999-99-99T99:99:99+99:99 ";
+    std::istringstream lines(run.out);
+    std::vector<std::string> contents;
+    for (std::string text; std::getline(lines, text);) {
+        ASSERT_GT(text.size(), pattern.size()) << text;
+        for (std::size_t i = 0; i < pattern.size(); ++i)
+            EXPECT_TRUE(pattern[i] == '9' ? std::isdigit(static_cast<unsigned char>(text[i]))
+                        : pattern[i] == '+' ? text[i] == '+' || text[i] == '-'
+                                            : text[i] == pattern[i])
+                << text;
+        const std::size_t space = text.find(' ', pattern.size());
+        const std::string copy = text.substr(space + 1);
+        EXPECT_EQ(text.substr(pattern.size(), space - pattern.size()), std::to_string(Slurp(copy).size()));
+        contents.push_back(Slurp(copy));
+    }
+    EXPECT_EQ(contents, (std::vector<std::string>{second, Archived(kExample)}));
+    EXPECT_EQ(RunCli({"versions", "-"}).status, 64);
 }
 
 TEST_F(CliTest, HelpAndVersionGoToStandardOutput)

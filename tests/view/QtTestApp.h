@@ -25,7 +25,8 @@ inline const QtMessageHandler g_previousMessageHandler = qInstallMessageHandler(
             g_previousMessageHandler(type, context, message);
     });
 
-// The application object of the GUI tests: offscreen, with the settings in a temporary folder.
+// The application object of the GUI tests: offscreen, with the settings and the state folder in a
+// temporary folder.
 class CQtTestEnvironment : public ::testing::Environment {
 public:
     void SetUp() override
@@ -34,6 +35,8 @@ public:
             qputenv("QT_QPA_PLATFORM", "offscreen");
         m_config = std::make_unique<QTemporaryDir>();
         qputenv("XDG_CONFIG_HOME", m_config->path().toLocal8Bit());
+        // Earlier versions and recovery copies go there too, never to the user's state folder.
+        qputenv("XDG_STATE_HOME", (m_config->path() + QStringLiteral("/state")).toLocal8Bit());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config->path());
         static int argc = 1;
         static char name[] = "gui-test";
