@@ -15,6 +15,8 @@ packages=(
   # end-to-end tests in a real X server, fuzzing, install checks
   xvfb xdotool x11-utils imagemagick clang libclang-rt-14-dev desktop-file-utils shared-mime-info xdg-utils
   libfile-mimeinfo-perl appstream man-db
+  # the Debian package: dpkg-buildflags and dpkg-shlibdeps, file (cpack finds the ELF files with it), lintian
+  dpkg-dev file lintian
 )
 
 missing=()
