@@ -29,7 +29,8 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # hand-overs are suppressed, nothing of ours.
 export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$root/tests/tsan.supp"
 
+# Configured for /usr as the Debian package is, so that the package test packs the package's layout.
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQV_WERROR=ON \
-  -DQV_SANITIZE="$sanitize" >/dev/null
+  -DQV_SANITIZE="$sanitize" -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
 cmake --build "$build" -j "$(nproc)"
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)" "${ctest_args[@]}"
