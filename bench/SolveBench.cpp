@@ -57,7 +57,7 @@ void RunSolve(benchmark::State& state, const CLevel& level, int jobs, int mergeG
         CShotSolver solver(level);
         result = solver.Solve(options);
     }
-    state.counters["par"] = result.status == SolveFound ? static_cast<double>(result.shots.size()) : 0.0;
+    state.counters["par"] = result.ending == SolvePar ? static_cast<double>(result.shots.size()) : 0.0;
     state.counters["shots"] = static_cast<double>(result.shotsPlayed);
 }
 

@@ -5,6 +5,7 @@
 #   Heading:                      an unindented line ending in ":" starts a section
 #     TERM  text                  two spaces in: an item, its text after a gap of two spaces
 #       text                      four spaces in: more text of the item
+#         text                    six spaces in: a line of its own (a list in the item's text)
 # Variables: name, version (the --version line), see_also (optional, "page(1)").
 
 # Roff's special characters: backslashes, and hyphens as minus signs so options copy right.
@@ -83,6 +84,7 @@ part == "usage" {
     blank = 0; item = 1
     next
 }
+/^      / { print ".br"; print esc(trim($0)); next }
 /^    / { print esc(trim($0)); next }
 {
     if (blank || item) print ".PP"

@@ -26,6 +26,8 @@ struct CCliIo {
     std::istream& in;
     std::ostream& out;
     std::ostream& err;
+    // The error stream is a terminal: a long command may show its progress there.
+    bool errIsTerminal = false;
 };
 
 // A level file loaded the way the editor's Open loads it.

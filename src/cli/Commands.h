@@ -13,3 +13,7 @@ int RunSolve(const CliArgs& args, CCliIo& io);
 int RunPlay(const CliArgs& args, CCliIo& io);
 int RunShotmap(const CliArgs& args, CCliIo& io);
 int RunVersions(const CliArgs& args, CCliIo& io);
+
+class CBall;
+// The line --trace prints after a step: "step x y speed angle radius", all exact.
+std::string FormatTraceLine(long long step, const CBall& ball);

@@ -58,26 +58,42 @@ constexpr CCommand kCommands[] = {
      "    radius. The last line is 'result: cup|rest|water steps: N x: X y: Y'; a ball still\n"
      "    rolling after N steps (default 1000000) ends the run with 'result: moving'.\n"},
     {"solve", RunSolve,
-     "solve FILE [--max-shots N] [--headings N] [--jobs N] [--time-limit SECONDS] [--merge M] [--no-aim]\n"
+     "solve FILE [--max-shots N] [--headings N] [--jobs N] [--time-limit SECONDS] [--merge M] [--min-forgiveness P] [--no-tunnel] [--no-aim] [--quiet]\n"
      "    Finds par: the fewest shots that take the ball from its start into the cup as test\n"
      "    mode plays them. A shot has one of N headings i 2 pi / N (default 720) and a strength\n"
      "    the mouse gives along it (3 x the whole blocks from the ball to the corner of a cell\n"
      "    the pointer can be over on that heading, clamped onto the grid); each starts where\n"
-     "    the one before left the ball. Tries all solutions of 1 shot, then of 2 and so on up to\n"
-     "    --max-shots (default 6), on --jobs threads (default: one per processor; the result is\n"
-     "    the same for any number). A position within the same 1/M block square as one reached\n"
-     "    before counts as that one (--merge, default 16; 0 keeps every position): this can miss\n"
-     "    a shorter solution. Positions nearest the cup and headings toward it are tried first;\n"
-     "    --no-aim tries them as reached and from heading 0 (slower; the same par with --merge 0).\n"
-     "    Prints 'shot K: strength S angle A -> rest x: X y: Y' for every shot of the solution\n"
-     "    (A exact, for 'play'), then 'par: N', or 'par: none within N shots', or 'par: none\n"
-     "    found in S s' when the time limit ends the search first.\n"},
+     "    the one before left the ball. It looks ahead for a solution first (a beam search\n"
+     "    toward the cup, widened round by round, each round after a shorter one), then proves\n"
+     "    the best: all solutions of 1 shot, of 2 and so on, up to one shot less than the best\n"
+     "    found or --max-shots (default 6). Runs on --jobs threads (default:\n"
+     "    one per processor; a search that is not stopped gives the same result for any\n"
+     "    number); --time-limit stops it, keeping what it found. A position within the same\n"
+     "    1/M block square as one reached before counts as that one (--merge, default 16; 0\n"
+     "    keeps every position): this can miss a shorter solution. Positions nearest the cup\n"
+     "    and headings toward it are tried first; --no-aim tries them as reached and from\n"
+     "    heading 0. A strong shot can pass through a wall, as in the game; --no-tunnel leaves\n"
+     "    out every shot during which the ball's centre lies on wall ground. --min-forgiveness P\n"
+     "    takes only shots at least P % forgiving. On a terminal the search shows its progress\n"
+     "    on standard error, unless --quiet.\n"
+     "    Prints 'shot K: strength S angle A -> rest x: X y: Y forgiveness: P%' for every shot\n"
+     "    of the solution ('-> cup forgiveness: P%' for the last; A exact, for 'play'), ending in\n"
+     "    ' through a wall' when the ball's centre lay on wall ground during the shot. The\n"
+     "    forgiveness is the share of the 41 headings A + k pi / 3600, k = -20 to 20 (a degree\n"
+     "    either way), whose shot ends the same way: in the cup, or at rest within half a\n"
+     "    block. The last line is one of these answers, each with exit status 0 (\"shot\" for 1):\n"
+     "      par: N  (a solution of N shots and none shorter)\n"
+     "      par: at most N, none of D shots or fewer (stopped after T s)\n"
+     "      par: none within M shots\n"
+     "      par: none, the cup cannot be reached  (no cup, or walls no ball here can pass)\n"
+     "      par: none found in T s, none of D shots or fewer\n"},
     {"play", RunPlay,
-     "play FILE SHOT...\n"
+     "play FILE SHOT... [--trace]\n"
      "    Plays the shots (STRENGTH@ANGLE, e.g. 12@0.78539816339744828) one after the other from\n"
      "    the ball start as test mode does and prints for each 'shot K: result: cup|rest|water\n"
-     "    steps: N x: X y: Y' (after water the ball lies where that shot started). Stops after\n"
-     "    the cup, or after a shot still rolling at 200000 steps ('result: moving').\n"},
+     "    steps: N x: X y: Y' (after water the ball lies where that shot started), after its\n"
+     "    steps as 'shoot --trace' prints them with --trace. Stops after the cup, or after a\n"
+     "    shot still rolling at 200000 steps ('result: moving').\n"},
     {"shotmap", RunShotmap,
      "shotmap FILE OUT.png [--cell N] [--headings N] [--jobs N]\n"
      "    Plays every first shot that 'solve' tries and draws their outcomes over the image of\n"
@@ -138,9 +154,10 @@ int RunCommand(const CCommand& command, const CliArgs& args, CCliIo& io)
 
 } // namespace
 
-int RunQuorvaleLevel(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
+int RunQuorvaleLevel(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
+                     bool errIsTerminal)
 {
-    CCliIo io{in, out, err};
+    CCliIo io{in, out, err, errIsTerminal};
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
         PrintHelp(out);
         return FinishOutput(io);

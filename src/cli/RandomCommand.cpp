@@ -64,6 +64,7 @@ int RunRandom(const CliArgs& args, CCliIo& io)
         PrintWarning(io, "bite folder " + folder + " does not exist; missing bites leave empty squares");
 
     std::size_t par = 0;
+    bool proven = true;
     while (true) {
         std::srand(seed);
         generator.Generate();
@@ -71,12 +72,18 @@ int RunRandom(const CliArgs& args, CCliIo& io)
             break;
         CShotSolver solver(generator.GetLevel());
         const CSolveResult result = solver.Solve(playable);
-        if (result.status == SolveFound) {
+        // A solution of at most N shots makes the level playable, proven par or not.
+        if (result.ending == SolvePar || result.ending == SolveAtMost) {
             par = result.shots.size();
+            proven = result.ending == SolvePar;
             break;
         }
-        io.err << "seed " << seed << ": no par within " << playable.maxShots << " shots"
-               << (result.status == SolveTimedOut ? " found in the time limit" : "") << '\n';
+        io.err << "seed " << seed << ": ";
+        if (result.ending == SolveUnreachable)
+            io.err << "the cup cannot be reached\n";
+        else
+            io.err << "no par within " << playable.maxShots << (playable.maxShots == 1 ? " shot" : " shots")
+                   << (result.ending == SolveNoneFound ? " found in the time limit" : "") << '\n';
         if (seed == std::numeric_limits<unsigned>::max())
             return PrintError(io, "no seed up to the last one gives a playable level", ExitFileError);
         ++seed;
@@ -88,6 +95,6 @@ int RunRandom(const CliArgs& args, CCliIo& io)
     std::ostream& report = out == "-" ? io.err : io.out;
     report << "seed: " << seed << '\n';
     if (par > 0)
-        report << "par: " << par << '\n';
+        report << "par: " << (proven ? "" : "at most ") << par << '\n';
     return ExitOk;
 }

@@ -47,6 +47,8 @@ int ParseShootArgs(const CliArgs& args, CShootOptions& options, CCliIo& io)
     return ExitOk;
 }
 
+} // namespace
+
 std::string FormatTraceLine(long long step, const CBall& ball)
 {
     char line[160];
@@ -54,8 +56,6 @@ std::string FormatTraceLine(long long step, const CBall& ball)
                   ball.GetSpeed(), ball.GetAngle(), ball.GetRadius());
     return line;
 }
-
-} // namespace
 
 int RunShoot(const CliArgs& args, CCliIo& io)
 {

@@ -17,6 +17,7 @@ constexpr CCountArg kCountArgs[] = {
     {"--headings", ArgHeadings, 1, CShotSet::kMaxHeadings, &CSolveOptions::headings},
     {"--jobs", ArgJobs, 1, 256, &CSolveOptions::jobs},
     {"--merge", ArgMerge, 0, 1024, &CSolveOptions::mergeGrid},
+    {"--min-forgiveness", ArgMinForgiveness, 0, 100, &CSolveOptions::minForgiveness},
 };
 
 } // namespace

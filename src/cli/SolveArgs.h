@@ -6,13 +6,15 @@
 struct CSolveOptions;
 
 // The solver's options on the command line: --max-shots N, --headings N, --jobs N,
-// --time-limit SECONDS and --merge M; a command accepts those whose bits it passes.
+// --time-limit SECONDS, --merge M and --min-forgiveness P; a command accepts those whose bits it
+// passes.
 enum SolveArg : unsigned {
     ArgMaxShots = 1,
     ArgHeadings = 2,
     ArgJobs = 4,
     ArgTimeLimit = 8,
     ArgMerge = 16,
+    ArgMinForgiveness = 32,
 };
 
 // When args[i] is one of the accepted options, reads its value into options, moves i onto the

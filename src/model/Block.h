@@ -60,6 +60,7 @@ public:
         return m_back.IsWall() ? WallCover::All : WallCover::None;
     }
     double GetFrictionAt(double u, double v) const { return MaterialAt(u, v).GetFriction(); }
+    const CMaterial& GetMaterialAt(double u, double v) const { return MaterialAt(u, v); }
     double GetWallFactorAt(double u, double v) const { return MaterialAt(u, v).GetWallFactor(); }
     double GetSlopeXAt(double u, double v) const { return MaterialAt(u, v).GetSlopeX(); }
     double GetSlopeYAt(double u, double v) const { return MaterialAt(u, v).GetSlopeY(); }

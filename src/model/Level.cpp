@@ -232,3 +232,10 @@ double CLevel::GetWallFactorAt(double px, double py) const
 double CLevel::GetSlopeXAt(double px, double py) const { return QueryAt(px, py, &CBlock::GetSlopeXAt, 0.0); }
 double CLevel::GetSlopeYAt(double px, double py) const { return QueryAt(px, py, &CBlock::GetSlopeYAt, 0.0); }
 bool CLevel::IsWallAt(double px, double py) const { return QueryAt(px, py, &CBlock::IsWallAt, true); }
+
+const CMaterial* CLevel::FindMaterialAt(double px, double py) const
+{
+    const CBlock* block;
+    double u, v;
+    return Locate(px, py, block, u, v) ? &block->GetMaterialAt(u, v) : nullptr;
+}

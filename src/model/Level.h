@@ -82,6 +82,8 @@ public:
     double GetSlopeXAt(double px, double py) const;
     double GetSlopeYAt(double px, double py) const;
     bool IsWallAt(double px, double py) const;
+    // The material under the point, which all the queries above ask; null outside the level.
+    const CMaterial* FindMaterialAt(double px, double py) const;
 
     // Whole-level transformations: quarter turn clockwise, left-right and top-bottom mirror.
     void Rotate90();

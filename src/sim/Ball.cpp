@@ -38,6 +38,7 @@ void CBall::Launch(double speed, double angle, int speedLevel)
     m_speed = speed;
     m_angle = angle;
     m_touchingWall = false;
+    m_passedWall = false;
     m_stopRequested = false;
     m_moving = true;
 }

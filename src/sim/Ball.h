@@ -79,6 +79,9 @@ public:
     // the first steps of a very slow shot depend on it.
     int GetSlowSteps() const { return m_slowSteps; }
     void SetSlowSteps(int steps) { m_slowSteps = steps; }
+    // The ball's centre lay on wall ground after some step of the last shot: a fast ball can
+    // pass through a wall.
+    bool HasPassedWall() const { return m_passedWall; }
     // Where the sounds go; none (the default) keeps the ball silent.
     void SetSoundPlayer(CSoundPlayer* player) { m_soundPlayer = player; }
 
@@ -152,6 +155,7 @@ private:
     bool m_touchedCup = false;
     std::atomic<bool> m_stopRequested = false;
     bool m_touchingWall = false;
+    bool m_passedWall = false;
     std::atomic<bool> m_soundOn = true;
     std::thread m_thread;
     const CLevel* m_level = nullptr;

@@ -45,13 +45,13 @@ void CBall::Step()
     m_rollX.fetch_add(-(vx / m_resolution) / m_radius, std::memory_order_relaxed);
     m_rollY.fetch_add(-(vy / m_resolution) / m_radius, std::memory_order_relaxed);
 
-    const double x = m_x;
-    const double y = m_y;
-    if (m_level->GetKindAt(x, y) != Water && m_level->IsPointInside(x, y)) {
+    const CMaterial* ground = m_level->FindMaterialAt(m_x, m_y);
+    if (ground && ground->GetKind() != Water) {
+        m_passedWall = m_passedWall || ground->IsWall();
         // Slope pull first, then friction as a factor per step.
-        const double friction = m_level->GetFrictionAt(x, y) / m_resolution;
-        vx += m_level->GetSlopeXAt(x, y) / m_resolution;
-        vy += m_level->GetSlopeYAt(x, y) / m_resolution;
+        const double friction = ground->GetFriction() / m_resolution;
+        vx += ground->GetSlopeX() / m_resolution;
+        vy += ground->GetSlopeY() / m_resolution;
         const auto [angle, speed] = CartesianToPolar(vx, vy);
         m_angle = angle;
         m_speed = speed * (1.0 - friction);

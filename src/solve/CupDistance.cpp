@@ -4,8 +4,10 @@
 #include "sim/PortableMath.h"
 
 #include <cmath>
-#include <deque>
+#include <functional>
 #include <limits>
+#include <numbers>
+#include <queue>
 
 namespace {
 
@@ -14,46 +16,60 @@ bool HasKind(const CBlock& block, int kind)
     return block.GetBackKind() == kind || (!block.IsUniform() && block.GetFrontKind() == kind);
 }
 
+bool IsOpen(const CBlock& block)
+{
+    return !block.IsUniform() || (block.GetBackKind() != Wall && block.GetBackKind() != Water);
+}
+
 } // namespace
 
 CCupDistance::CCupDistance(const CLevel& level)
     : m_width(level.GetWidth()), m_height(level.GetHeight()),
-      m_steps(static_cast<std::size_t>(m_width) * m_height, kUnreachable)
+      m_distance(static_cast<std::size_t>(m_width) * m_height, kUnreachable)
 {
-    std::deque<int> queue;
+    std::vector<bool> open(m_distance.size());
+    using CEntry = std::pair<double, int>;
+    std::priority_queue<CEntry, std::vector<CEntry>, std::greater<>> queue;
     for (int y = 0; y < m_height; ++y) {
         for (int x = 0; x < m_width; ++x) {
-            if (HasKind(level.GetBlock(x, y), Hole)) {
-                m_steps[y * m_width + x] = 0;
-                queue.push_back(y * m_width + x);
+            const CBlock& block = *level.FindBlock(x, y);
+            open[y * m_width + x] = IsOpen(block);
+            if (HasKind(block, Hole)) {
+                m_distance[y * m_width + x] = 0;
+                m_cups.push_back(y * m_width + x);
+                queue.emplace(0.0, y * m_width + x);
             }
         }
     }
-    m_cups.assign(queue.begin(), queue.end());
+    const auto isOpen = [&](int x, int y) { return level.IsInside(x, y) && open[y * m_width + x]; };
     while (!queue.empty()) {
-        const int cell = queue.front();
-        queue.pop_front();
+        const auto [distance, cell] = queue.top();
+        queue.pop();
+        if (distance > m_distance[cell])
+            continue;
         const int x = cell % m_width;
         const int y = cell / m_width;
-        for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
-            const int nx = x + dx;
-            const int ny = y + dy;
-            if (!level.IsInside(nx, ny) || m_steps[ny * m_width + nx] != kUnreachable)
-                continue;
-            const CBlock block = level.GetBlock(nx, ny);
-            if (block.IsUniform() && block.GetBackKind() == Wall)
-                continue;
-            m_steps[ny * m_width + nx] = m_steps[cell] + 1;
-            queue.push_back(ny * m_width + nx);
+        for (int dy = -1; dy <= 1; ++dy) {
+            for (int dx = -1; dx <= 1; ++dx) {
+                if ((dx == 0 && dy == 0) || !isOpen(x + dx, y + dy) ||
+                    (dx != 0 && dy != 0 && (!isOpen(x + dx, y) || !isOpen(x, y + dy))))
+                    continue;
+                const int next = (y + dy) * m_width + x + dx;
+                const double through = distance + (dx != 0 && dy != 0 ? std::numbers::sqrt2 : 1.0);
+                if (through < m_distance[next]) {
+                    m_distance[next] = through;
+                    queue.emplace(through, next);
+                }
+            }
         }
     }
 }
 
-int CCupDistance::At(double x, double y) const
+double CCupDistance::At(double x, double y) const
 {
     if (!(x >= 0 && y >= 0 && x < m_width && y < m_height))
         return kUnreachable;
-    return m_steps[static_cast<int>(y) * m_width + static_cast<int>(x)];
+    return m_distance[static_cast<int>(y) * m_width + static_cast<int>(x)];
 }
 
 double CCupDistance::HeadingToCup(double x, double y) const

@@ -52,25 +52,58 @@ struct CSharedWork {
 
 } // namespace
 
+bool CShotFilter::Accepts(CShotPlayer& player, const CBallState& from, const CPlayedShot& played) const
+{
+    if (noTunnel && played.throughWall)
+        return false;
+    return minForgiveness <= 0 || player.GetForgiveness(from, played) >= minForgiveness;
+}
+
 CLayerExpansion::CLayerExpansion(const CLevel& level, const CShotSet& shots, const CCupDistance& cup,
-                                 int mergeGrid, bool aim)
-    : m_level(level), m_shots(shots), m_cup(cup), m_mergeGrid(mergeGrid), m_aim(aim)
+                                 int mergeGrid, bool aim, const CShotFilter& filter)
+    : m_level(level), m_shots(shots), m_cup(cup), m_mergeGrid(mergeGrid), m_aim(aim), m_filter(filter)
 {
 }
 
+std::uint64_t CLayerExpansion::GetUnitsPerNode(const CHeadingPlan& plan) const
+{
+    const int headings = m_shots.GetHeadingCount();
+    if (plan.coarse <= 0 || plan.coarse >= headings)
+        return static_cast<std::uint64_t>(headings);
+    return static_cast<std::uint64_t>(std::min(2 * plan.cone + 1, headings) + plan.coarse);
+}
+
+int CLayerExpansion::HeadingOf(const CHeadingPlan& plan, int first, int rank) const
+{
+    const int headings = m_shots.GetHeadingCount();
+    const bool full = plan.coarse <= 0 || plan.coarse >= headings;
+    if (full && !m_aim)
+        return rank;
+    const int cone = full ? headings : std::min(2 * plan.cone + 1, headings);
+    if (rank < cone)
+        return m_shots.GetHeadingByRank(first, rank);
+    // The coarse headings, from the one nearest the first outward.
+    const long long coarse = plan.coarse;
+    const int firstCoarse = static_cast<int>((first * coarse + headings / 2) / headings % coarse);
+    const int offset = (rank - cone) % 2 ? (rank - cone + 1) / 2 : -((rank - cone) / 2);
+    const long long index = ((firstCoarse + offset) % coarse + coarse) % coarse * headings / coarse;
+    const int apart = static_cast<int>(std::abs(index - first));
+    return std::min(apart, headings - apart) <= plan.cone ? -1 : static_cast<int>(index);
+}
+
 CLayerExpansion::CResult CLayerExpansion::Run(const std::vector<CSearchNode>& layer,
-                                              const std::unordered_set<CStateKey>& seen, bool keepChildren, int jobs,
-                                              const CSearchStop& stop, std::atomic<long long>& shotCount) const
+                                              const std::unordered_set<CStateKey>& seen, const CHeadingPlan& plan,
+                                              bool keepChildren, int jobs, const CSearchStop& stop,
+                                              std::atomic<long long>& shots, std::atomic<long long>& units) const
 {
     std::vector<int> firstHeadings;
-    for (const CSearchNode& node : layer) {
+    for (const CSearchNode& node : layer)
         firstHeadings.push_back(m_aim ? m_shots.GetNearestHeading(m_cup.HeadingToCup(node.state.x, node.state.y)) : 0);
-    }
 
     CSharedWork work;
     work.block = m_aim ? kNodeBlock : 1;
     work.nodes = layer.size();
-    work.headings = static_cast<std::uint64_t>(m_shots.GetHeadingCount());
+    work.headings = GetUnitsPerNode(plan);
     work.units = work.nodes * work.headings;
 
     auto runWorker = [&](CWorkerFindings& findings) {
@@ -82,9 +115,13 @@ CLayerExpansion::CResult CLayerExpansion::Run(const std::vector<CSearchNode>& la
                 work.stopped.load(std::memory_order_relaxed))
                 return;
             const auto [node, rank] = work.Unpack(unit);
-            const double heading = m_shots.GetHeading(m_aim ? m_shots.GetHeadingByRank(firstHeadings[node], rank) : rank);
+            const int headingIndex = HeadingOf(plan, firstHeadings[node], rank);
             const CBallState& from = layer[node].state;
-            CShotSet::GetStrengthSteps(m_level, from.x, from.y, heading, strengthSteps);
+            const double heading = m_shots.GetHeading(std::max(headingIndex, 0));
+            if (headingIndex < 0)
+                strengthSteps.clear();
+            else
+                CShotSet::GetStrengthSteps(m_level, from.x, from.y, heading, strengthSteps);
             for (const int step : strengthSteps) {
                 if (stop.IsDue()) {
                     work.stopped = true;
@@ -92,9 +129,11 @@ CLayerExpansion::CResult CLayerExpansion::Run(const std::vector<CSearchNode>& la
                 }
                 const CShot shot{CShotSet::GetStrength(step), heading};
                 const CPlayedShot played = player.Play(from, shot);
-                shotCount.fetch_add(1, std::memory_order_relaxed);
+                shots.fetch_add(1, std::memory_order_relaxed);
                 const CShotOrder order{unit, static_cast<std::uint32_t>(step)};
                 if (played.result == ShotCup) {
+                    if (!m_filter.Accepts(player, from, played))
+                        continue;
                     // The first cup of this thread: every later unit it could take comes after it.
                     findings.cupFound = true;
                     findings.cupOrder = order;
@@ -108,9 +147,10 @@ CLayerExpansion::CResult CLayerExpansion::Run(const std::vector<CSearchNode>& la
                 const CStateKey key = CStateKey::Of(played.end, m_mergeGrid);
                 // A thread plays its shots in the search's order: its first state for a key is
                 // its earliest.
-                if (!seen.contains(key))
-                    findings.children.try_emplace(key, CChild{order, static_cast<int>(node), played.end, shot});
+                if (!seen.contains(key) && !findings.children.contains(key) && m_filter.Accepts(player, from, played))
+                    findings.children.emplace(key, CChild{order, static_cast<int>(node), played.end, shot});
             }
+            units.fetch_add(1, std::memory_order_relaxed);
         }
     };
 

@@ -12,6 +12,7 @@
 
 class CCupDistance;
 class CLevel;
+class CShotPlayer;
 
 // A ball state the search reached, and how: the shot from a state of the layer before.
 struct CSearchNode {
@@ -45,9 +46,27 @@ private:
     Clock::time_point m_deadline;
 };
 
-// Plays every shot of the shot set from every node of one layer, on as many threads as asked,
+// Which shots a solution may use beyond those of the shot set: none that passes through a wall,
+// and none less forgiving than a share of the headings around it (CShotPlayer::GetForgiveness).
+struct CShotFilter {
+    bool noTunnel = false;
+    int minForgiveness = 0;
+
+    bool Accepts(CShotPlayer& player, const CBallState& from, const CPlayedShot& played) const;
+};
+
+// Which headings of the shot set a node's shots take. All of them by default; a coarse plan
+// takes every heading within cone steps of the one nearest the cup's direction, then `coarse`
+// headings spread evenly over the turn, nearest the cup's direction first.
+struct CHeadingPlan {
+    int coarse = 0;
+    int cone = 0;
+};
+
+// Plays the shots of a heading plan from every node of one layer, on as many threads as asked,
 // and collects what the next layer needs: the first shot (in the search's order) that sinks the
-// ball, or else every new state, one per key, the first in the order that reached it.
+// ball, or else every new state, one per key, the first in the order that reached it. Shots the
+// filter refuses count as neither.
 //
 // The order: the nodes in blocks of kNodeBlock as the layer lists them; within a block the
 // headings by rank (the one nearest the direction of the cup first, then those beside it
@@ -75,17 +94,28 @@ public:
         std::vector<CChild> children;  // in the search's order; empty unless asked for
     };
 
-    CLayerExpansion(const CLevel& level, const CShotSet& shots, const CCupDistance& cup, int mergeGrid, bool aim);
+    CLayerExpansion(const CLevel& level, const CShotSet& shots, const CCupDistance& cup, int mergeGrid, bool aim,
+                    const CShotFilter& filter);
+
+    // The units of one node under the plan.
+    std::uint64_t GetUnitsPerNode(const CHeadingPlan& plan) const;
 
     // keepChildren: collect the new states (not for the last layer). seen: the keys of every
-    // state of the earlier layers. shotCount grows by one for every shot played.
-    CResult Run(const std::vector<CSearchNode>& layer, const std::unordered_set<CStateKey>& seen, bool keepChildren,
-                int jobs, const CSearchStop& stop, std::atomic<long long>& shotCount) const;
+    // state met before, which are not new. For a progress display on another thread, shots grows
+    // by one for every shot played and units for every unit finished.
+    CResult Run(const std::vector<CSearchNode>& layer, const std::unordered_set<CStateKey>& seen,
+                const CHeadingPlan& plan, bool keepChildren, int jobs, const CSearchStop& stop,
+                std::atomic<long long>& shots, std::atomic<long long>& units) const;
 
 private:
+    // The heading index of a node's unit of the given rank, or -1 when a coarse plan's heading is
+    // one its cone already took.
+    int HeadingOf(const CHeadingPlan& plan, int first, int rank) const;
+
     const CLevel& m_level;
     const CShotSet& m_shots;
     const CCupDistance& m_cup;
     int m_mergeGrid;
     bool m_aim;
+    CShotFilter m_filter;
 };

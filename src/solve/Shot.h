@@ -42,6 +42,8 @@ struct CPlayedShot {
     int result = ShotRest;
     long long steps = 0;
     CBallState end;
+    // The ball's centre lay on wall ground during the shot (CBall::HasPassedWall).
+    bool throughWall = false;
     std::vector<CPathPoint> path;
 };
 

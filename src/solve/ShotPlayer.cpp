@@ -67,5 +67,22 @@ CPlayedShot CShotPlayer::Shoot(const CShot& shot, long long maxSteps, const Step
     if (moving)
         m_ball.Stop();
     played.end = {m_ball.GetX(), m_ball.GetY(), m_ball.GetSlowSteps()};
+    played.throughWall = m_ball.HasPassedWall();
     return played;
+}
+
+int CShotPlayer::GetForgiveness(const CBallState& from, const CPlayedShot& played)
+{
+    int same = 1; // the shot itself
+    for (int k = -kForgivenessSteps; k <= kForgivenessSteps; ++k) {
+        if (k == 0)
+            continue;
+        const CPlayedShot other = Play(from, {played.shot.strength, played.shot.angle + k * kForgivenessStep});
+        if (other.result != played.result)
+            continue;
+        const double dx = other.end.x - played.end.x;
+        const double dy = other.end.y - played.end.y;
+        same += played.result != ShotRest || dx * dx + dy * dy <= 0.25;
+    }
+    return same * 100 / (2 * kForgivenessSteps + 1);
 }

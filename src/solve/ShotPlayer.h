@@ -3,6 +3,7 @@
 #include "solve/Shot.h"
 
 #include <functional>
+#include <numbers>
 #include <vector>
 
 class CLevel;
@@ -41,6 +42,14 @@ public:
 
     // Shoots the ball from where it lies, calling the observer after every step.
     CPlayedShot Shoot(const CShot& shot, long long maxSteps, const StepObserver& onStep);
+
+    // How forgiving a shot played from the state is: the share, in whole percent rounded down,
+    // of the headings within a degree of its own (kForgivenessSteps steps of a twentieth of a
+    // degree either way, its own included) whose shot, same strength, ends the same way: in the
+    // cup, in the water, or at rest within half a block of where it came to rest.
+    int GetForgiveness(const CBallState& from, const CPlayedShot& played);
+    static constexpr int kForgivenessSteps = 20;
+    static constexpr double kForgivenessStep = std::numbers::pi / 3600;
 
 private:
     CPlayedShot ShootRecording(const CShot& shot, long long maxSteps, bool recordPath);

@@ -3,6 +3,8 @@
 #include "model/Level.h"
 #include "solve/ShotMap.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kProgressIntervalMs = 250;
@@ -55,7 +57,7 @@ void CParSearch::OnFinished()
 {
     m_progressTimer.stop();
     const CSolveResult& result = *m_result;
-    if (result.status == SolveFound) {
+    if (result.ending == SolvePar) {
         m_solution = result.shots;
         m_status = tr("Par %1, found in %2 s").arg(m_solution.size()).arg(m_clock.elapsed() / 1000.0, 0, 'f', 1);
     } else {
@@ -71,7 +73,7 @@ QString CParSearch::GetStatus() const
     if (!IsRunning())
         return m_status;
     const CSolveProgress progress = m_solver->GetProgress();
-    return tr("Finding par: solutions of %1 shots, %2 shots played").arg(progress.depth).arg(progress.shots);
+    return tr("Finding par: solutions of %1 shots, %2 shots played").arg(std::max(progress.proving, 1)).arg(progress.shots);
 }
 
 void CParSearch::Draw(CDeviceContext& dc, int x0, int y0, int cell) const

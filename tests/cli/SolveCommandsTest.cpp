@@ -80,7 +80,8 @@ TEST_F(CliTest, SolveFindsParAndPlayReplaysTheSolution)
     CLevel straight = MakeCourse(10, 5, 2.5, 2.5);
     SetCell(straight, 7, 2, Hole);
     const std::string straightFile = WriteLevel("straight.lev", straight.WriteText());
-    EXPECT_EQ(RunCli({"solve", straightFile, "--headings", "8"}).out, "shot 1: strength 3 angle 0 -> cup\npar: 1\n");
+    EXPECT_EQ(RunCli({"solve", straightFile, "--headings", "8"}).out,
+              "shot 1: strength 3 angle 0 -> cup forgiveness: 100%\npar: 1\n");
     // Play stops after the cup; its first shot is the one 'shoot' plays.
     EXPECT_EQ(RunCli({"play", straightFile, "3@0", "3@0"}).out,
               "shot 1: " + RunCli({"shoot", straightFile, "--strength", "3", "--angle", "0"}).out);
@@ -95,13 +96,13 @@ TEST_F(CliTest, SolveFindsParAndPlayReplaysTheSolution)
     EXPECT_EQ(Lines(RunCli({"solve", bankFile, "--headings", "8", "--merge", "0", "--no-aim"}).out).back(), lines.back());
 
     // Every shot line replays through play: the same rest positions, then the cup.
-    // "shot K: strength S angle A -> rest x: X y: Y" or "... -> cup";
+    // "shot K: strength S angle A -> rest x: X y: Y forgiveness: P%" or "... -> cup forgiveness: P%";
     // "shot K: result: R steps: N x: X y: Y".
     std::vector<std::string> play{"play", bankFile};
     for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
         const std::vector<std::string> words = Words(lines[i]);
         const bool last = i + 2 == lines.size();
-        ASSERT_EQ(words.size(), last ? 8u : 12u) << lines[i];
+        ASSERT_EQ(words.size(), last ? 10u : 14u) << lines[i];
         EXPECT_EQ(words[1], std::to_string(i + 1) + ":");
         EXPECT_EQ(words[7], last ? "cup" : "rest");
         play.push_back(words[3] + "@" + words[5]);
@@ -120,18 +121,20 @@ TEST_F(CliTest, SolveFindsParAndPlayReplaysTheSolution)
     }
 }
 
-TEST_F(CliTest, SolveReportsNoPar)
+// The answers without a par, each an exit status of 0; "shot" for one.
+TEST_F(CliTest, SolveEndsWithWhatItKnows)
 {
     CLevel walled = MakeCourse(7, 5, 1.5, 2.5);
     walled.DrawFrame(3, 1, 5, 3, Solid, 0, Wall, NoSlope, Wall, NoSlope);
     SetCell(walled, 4, 2, Hole);
-    const std::string file = WriteLevel("walled.lev", walled.WriteText());
-    const CRun none = RunCli({"solve", file, "--headings", "4", "--max-shots", "2"});
+    const CRun none = RunCli({"solve", WriteLevel("walled.lev", walled.WriteText())});
     EXPECT_EQ(none.status, 0);
-    EXPECT_EQ(none.out, "par: none within 2 shots\n");
-    EXPECT_EQ(RunCli({"solve", "-", "--time-limit", "0.000001"}, Archived(walled.WriteText())).out,
-              "par: none found in 1e-06 s\n");
-
+    EXPECT_EQ(none.out, "par: none, the cup cannot be reached\n");
+    const std::string bank = MakeBankLevel().WriteText();
+    EXPECT_EQ(RunCli({"solve", "-", "--headings", "8", "--max-shots", "1"}, Archived(bank)).out,
+              "par: none within 1 shot\n");
+    EXPECT_EQ(RunCli({"solve", "-", "--time-limit", "0.000001", "--quiet"}, Archived(bank)).out,
+              "par: none found in 1e-06 s, none of 0 shots or fewer\n");
 }
 
 TEST_F(CliTest, ShotmapDrawsOverTheLevelImage)
@@ -161,6 +164,6 @@ TEST_F(CliTest, RandomPlayableTriesSeedsUntilOneIsPlayable)
     const CRun run = RunCli({"random", Path("playable.lev"), "--seed", "18", "--playable", "1", "--headings", "2"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "seed: 20\npar: 1\n");
-    EXPECT_EQ(run.err, "seed 18: no par within 1 shots\nseed 19: no par within 1 shots\n");
+    EXPECT_EQ(run.err, "seed 18: no par within 1 shot\nseed 19: no par within 1 shot\n");
     EXPECT_EQ(Lines(RunCli({"solve", Path("playable.lev"), "--headings", "2"}).out).back(), "par: 1");
 }

@@ -183,3 +183,26 @@ TEST(ShotSet, OnlyStrengthsTheMouseGivesAlongTheHeading)
         from = played.end;
     }
 }
+
+// On open grass a shot's neighbours within a degree come to rest where it does, turned about the
+// start: a heading k steps away rests 2 L sin(k pi / 7200) from it, L the shot's length. So the
+// share within half a block is known; shots into the cup or the water end alike at every heading.
+TEST(ShotPlayer, ForgivenessIsTheShareOfNearbyHeadingsThatEndAlike)
+{
+    CLevel level = MakeCourse(60, 21, 5.5, 10.5);
+    SetCell(level, 9, 3, Hole);
+    SetCell(level, 5, 17, Water);
+    CShotPlayer player(level);
+    const CBallState start = CShotPlayer::StartState(level);
+    for (const double strength : {6.0, 24.0}) {
+        const CPlayedShot played = player.Play(start, {strength, 0});
+        ASSERT_EQ(played.result, ShotRest);
+        const double length = played.end.x - start.x;
+        int alike = 0;
+        for (int k = -20; k <= 20; ++k)
+            alike += 2 * length * std::sin(std::abs(k) * kPi / 7200) <= 0.5;
+        EXPECT_EQ(player.GetForgiveness(start, played), alike * 100 / 41) << strength << " rests " << length << " away";
+    }
+    EXPECT_EQ(player.GetForgiveness(start, player.Play(start, {9, std::atan2(-7.0, 4.0)})), 100);
+    EXPECT_EQ(player.GetForgiveness(start, player.Play(start, {9, kPi / 2})), 100);
+}

@@ -1,13 +1,15 @@
-// The shot solver: par, exact solutions, and the same answer on any number of threads.
+// The shot solver: par, exact solutions, its endings, and the same answer on any number of threads.
 #include "solve/ShotSolver.h"
 
 #include "SolveLevels.h"
+#include "solve/CupReach.h"
 #include "solve/ShotMap.h"
 #include "solve/ShotPlayer.h"
 
 #include <gtest/gtest.h>
 
-#include <numbers>
+#include <algorithm>
+#include <thread>
 
 namespace {
 
@@ -24,7 +26,8 @@ CSolveOptions Options(int headings, int maxShots, int jobs = 1, int mergeGrid = 
 // Replays the solution as test mode would and checks it is the one reported, bit for bit.
 void ExpectReplaysIntoTheCup(const CLevel& level, const CSolveResult& result)
 {
-    ASSERT_EQ(result.status, SolveFound);
+    ASSERT_FALSE(result.shots.empty());
+    ASSERT_EQ(result.forgiveness.size(), result.shots.size());
     std::vector<CShot> shots;
     for (const CPlayedShot& played : result.shots)
         shots.push_back(played.shot);
@@ -39,6 +42,17 @@ void ExpectReplaysIntoTheCup(const CLevel& level, const CSolveResult& result)
     }
 }
 
+// Three walls from alternate sides: no bank shot of eight headings gets round all of them.
+CLevel MakeWindingLevel()
+{
+    CLevel level = MakeCourse(14, 7, 1.5, 1.5);
+    for (const int x : {3, 6, 9})
+        level.FillRect(x, x == 6 ? 2 : 1, x, x == 6 ? 5 : 4, Solid, 0, Wall, NoSlope, Wall, NoSlope);
+    level.FillRect(11, 4, 11, 5, Solid, 0, Wall, NoSlope, Wall, NoSlope);
+    SetCell(level, 12, 5, Hole);
+    return level;
+}
+
 } // namespace
 
 TEST(ShotSolver, StraightShotIsParOne)
@@ -47,15 +61,15 @@ TEST(ShotSolver, StraightShotIsParOne)
     SetCell(level, 7, 2, Hole);
     CShotSolver solver(level);
     const CSolveResult result = solver.Solve(Options(8, 3));
+    EXPECT_EQ(result.ending, SolvePar);
     ExpectReplaysIntoTheCup(level, result);
     ASSERT_EQ(result.shots.size(), 1u);
     // The first heading (0, straight at the cup) with the weakest strength that sinks it.
     EXPECT_EQ(result.shots[0].shot, (CShot{3, 0}));
-    EXPECT_EQ(result.depthSearched, 0);
+    EXPECT_EQ(result.depthProved, 0);
     EXPECT_EQ(result.shots[0].path.front().x, 2.5);
     EXPECT_NEAR(result.shots[0].path.back().x, 7.5, 0.5);
     EXPECT_EQ(result.shotsPlayed, 2);
-    EXPECT_EQ(solver.GetProgress().depth, 1);
 }
 
 TEST(ShotSolver, WallInTheWayNeedsMoreShots)
@@ -72,64 +86,129 @@ TEST(ShotSolver, WallInTheWayNeedsMoreShots)
         options.aim = aim;
         CShotSolver solver(level);
         const CSolveResult result = solver.Solve(options);
+        EXPECT_EQ(result.ending, SolvePar);
         ExpectReplaysIntoTheCup(level, result);
         EXPECT_EQ(result.shots.size(), 2u) << mergeGrid << aim;
-        EXPECT_EQ(result.depthSearched, 1);
+        EXPECT_EQ(result.depthProved, 1);
     }
-    // A limit below par finds nothing.
-    CShotSolver solver(level);
-    EXPECT_EQ(solver.Solve(Options(8, 1)).status, SolveNone);
 }
 
-TEST(ShotSolver, CupOutOfReachHasNoPar)
+// Each of the five endings says what the search knows, and no more.
+TEST(SolverEndings, EachEndingSaysWhatTheSearchKnows)
 {
-    // The cup in a ring of wall; a level without cup ground is settled without a shot.
-    CLevel walled = MakeCourse(7, 5, 1.5, 2.5);
-    walled.DrawFrame(3, 1, 5, 3, Solid, 0, Wall, NoSlope, Wall, NoSlope);
-    SetCell(walled, 4, 2, Hole);
-    CShotSolver solver(walled);
-    const CSolveResult result = solver.Solve(Options(4, 2));
-    EXPECT_EQ(result.status, SolveNone);
-    EXPECT_TRUE(result.shots.empty());
-    EXPECT_EQ(result.depthSearched, 2);
-    EXPECT_GT(result.shotsPlayed, 4);
+    // A search that runs its course: the par, or no solution up to the most shots asked for.
+    const CLevel bank = MakeBankLevel();
+    CShotSolver par(bank);
+    EXPECT_EQ(par.Solve(Options(8, 3)).ending, SolvePar);
+    CShotSolver below(bank);
+    const CSolveResult none = below.Solve(Options(8, 1));
+    EXPECT_EQ(none.ending, SolveNoneWithin);
+    EXPECT_TRUE(none.shots.empty());
 
+    // The cup in a ring of wall that no ball on this small course is fast enough to pass, and a
+    // level without cup ground: answered without a shot.
+    CLevel ring = MakeCourse(7, 5, 1.5, 2.5);
+    ring.DrawFrame(3, 1, 5, 3, Solid, 0, Wall, NoSlope, Wall, NoSlope);
+    SetCell(ring, 4, 2, Hole);
+    CShotSolver walled(ring);
+    CSolveResult result = walled.Solve(Options(720, 6));
+    EXPECT_EQ(result.ending, SolveUnreachable);
+    EXPECT_FALSE(result.noCup);
+    EXPECT_EQ(result.shotsPlayed, 0);
     CShotSolver noCup(MakeCourse(7, 5, 1.5, 2.5));
-    const CSolveResult none = noCup.Solve(Options(720, 6));
-    EXPECT_EQ(none.status, SolveNone);
-    EXPECT_EQ(none.shotsPlayed, 0);
+    result = noCup.Solve(Options(720, 6));
+    EXPECT_EQ(result.ending, SolveUnreachable);
+    EXPECT_TRUE(result.noCup);
+    EXPECT_EQ(result.shotsPlayed, 0);
+    // A ring of water is left to the search; so is a ring of wall on a course wide enough for
+    // shots that pass walls, and one that a slanted wall touches.
+    CLevel pond = ring;
+    pond.DrawFrame(3, 1, 5, 3, Solid, 0, Water, NoSlope, Water, NoSlope);
+    EXPECT_EQ(CCupReach::Judge(pond), CCupReach::Reachable);
+    CShotSolver water(pond);
+    EXPECT_EQ(water.Solve(Options(8, 2)).ending, SolveNoneWithin);
+    CLevel wide = MakeCourse(40, 5, 1.5, 2.5);
+    wide.DrawFrame(20, 1, 22, 3, Solid, 0, Wall, NoSlope, Wall, NoSlope);
+    SetCell(wide, 21, 2, Hole);
+    EXPECT_EQ(CCupReach::Judge(wide), CCupReach::Reachable);
+    ring.SetBlock(2, 1, Triangle, 0, Grass, NoSlope, Wall, NoSlope);
+    EXPECT_EQ(CCupReach::Judge(ring), CCupReach::Reachable);
+
+    // Stopped before a solution: by the cancel flag before the first shot, by the time limit.
+    std::atomic<bool> cancel = true;
+    CShotSolver cancelled(bank);
+    result = cancelled.Solve(Options(720, 6, 2), &cancel);
+    EXPECT_EQ(result.ending, SolveNoneFound);
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_EQ(result.depthProved, 0);
+    CSolveOptions options = Options(720, 6, 2, 0);
+    options.timeLimit = 1e-9;
+    CShotSolver timed(bank);
+    result = timed.Solve(options);
+    EXPECT_EQ(result.ending, SolveNoneFound);
+    EXPECT_FALSE(result.cancelled);
+    EXPECT_TRUE(result.shots.empty());
+
+    // Stopped once a first solution is known, long before the proof that no shorter one exists
+    // could end: the solution is kept, with what was ruled out by then.
+    const CLevel winding = MakeWindingLevel();
+    CShotSolver solver(winding);
+    cancel = false;
+    std::thread watcher([&] {
+        while (solver.GetProgress().best == 0)
+            std::this_thread::yield();
+        cancel = true;
+    });
+    result = solver.Solve(Options(8, 6, 2), &cancel);
+    watcher.join();
+    EXPECT_EQ(result.ending, SolveAtMost);
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_GT(result.shots.size(), static_cast<std::size_t>(result.depthProved) + 1);
+    ExpectReplaysIntoTheCup(winding, result);
+    EXPECT_EQ(solver.GetBest().shots.size(), result.shots.size());
 }
 
 TEST(SolverThreads, SameSolutionForAnyNumberOfThreads)
 {
-    const CLevel level = MakeBankLevel();
+    // A solution of three shots from the look ahead, then the proof that none has two.
+    const CLevel level = MakeWindingLevel();
     CShotSolver single(level);
-    const CSolveResult expected = single.Solve(Options(16, 3, 1));
-    ASSERT_EQ(expected.status, SolveFound);
-    for (const int jobs : {2, 3}) {
-        CShotSolver solver(level);
-        const CSolveResult result = solver.Solve(Options(16, 3, jobs));
-        ASSERT_EQ(result.status, SolveFound) << jobs;
-        ASSERT_EQ(result.shots.size(), expected.shots.size()) << jobs;
-        for (std::size_t i = 0; i < result.shots.size(); ++i) {
-            EXPECT_EQ(result.shots[i].shot, expected.shots[i].shot) << jobs;
-            EXPECT_EQ(result.shots[i].end, expected.shots[i].end) << jobs;
-        }
+    const CSolveResult expected = single.Solve(Options(8, 4, 1, 2));
+    ASSERT_EQ(expected.ending, SolvePar);
+    ASSERT_EQ(expected.shots.size(), 3u);
+    CShotSolver solver(level);
+    const CSolveResult result = solver.Solve(Options(8, 4, 2, 2));
+    ASSERT_EQ(result.ending, SolvePar);
+    ASSERT_EQ(result.shots.size(), expected.shots.size());
+    for (std::size_t i = 0; i < result.shots.size(); ++i) {
+        EXPECT_EQ(result.shots[i].shot, expected.shots[i].shot);
+        EXPECT_EQ(result.shots[i].end, expected.shots[i].end);
     }
 }
 
-TEST(SolverThreads, CancelAndTimeLimitEndTheSearch)
+// A shot whose ball lies on wall ground after some step is marked; without such shots a cup
+// behind a wall from border to border cannot be reached.
+TEST(ShotSolver, ShotsThroughAWallAreMarkedAndCanBeLeftOut)
 {
-    const CLevel level = MakeBankLevel();
-    std::atomic<bool> cancel = true;
-    CShotSolver cancelled(level);
-    EXPECT_EQ(cancelled.Solve(Options(720, 6, 2), &cancel).status, SolveCancelled);
+    CLevel level = MakeCourse(40, 5, 2.5, 1.5);
+    level.FillRect(20, 1, 20, 3, Solid, 0, Wall, NoSlope, Wall, NoSlope);
+    SetCell(level, 30, 1, Hole);
+    CShotPlayer player(level);
+    const auto onWall = [&](const CPlayedShot& played) {
+        return std::any_of(played.path.begin(), played.path.end(),
+                           [&](const CPathPoint& point) { return level.GetKindAt(point.x, point.y) == Wall; });
+    };
+    const CPlayedShot bounced = player.Play(CShotPlayer::StartState(level), {30, 0}, true);
+    EXPECT_FALSE(bounced.throughWall);
+    EXPECT_FALSE(onWall(bounced));
 
-    CSolveOptions options = Options(720, 6, 2, 0);
-    options.timeLimit = 1e-9;
-    CShotSolver timed(level);
-    const CSolveResult result = timed.Solve(options);
-    EXPECT_EQ(result.status, SolveTimedOut);
-    EXPECT_TRUE(result.shots.empty());
-    EXPECT_EQ(timed.GetProgress().depth, 1);
+    CShotSolver solver(level);
+    const CSolveResult result = solver.Solve(Options(8, 1));
+    ASSERT_EQ(result.ending, SolvePar);
+    EXPECT_TRUE(result.shots[0].throughWall);
+    EXPECT_TRUE(onWall(result.shots[0]));
+    CSolveOptions options = Options(8, 1);
+    options.noTunnel = true;
+    CShotSolver careful(level);
+    EXPECT_EQ(careful.Solve(options).ending, SolveNoneWithin);
 }
