@@ -1,7 +1,7 @@
 // The ball simulation: one integration step in the open and against a wall, a whole shot at
 // Ultra speed on the ball thread against real time at Normal speed, and how long Stop takes.
 #include "model/Level.h"
-#include "random/ProgramFolder.h"
+#include "file/ProgramFiles.h"
 #include "sim/Ball.h"
 
 #include <benchmark/benchmark.h>

@@ -2,7 +2,6 @@
 // the whole level and an Undo, each with the level image rebuilt and the view repainted.
 #include "GuiBenchMain.h"
 #include "app/EditorDoc.h"
-#include "app/RecentFileList.h"
 #include "view/BlockCommands.h"
 #include "view/EditorView.h"
 #include "view/LevelCommands.h"
@@ -19,8 +18,7 @@ constexpr int kSize = 99;
 // A shown 1920 x 1080 view on a 99 x 99 level: 10-pixel cells.
 struct CBenchView {
     CEditorDoc document;
-    CRecentFileList recentFiles;
-    CEditorView view{document, recentFiles};
+    CEditorView view{document.m_level};
 
     CBenchView()
     {
@@ -32,7 +30,7 @@ struct CBenchView {
 
     QPoint CellCentre(int x, int y) const
     {
-        const int c = document.m_cellSize;
+        const int c = view.GetCellSize();
         return {view.GetOriginX() + x * c + c / 2, view.GetOriginY() + y * c + c / 2};
     }
     void Send(QEvent::Type type, QPoint point, Qt::MouseButton button, Qt::MouseButtons held)

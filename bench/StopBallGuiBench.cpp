@@ -4,7 +4,6 @@
 // measurements the ball rolls for 20 ms with the user-interface thread handling its events.
 #include "GuiBenchMain.h"
 #include "app/EditorDoc.h"
-#include "app/RecentFileList.h"
 #include "view/EditorView.h"
 #include "view/TestMode.h"
 
@@ -21,14 +20,13 @@
 namespace {
 
 constexpr int kSize = 99;
-constexpr int kSuperCommand = 32813;
-constexpr int kUltraCommand = 32814;
+constexpr int kSuperSpeed = 4;
+constexpr int kUltraSpeed = 5;
 
 // A shown 1920 x 1080 view in test mode on the whirl: 10-pixel cells.
 struct CWhirlView {
     CEditorDoc document;
-    CRecentFileList recentFiles;
-    CEditorView view{document, recentFiles};
+    CEditorView view{document.m_level};
 
     CWhirlView()
     {
@@ -57,7 +55,7 @@ struct CWhirlView {
 
     void Shoot()
     {
-        const int c = document.m_cellSize;
+        const int c = view.GetCellSize();
         const QPoint point(view.GetOriginX() + static_cast<int>(view.GetBall().GetX() * c),
                            view.GetOriginY() + static_cast<int>((view.GetBall().GetY() + 5) * c));
         while (!view.IsBallMoving()) {
@@ -75,10 +73,10 @@ CWhirlView& Whirl()
     return whirl;
 }
 
-void StopWhileRolling(benchmark::State& state, int speedCommand)
+void StopWhileRolling(benchmark::State& state, int speedLevel)
 {
     CWhirlView& whirl = Whirl();
-    CTestMode(whirl.view).OnSpeed(speedCommand);
+    CTestMode(whirl.view).OnSpeed(speedLevel);
     double slowest = 0.0;
     int stoppedByItself = 0;
     for (auto _ : state) {
@@ -101,13 +99,13 @@ void StopWhileRolling(benchmark::State& state, int speedCommand)
 
 void BM_StopAtSuper(benchmark::State& state)
 {
-    StopWhileRolling(state, kSuperCommand);
+    StopWhileRolling(state, kSuperSpeed);
 }
 BENCHMARK(BM_StopAtSuper)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(100);
 
 void BM_StopAtUltra(benchmark::State& state)
 {
-    StopWhileRolling(state, kUltraCommand);
+    StopWhileRolling(state, kUltraSpeed);
 }
 BENCHMARK(BM_StopAtUltra)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(100);
 

@@ -3,7 +3,6 @@
 // level picture that edits cause. Runs offscreen unless QT_QPA_PLATFORM says otherwise.
 #include "app/EditorApp.h"
 #include "app/EditorDoc.h"
-#include "app/RecentFileList.h"
 #include "view/EditorView.h"
 
 #include <benchmark/benchmark.h>
@@ -14,7 +13,6 @@ namespace {
 
 struct CPaintSetup {
     CEditorDoc document;
-    CRecentFileList recentFiles;
     std::unique_ptr<CEditorView> view;
 
     CPaintSetup()
@@ -27,7 +25,7 @@ struct CPaintSetup {
                 block.Set((x + y) % 5, x % 4, (x * 7 + y) % 6, (x + 2 * y) % 9, (x + 3 * y) % 6, (3 * x + y) % 9);
                 level.SetBlock(x, y, block);
             }
-        view = std::make_unique<CEditorView>(document, recentFiles);
+        view = std::make_unique<CEditorView>(document.m_level);
         view->resize(1920, 1080);
         view->show();
         QApplication::processEvents();
@@ -45,7 +43,7 @@ void BM_ViewFullRepaint(benchmark::State& state)
     CEditorView& view = *Setup().view;
     for (auto _ : state)
         view.repaint();
-    state.counters["cell"] = Setup().document.m_cellSize;
+    state.counters["cell"] = Setup().view->GetCellSize();
 }
 BENCHMARK(BM_ViewFullRepaint)->Unit(benchmark::kMillisecond);
 

@@ -87,7 +87,7 @@ void SolveCommand(CCommandTarget& t, int)
 
 void SetSpeed(CCommandTarget& t, int id)
 {
-    CTestMode(t.view).OnSpeed(id);
+    CTestMode(t.view).OnSpeed(id - CmdSpeedNormal);
 }
 
 void OpenRecentFile(CCommandTarget& t, int id)

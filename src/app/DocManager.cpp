@@ -46,7 +46,7 @@ void CDocManager::OnFileNew()
     m_view.StopBallBeforeLevelChange();
     m_document.OnNewDocument(m_window);
     m_document.SetPathName(QString());
-    m_view.OnInitialUpdate();
+    m_view.OnInitialUpdate(m_recentFiles.GetAt(0));
     emit DocumentChanged();
 }
 
@@ -97,7 +97,7 @@ bool CDocManager::OpenDocumentFile(const QString& path)
         return false;
     }
     TakeFile(absolute);
-    m_view.OnInitialUpdate();
+    m_view.OnInitialUpdate(m_recentFiles.GetAt(0));
     return true;
 }
 

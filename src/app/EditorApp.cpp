@@ -3,13 +3,16 @@
 #include "app/DocManager.h"
 #include "app/EditorDoc.h"
 #include "app/MainFrame.h"
-#include "app/ProfileKey.h"
+#include "view/ProfileKey.h"
 #include "app/StringTable.h"
+#include "file/ProgramFiles.h"
 #include "holmfc/FileName.h"
+#include "holmfc/ProgramPath.h"
 
 #include "QuorvaleVersion.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QUrl>
@@ -45,6 +48,11 @@ CEditorApp::CEditorApp(int& argc, char** argv) : QApplication(argc, argv)
     // The desktop entry that the window belongs to, for its icon and name.
     setDesktopFileName(QStringLiteral("org.example.QuorvaleEditor"));
     RegisterStringTable();
+    // The manual lies beside the program in a build folder, in the installed data folder once
+    // installed.
+    SetProgramFileFinder([](const QString& relativePath) {
+        return QFile::decodeName(QByteArray::fromStdString(FindInstalledFile(QFile::encodeName(relativePath).toStdString())));
+    });
 }
 
 CEditorApp::~CEditorApp() = default;

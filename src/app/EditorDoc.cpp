@@ -1,6 +1,6 @@
 #include "app/EditorDoc.h"
 
-#include "app/LevelPropertiesDlg.h"
+#include "view/LevelPropertiesDlg.h"
 #include "file/Archive.h"
 #include "file/FileAccess.h"
 #include "file/LevelText.h"

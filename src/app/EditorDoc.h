@@ -6,14 +6,12 @@
 
 class QWidget;
 
-// The document: the one level of the editor, the file it came from, and the cell size that the
-// view fits to the window. New and Open reuse it for the whole run.
+// The document: the one level of the editor and the file it came from. New and Open reuse it for
+// the whole run.
 class CEditorDoc : public QObject {
     Q_OBJECT
 public:
     CLevel m_level;
-    // The edge of one block on the screen in pixels; written by the view only.
-    int m_cellSize = 0;
 
     // The level's own flag alone decides whether the document is modified.
     bool IsModified() const { return m_level.IsModified(); }

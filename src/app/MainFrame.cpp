@@ -2,7 +2,7 @@
 
 #include "app/DocManager.h"
 #include "app/EditorDoc.h"
-#include "app/ProfileKey.h"
+#include "view/ProfileKey.h"
 #include "app/RecentFileList.h"
 #include "app/StringTable.h"
 #include "holmfc/FileName.h"
@@ -84,7 +84,7 @@ const QString kWindowPlacementName = QStringLiteral("WindowPlacement");
 
 CMainFrame::CMainFrame()
     : m_recentFiles(std::make_unique<CRecentFileList>()), m_document(std::make_unique<CEditorDoc>()),
-      m_view(new CEditorView(*m_document, *m_recentFiles, this)),
+      m_view(new CEditorView(m_document->m_level, this)),
       m_docManager(std::make_unique<CDocManager>(*m_document, *m_view, *m_recentFiles, this))
 {
     m_recentFiles->ReadList();

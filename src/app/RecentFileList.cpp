@@ -1,6 +1,6 @@
 #include "app/RecentFileList.h"
 
-#include "app/ProfileKey.h"
+#include "view/ProfileKey.h"
 #include "holmfc/FileName.h"
 #include "holmfc/Registry.h"
 

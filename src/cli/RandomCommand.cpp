@@ -1,7 +1,7 @@
 #include "cli/Commands.h"
 
 #include "cli/SolveArgs.h"
-#include "random/ProgramFolder.h"
+#include "random/BiteSet.h"
 #include "random/RandomLevelGenerator.h"
 #include "solve/ShotSolver.h"
 

@@ -2,7 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
+
+namespace {
+
+ProgramFileFinder s_finder = nullptr;
+
+} // namespace
 
 QString GetProgramPath(bool folderOnly)
 {
@@ -22,12 +27,12 @@ QString GetFolderOfPath(const QString& path)
     return cut < 0 ? path : path.left(cut + 1);
 }
 
+void SetProgramFileFinder(ProgramFileFinder finder)
+{
+    s_finder = finder;
+}
+
 QString FindProgramFile(const QString& relativePath)
 {
-    const QString beside = GetProgramPath(true) + relativePath;
-    if (QFileInfo::exists(beside))
-        return beside;
-    const QString installed = QDir::cleanPath(QDir(QCoreApplication::applicationDirPath())
-                                                  .filePath(QStringLiteral(QV_DATA_FROM_BINDIR "/") + relativePath));
-    return QFileInfo::exists(installed) ? installed : beside;
+    return s_finder ? s_finder(relativePath) : GetProgramPath(true) + relativePath;
 }

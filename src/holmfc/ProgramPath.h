@@ -11,8 +11,10 @@ QString GetProgramPath(bool folderOnly);
 // when it has no backslash; a path without either comes back unchanged.
 QString GetFolderOfPath(const QString& path);
 
-// The file at relativePath beside the program; when there is none, the same file in the data
-// folder of an installed program, found from the program's folder as the build's install layout
-// places it (QV_DATA_FROM_BINDIR, by default ../share/quorvale-editor), whatever the prefix.
-// Returns the path beside the program when neither exists.
+// How a program finds the files that travel with it, given their path relative to its folder.
+using ProgramFileFinder = QString (*)(const QString& relativePath);
+// Puts finder in place of the default, which looks beside the program only: a program whose files
+// may also lie elsewhere (an installed data folder) says where; nullptr brings the default back.
+void SetProgramFileFinder(ProgramFileFinder finder);
+// The file at relativePath as the program finds it; by default GetProgramPath(true) + relativePath.
 QString FindProgramFile(const QString& relativePath);

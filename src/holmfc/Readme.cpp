@@ -2,13 +2,13 @@
 
 #include "holmfc/ProgramPath.h"
 #include "holmfc/ResourceString.h"
+#include "holmfc/UrlOpener.h"
 
-#include <QDesktopServices>
 #include <QUrl>
 
 bool OpenReadme(const QString& relativePath)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(FindProgramFile(relativePath)));
+    return CUrlOpener::Get().OpenUrl(QUrl::fromLocalFile(FindProgramFile(relativePath)));
 }
 
 bool ShowReadme(unsigned stringId)

@@ -1,6 +1,13 @@
 #include "random/BiteSet.h"
 
+#include "file/ProgramFiles.h"
+
 #include <cstdlib>
+
+std::string GetBiteFolder()
+{
+    return FindInstalledFile("RBites/");
+}
 
 void CBiteSet::Load(const std::string& folder)
 {

@@ -22,3 +22,7 @@ public:
     CLevel m_straight;
     CLevel m_roundCorner;
 };
+
+// The folder the bites are read from, with a trailing separator: "RBites/" beside the program,
+// else the one in the installed data folder (FindInstalledFile).
+std::string GetBiteFolder();

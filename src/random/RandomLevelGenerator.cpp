@@ -2,7 +2,6 @@
 
 #include "random/BiteSet.h"
 #include "random/BiteWalk.h"
-#include "random/ProgramFolder.h"
 
 #include <cstdlib>
 

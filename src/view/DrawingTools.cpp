@@ -1,13 +1,12 @@
 #include "view/DrawingTools.h"
 
-#include "app/EditorDoc.h"
 #include "view/EditorView.h"
 
 #include <algorithm>
 #include <cmath>
 
 CDrawingTools::CDrawingTools(CEditorView& view)
-    : m_view(view), m_level(view.GetDocument().m_level), m_geometry(view.GetGeometry())
+    : m_view(view), m_level(view.GetLevel()), m_geometry(view.GetGeometry())
 {
 }
 

@@ -1,7 +1,5 @@
 #include "view/EditorView.h"
 
-#include "app/EditorDoc.h"
-#include "app/RecentFileList.h"
 #include "holmfc/ProgramPath.h"
 #include "render/DeviceContext.h"
 #include "render/LevelImage.h"
@@ -49,8 +47,7 @@ CRect IntersectRect(const CRect& a, const CRect& b)
 
 } // namespace
 
-CEditorView::CEditorView(CEditorDoc& document, const CRecentFileList& recentFiles, QWidget* parent)
-    : QWidget(parent), m_document(document), m_recentFiles(recentFiles)
+CEditorView::CEditorView(CLevel& level, QWidget* parent) : QWidget(parent), m_level(level)
 {
     m_currentBlock.Set(Solid, 0, Grass, NoSlope, Wall, NoSlope);
     m_settings.LoadSettings();
@@ -96,16 +93,16 @@ void CEditorView::BuildPalettes()
 
 CViewGeometry CEditorView::GetGeometry() const
 {
-    const CLevel& level = m_document.m_level;
-    return {{m_originX, m_originY}, m_document.m_cellSize, level.GetWidth(), level.GetHeight(), devicePixelRatioF()};
+    const CLevel& level = m_level;
+    return {{m_originX, m_originY}, m_cellSize, level.GetWidth(), level.GetHeight(), devicePixelRatioF()};
 }
 
 void CEditorView::FitCellSize()
 {
-    const CLevel& level = m_document.m_level;
-    m_document.m_cellSize =
+    const CLevel& level = m_level;
+    m_cellSize =
         CViewGeometry::FitCellSize(width(), height(), {m_originX, m_originY}, level.GetWidth(), level.GetHeight());
-    m_ball.SetCellSize(m_document.m_cellSize);
+    m_ball.SetCellSize(m_cellSize);
 }
 
 CPoint CEditorView::ClientPoint(const QMouseEvent& event) const
@@ -135,7 +132,7 @@ void CEditorView::SelectShape(int index)
                    false);
 }
 
-void CEditorView::OnInitialUpdate()
+void CEditorView::OnInitialUpdate(const QString& mostRecentFile)
 {
     InvalidateAll(true);
     FitCellSize();
@@ -144,8 +141,8 @@ void CEditorView::OnInitialUpdate()
     if (s_firstInitialUpdate) {
         s_firstInitialUpdate = false;
         QDir::setCurrent(QStringLiteral("Levels"));
-        if (m_recentFiles.GetSize() > 0 && !m_recentFiles.GetAt(0).isEmpty())
-            QDir::setCurrent(GetFolderOfPath(m_recentFiles.GetAt(0)));
+        if (!mostRecentFile.isEmpty())
+            QDir::setCurrent(GetFolderOfPath(mostRecentFile));
     }
     if (m_testMode)
         CTestMode(*this).OnTestMode();
@@ -162,9 +159,9 @@ void CEditorView::OnUpdate()
 void CEditorView::RebuildLevelBitmap()
 {
     m_solveTools.OnLevelChanged();
-    const CLevel& level = m_document.m_level;
+    const CLevel& level = m_level;
     if (level.GetWidth() <= 0 || level.GetHeight() <= 0 ||
-        !RenderLevelImage(level, m_document.m_cellSize, m_settings.m_showGrid, m_levelBitmap))
+        !RenderLevelImage(level, m_cellSize, m_settings.m_showGrid, m_levelBitmap))
         m_levelBitmap.Resize(0, 0);
 }
 
@@ -319,9 +316,9 @@ void CEditorView::DrawOverlay(CDeviceContext& dc)
 void CEditorView::DrawBallStart(CDeviceContext& dc)
 {
     // A ball of its own at the level's start position, at full brightness.
-    const CLevel& level = m_document.m_level;
+    const CLevel& level = m_level;
     CBall marker(0);
-    marker.SetCellSize(m_document.m_cellSize);
+    marker.SetCellSize(m_cellSize);
     marker.SetOriginX(m_originX);
     marker.SetOriginY(m_originY);
     marker.SetX(level.GetBallX());

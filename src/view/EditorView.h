@@ -1,5 +1,5 @@
 #pragma once
-#include "app/EditorSettings.h"
+#include "view/EditorSettings.h"
 #include "model/Block.h"
 #include "render/PaletteItem.h"
 #include "render/RasterImage.h"
@@ -18,8 +18,7 @@
 #include <vector>
 
 class CDeviceContext;
-class CEditorDoc;
-class CRecentFileList;
+class CLevel;
 
 // The editor's view of the document's level: the current tool and block, the palettes to choose
 // the block from, the settings, and the painting of the level with everything drawn over it.
@@ -39,11 +38,14 @@ class CEditorView : public QWidget {
     friend class CToolInput;
 
 public:
-    CEditorView(CEditorDoc& document, const CRecentFileList& recentFiles, QWidget* parent = nullptr);
+    // The view edits level, which the document owns and keeps for the whole run.
+    explicit CEditorView(CLevel& level, QWidget* parent = nullptr);
     // Stops a rolling ball and saves the settings, the ball's sound flag among them.
     ~CEditorView() override;
 
-    CEditorDoc& GetDocument() const { return m_document; }
+    CLevel& GetLevel() const { return m_level; }
+    // The edge of one block on the screen in pixels (FitCellSize).
+    int GetCellSize() const { return m_cellSize; }
 
     // State.
     EditTool GetTool() const { return m_tool; }
@@ -79,8 +81,9 @@ public:
     void SelectShape(int index);
 
     // The document was replaced (New, Open): fit, rebuild and repaint. The first call of a run
-    // also moves the current directory to "Levels", then to the folder of the most recent file.
-    void OnInitialUpdate();
+    // also moves the current directory to "Levels", then to the folder of mostRecentFile, the
+    // first entry of the recent-file list, unless it is empty.
+    void OnInitialUpdate(const QString& mostRecentFile);
     // The document's level changed as a whole: rebuild and repaint everything.
     void OnUpdate();
 
@@ -130,8 +133,8 @@ private:
     void DrawMaterialSwatch(CDeviceContext& dc, int kind, int rotation, const CRect& box);
     CPoint ClientPoint(const QMouseEvent& event) const;
 
-    CEditorDoc& m_document;
-    const CRecentFileList& m_recentFiles;
+    CLevel& m_level;
+    int m_cellSize = 0;
 
     int m_originX = 5;
     int m_originY = 50;

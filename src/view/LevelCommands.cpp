@@ -1,14 +1,13 @@
 #include "view/LevelCommands.h"
 
-#include "app/EditorDoc.h"
-#include "app/LevelPropertiesDlg.h"
+#include "view/LevelPropertiesDlg.h"
 #include "random/RandomLevelGenerator.h"
 #include "view/EditorView.h"
 #include "view/TestMode.h"
 
 void CLevelCommands::PushSnapshot()
 {
-    m_view.m_undo.Push(m_view.GetDocument().m_level);
+    m_view.m_undo.Push(m_view.GetLevel());
 }
 
 void CLevelCommands::RefitAndRepaint()
@@ -28,7 +27,7 @@ void CLevelCommands::Transform(void (CLevel::*transform)(), bool refit)
     if (m_view.IsTestMode())
         return;
     PushSnapshot();
-    (m_view.GetDocument().m_level.*transform)();
+    (m_view.GetLevel().*transform)();
     if (refit)
         m_view.FitCellSize();
     RepaintAll();
@@ -37,7 +36,7 @@ void CLevelCommands::Transform(void (CLevel::*transform)(), bool refit)
 void CLevelCommands::OnUndo()
 {
     m_view.StopBallBeforeLevelChange();
-    m_view.GetDocument().m_level = m_view.m_undo.Undo();
+    m_view.GetLevel() = m_view.m_undo.Undo();
     RefitAndRepaint();
     CTestMode(m_view).OnLevelChanged();
 }
@@ -61,7 +60,7 @@ void CLevelCommands::OnMakeFit()
 {
     m_view.StopBallBeforeLevelChange();
     PushSnapshot();
-    if (!m_view.GetDocument().m_level.MakeFit())
+    if (!m_view.GetLevel().MakeFit())
         return;
     RefitAndRepaint();
     CTestMode(m_view).OnLevelChanged();
@@ -69,7 +68,7 @@ void CLevelCommands::OnMakeFit()
 
 void CLevelCommands::OnProperties()
 {
-    CLevel& level = m_view.GetDocument().m_level;
+    CLevel& level = m_view.GetLevel();
     CLevelPropertiesDlg dialog(&m_view);
     dialog.SetCreator(QString::fromStdString(level.GetCreator()));
     dialog.SetName(QString::fromStdString(level.GetName()));
@@ -91,6 +90,6 @@ void CLevelCommands::OnRandomLevel()
     CRandomLevelGenerator generator;
     generator.Generate();
     // The whole level, its modified flag included: every block placed has set it.
-    m_view.GetDocument().m_level = generator.GetLevel();
+    m_view.GetLevel() = generator.GetLevel();
     RefitAndRepaint();
 }

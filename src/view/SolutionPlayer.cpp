@@ -1,6 +1,5 @@
 #include "view/SolutionPlayer.h"
 
-#include "app/EditorDoc.h"
 #include "solve/ShotPlayer.h"
 #include "view/EditorView.h"
 #include "view/TestMode.h"
@@ -27,7 +26,7 @@ void CSolutionPlayer::Play(const std::vector<CPlayedShot>& shots)
         testMode.OnTestMode();
     testMode.OnTestMode();
     m_shots = shots;
-    m_start = CShotPlayer::StartState(m_view.GetDocument().m_level);
+    m_start = CShotPlayer::StartState(m_view.GetLevel());
     // The solver's first shot starts with the count of a ball that has not rolled yet; one that
     // rolled earlier in this run kept its own.
     m_view.m_ball.SetSlowSteps(m_start.slowSteps);

@@ -1,6 +1,5 @@
 #include "view/SolveTools.h"
 
-#include "app/EditorDoc.h"
 #include "view/EditorView.h"
 
 #include <QStringList>
@@ -14,7 +13,7 @@ CSolveTools::CSolveTools(CEditorView& view) : m_view(view), m_player(view)
 
 void CSolveTools::OnFindPar()
 {
-    m_parSearch.Start(m_view.GetDocument().m_level, m_options);
+    m_parSearch.Start(m_view.GetLevel(), m_options);
 }
 
 void CSolveTools::OnPlaySolution()
@@ -28,7 +27,7 @@ void CSolveTools::OnShotMap()
     if (m_shotMap.IsShown())
         m_shotMap.Hide();
     else
-        m_shotMap.Show(m_view.GetDocument().m_level, m_options.headings);
+        m_shotMap.Show(m_view.GetLevel(), m_options.headings);
 }
 
 void CSolveTools::OnStopSearch()
@@ -56,7 +55,7 @@ QString CSolveTools::GetStatus() const
 
 void CSolveTools::OnLevelChanged()
 {
-    const CLevel& level = m_view.GetDocument().m_level;
+    const CLevel& level = m_view.GetLevel();
     // Both, whatever the first says.
     const bool parDropped = m_parSearch.OnLevelChanged(level);
     const bool mapDropped = m_shotMap.OnLevelChanged(level);

@@ -1,9 +1,10 @@
 #include "view/SoundModule.h"
 
+#include "file/ProgramFiles.h"
 #include "holmfc/ProgramPath.h"
 
-#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLibrary>
 #include <QLoggingCategory>
@@ -67,9 +68,8 @@ void CSoundModule::Load()
     m_loadTried = true;
     // Beside the program in a build folder; once installed, in the library folder that the
     // install put where it lies from the program's folder, whatever the prefix.
-    const QDir program(QCoreApplication::applicationDirPath());
-    for (const QString& folder : {program.path(), program.filePath(QStringLiteral(QV_SOUND_MODULE_FROM_BINDIR))}) {
-        QLibrary library(QDir(folder).filePath(QStringLiteral("quorvale_sound")));
+    for (const std::string& folder : GetProgramFileFolders(QV_SOUND_MODULE_FROM_BINDIR)) {
+        QLibrary library(QFile::decodeName(QByteArray::fromStdString(folder)) + QStringLiteral("quorvale_sound"));
         if (const auto create = reinterpret_cast<CreatePlayer>(library.resolve("QvCreateSoundPlayer"))) {
             qCDebug(lcSound, "sound module %s", qPrintable(QDir::cleanPath(library.fileName())));
             m_player.reset(create());

@@ -1,7 +1,5 @@
 #include "view/TestMode.h"
 
-#include "app/CommandTable.h"
-#include "app/EditorDoc.h"
 #include "render/DeviceContext.h"
 #include "view/EditorView.h"
 #include "view/ToolInput.h"
@@ -37,13 +35,12 @@ void CTestMode::OnLevelChanged()
 
 void CTestMode::BindBall()
 {
-    const CEditorDoc& document = m_view.GetDocument();
-    const CLevel& level = document.m_level;
+    const CLevel& level = m_view.GetLevel();
     CBall& ball = m_view.m_ball;
     ball.AttachLevel(&level);
     ball.SetX(level.GetBallX());
     ball.SetY(level.GetBallY());
-    ball.SetCellSize(document.m_cellSize);
+    ball.SetCellSize(m_view.GetCellSize());
     ball.SetOriginX(m_view.m_originX);
     ball.SetOriginY(m_view.m_originY);
     m_view.InvalidateRect(m_view.m_ballRect, false);
@@ -88,9 +85,9 @@ void CTestMode::Shoot(CPoint point)
     emit m_view.StateChanged();
 }
 
-void CTestMode::OnSpeed(int id)
+void CTestMode::OnSpeed(int level)
 {
-    m_view.m_speedLevel = id - CmdSpeedNormal;
+    m_view.m_speedLevel = level;
     m_view.m_notifier.OnBallTrace("Changing ballspeed to: " + std::to_string(m_view.m_speedLevel) + "\n");
     m_view.m_ball.SetSpeedLevel(m_view.m_speedLevel);
     emit m_view.StateChanged();

@@ -24,9 +24,9 @@ public:
     // A left release at the point shoots: the heading points from the ball to the pointer and the
     // strength grows with the distance in whole cells. Nothing while the ball moves.
     void Shoot(CPoint point);
-    // Speed commands: the level is the command id less that of Normal; it applies to a shot in
-    // progress from its next tick on.
-    void OnSpeed(int id);
+    // Speed commands: the speed level (-2 Paus to 5 Ultra, 0 Normal) applies to a shot in progress
+    // from its next tick on.
+    void OnSpeed(int level);
     void OnPlaySound();
     void OnStopBall();
 

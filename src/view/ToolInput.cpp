@@ -1,6 +1,5 @@
 #include "view/ToolInput.h"
 
-#include "app/EditorDoc.h"
 #include "view/BlockCommands.h"
 #include "view/DrawingTools.h"
 #include "view/EditorView.h"
@@ -10,7 +9,7 @@
 
 void CToolInput::PushSnapshot()
 {
-    m_view.m_undo.Push(m_view.GetDocument().m_level);
+    m_view.m_undo.Push(m_view.GetLevel());
 }
 
 void CToolInput::OnLeftButtonDown(CPoint point)
@@ -143,7 +142,7 @@ void CToolInput::OnRightButtonUp(CPoint point, bool ctrl, bool shift)
                 blocks.SetFrontKind(item.GetBlock().GetBackKind());
         return;
     }
-    CLevel& level = m_view.GetDocument().m_level;
+    CLevel& level = m_view.GetLevel();
     if (ctrl) {
         PushSnapshot();
         level.RotateBlock(cell.x, cell.y, shift);
@@ -180,7 +179,7 @@ void CToolInput::ShiftLevel(int dx, int dy)
     // Also in test mode: the ball is stopped before its level moves, then starts over on it.
     m_view.StopBallBeforeLevelChange();
     PushSnapshot();
-    m_view.GetDocument().m_level.Shift(dx, dy);
+    m_view.GetLevel().Shift(dx, dy);
     m_view.RebuildLevelBitmap();
     m_view.InvalidateLevelArea();
     CTestMode(m_view).OnLevelChanged();

@@ -1,6 +1,6 @@
 #include "app/DocManager.h"
 #include "app/EditorDoc.h"
-#include "app/LevelPropertiesDlg.h"
+#include "view/LevelPropertiesDlg.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
 #include "file/Archive.h"

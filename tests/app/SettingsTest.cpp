@@ -1,6 +1,6 @@
-#include "app/EditorSettings.h"
+#include "view/EditorSettings.h"
 #include "app/MainFrame.h"
-#include "app/ProfileKey.h"
+#include "view/ProfileKey.h"
 #include "app/RecentFileList.h"
 #include "holmfc/Registry.h"
 #include "view/QtTestApp.h"

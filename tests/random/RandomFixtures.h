@@ -1,7 +1,7 @@
 #pragma once
 #include "file/Archive.h"
 #include "model/Level.h"
-#include "random/ProgramFolder.h"
+#include "random/BiteSet.h"
 #include "random/RandomLevelGenerator.h"
 
 #include <cstdlib>

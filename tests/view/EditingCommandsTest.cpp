@@ -1,5 +1,5 @@
 #include "app/CommandTable.h"
-#include "app/LevelPropertiesDlg.h"
+#include "view/LevelPropertiesDlg.h"
 #include "app/MainFrame.h"
 #include "common/TestBlocks.h"
 #include "view/EditingFixture.h"
@@ -68,18 +68,18 @@ TEST_F(EditingCommands, UndoPutsBackTheLevelAndItsSize)
     Open(20, 10, "opened", 3, 3);
     Run(CmdMakeFit);
     EXPECT_EQ(level.GetWidth(), 1);
-    EXPECT_EQ(document.m_cellSize, 400);
+    EXPECT_EQ(view.GetCellSize(), 400);
     Run(CmdEditUndo);
     EXPECT_EQ(level.GetWidth(), 20);
     EXPECT_EQ(level.GetName(), "opened");
     EXPECT_FALSE(level.IsModified());
-    EXPECT_EQ(document.m_cellSize, 20);
+    EXPECT_EQ(view.GetCellSize(), 20);
     // Undo records nothing: the next one goes further back, to the blank level of the start.
     Run(CmdEditUndo);
     EXPECT_EQ(level.GetWidth(), 10);
     EXPECT_EQ(level.GetName(), "");
     EXPECT_FALSE(level.IsModified());
-    EXPECT_EQ(document.m_cellSize, 40);
+    EXPECT_EQ(view.GetCellSize(), 40);
 }
 
 TEST_F(EditingCommands, BlockCommandsChangeOnlyTheCurrentBlock)
@@ -130,7 +130,7 @@ TEST_F(EditingCommands, MakeFitRefitsTheCellsAndAlwaysRecordsASnapshot)
     EXPECT_EQ(level.GetWidth(), 5);
     EXPECT_EQ(level.GetHeight(), 4);
     EXPECT_EQ(NonEmptyCells(level).size(), 20u);
-    EXPECT_EQ(document.m_cellSize, 80);
+    EXPECT_EQ(view.GetCellSize(), 80);
     EXPECT_TRUE(level.IsModified());
     EXPECT_EQ(UndoHead(), 1);
 
@@ -163,7 +163,7 @@ TEST_F(EditingCommands, PropertiesResizeWithoutSnapshot)
     EXPECT_EQ(level.GetWidth(), 5);
     EXPECT_EQ(level.GetName(), "small");
     EXPECT_EQ(NonEmptyCells(level).size(), 25u);
-    EXPECT_EQ(document.m_cellSize, 80);
+    EXPECT_EQ(view.GetCellSize(), 80);
     EXPECT_EQ(UndoHead(), 1);
     Run(CmdEditUndo);
     EXPECT_EQ(NonEmptyCells(level), (CCellSet{{2, 2}}));
@@ -179,12 +179,12 @@ TEST_F(EditingCommands, PropertiesResizeWithoutSnapshot)
 TEST_F(EditingCommands, RotateAndFlipTheWholeLevel)
 {
     Open(10, 20, "", 0, 0);
-    EXPECT_EQ(document.m_cellSize, 20);
+    EXPECT_EQ(view.GetCellSize(), 20);
     Run(CmdRotateLevel);
     EXPECT_EQ(level.GetWidth(), 20);
     EXPECT_EQ(level.GetHeight(), 10);
     EXPECT_EQ(NonEmptyCells(level), (CCellSet{{19, 0}}));
-    EXPECT_EQ(document.m_cellSize, 20);
+    EXPECT_EQ(view.GetCellSize(), 20);
     EXPECT_TRUE(level.IsModified());
     Run(CmdFlipHorizontal);
     EXPECT_EQ(NonEmptyCells(level), (CCellSet{{0, 0}}));
@@ -196,5 +196,5 @@ TEST_F(EditingCommands, RotateAndFlipTheWholeLevel)
     Run(CmdEditUndo);
     EXPECT_EQ(level.GetWidth(), 10);
     EXPECT_EQ(NonEmptyCells(level), (CCellSet{{0, 0}}));
-    EXPECT_EQ(document.m_cellSize, 20);
+    EXPECT_EQ(view.GetCellSize(), 20);
 }

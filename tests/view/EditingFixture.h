@@ -1,6 +1,5 @@
 #pragma once
 #include "app/EditorDoc.h"
-#include "app/RecentFileList.h"
 #include "model/Level.h"
 #include "view/EditorView.h"
 #include "view/QtTestApp.h"
@@ -30,8 +29,7 @@ inline CCellSet NonEmptyCells(const CLevel& level)
 // The mouse is driven through real events; points are client pixels.
 struct EditingView : ::testing::Test {
     CEditorDoc document;
-    CRecentFileList recentFiles;
-    CEditorView view{document, recentFiles};
+    CEditorView view{document.m_level};
     CLevel& level = document.m_level;
 
     EditingView()

@@ -46,7 +46,7 @@ struct EditorWindow : ::testing::Test {
     // The middle of a cell.
     QPoint CellCentre(int x, int y) const
     {
-        const int c = frame->GetDocument().m_cellSize;
+        const int c = frame->GetView().GetCellSize();
         return {view.GetOriginX() + x * c + c / 2, view.GetOriginY() + y * c + c / 2};
     }
     void Run(int id) { frame->GetAction(id)->trigger(); }

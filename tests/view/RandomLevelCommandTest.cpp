@@ -20,7 +20,7 @@ TEST_F(RandomLevelCommand, ReplacesTheLevelWithoutSnapshotExceptInTestMode)
     EXPECT_TRUE(frame->GetDocument().IsModified());
     // Fitted to the new size.
     const int c = std::min((view.width() - 5) / 50, (view.height() - 50) / 50);
-    EXPECT_EQ(frame->GetDocument().m_cellSize, c);
+    EXPECT_EQ(frame->GetView().GetCellSize(), c);
     EXPECT_EQ(view.GetLevelBitmap().GetWidth(), 50 * c + 1);
     EXPECT_EQ(view.GetUndoHistory().GetHead(), undoHead);
     EXPECT_FALSE(NonEmptyCells(level).empty());

@@ -92,7 +92,7 @@ TEST_F(SolverCommands, ShotMapAndFindParShowUntilTheNextEdit)
     EXPECT_FALSE(Enabled(CmdStopSearch));
     // The path from the ball to the cup.
     const int path = CountPixels(kPathColour);
-    EXPECT_GT(path, 4 * frame->GetDocument().m_cellSize);
+    EXPECT_GT(path, 4 * frame->GetView().GetCellSize());
 
     // Neither a repaint nor the grid is an edit.
     for (int turn = 0; turn < 2; ++turn) {

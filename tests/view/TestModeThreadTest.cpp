@@ -1,6 +1,6 @@
 #include "app/CommandTable.h"
 #include "app/DocManager.h"
-#include "app/LevelPropertiesDlg.h"
+#include "view/LevelPropertiesDlg.h"
 #include "app/MainFrame.h"
 #include "common/TestBlocks.h"
 #include "view/EditorWindowFixture.h"

@@ -15,13 +15,13 @@ TEST_F(ViewGeometry, CellSizeIsTheLargestThatFits)
     auto fit = [&](int width, int height) {
         view.resize(width, height);
         view.FitCellSize();
-        return document.m_cellSize;
+        return view.GetCellSize();
     };
     EXPECT_EQ(fit(405, 450), 40);
     EXPECT_EQ(view.GetGeometry().GetLevelArea(), (CRect{5, 50, 405, 450}));
     EXPECT_EQ(fit(300, 600), 29);
     document.m_level.Init(20, 10, "", "");
-    EXPECT_EQ((view.FitCellSize(), document.m_cellSize), 14);
+    EXPECT_EQ((view.FitCellSize(), view.GetCellSize()), 14);
     // Too small for the margins: no level area, no cell anywhere.
     EXPECT_LE(fit(4, 40), 0);
     CPoint cell;

@@ -62,7 +62,7 @@ TEST_F(ViewPainting, StartsWithPlotSolidGrassOnWallAndMarkedPalettes)
 
 TEST_F(ViewPainting, WindowShowsThePalettesAndTheLevelInTheirPlaces)
 {
-    ASSERT_EQ(document.m_cellSize, 40);
+    ASSERT_EQ(view.GetCellSize(), 40);
     const CRasterImage& shown = view.GetWindowImage();
     ASSERT_EQ(shown.GetWidth(), 405);
 

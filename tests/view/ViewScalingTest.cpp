@@ -29,7 +29,7 @@ TEST_F(ViewScaling, ScalesLikeTheWindowUnblurredAndClicksLandOnTheCellsDrawn)
     // Laid out in the pixels of the window, which the menus and the toolbar use too.
     EXPECT_EQ(view.GetWindowImage().GetWidth(), 405);
     EXPECT_EQ(view.GetWindowImage().GetHeight(), 450);
-    EXPECT_EQ(document.m_cellSize, 40);
+    EXPECT_EQ(view.GetCellSize(), 40);
 
     // Every device pixel shows one pixel of the view's image, unblended: the pixel that a pointer
     // on that device pixel maps to.

@@ -1,4 +1,4 @@
-#include "app/SizeSpinBox.h"
+#include "view/SizeSpinBox.h"
 
 #include <QLineEdit>
 

@@ -1,6 +1,6 @@
-#include "app/EditorSettings.h"
+#include "view/EditorSettings.h"
 
-#include "app/ProfileKey.h"
+#include "view/ProfileKey.h"
 
 void CEditorSettings::Exchange(bool load)
 {

@@ -1,6 +1,6 @@
-#include "app/LevelPropertiesDlg.h"
+#include "view/LevelPropertiesDlg.h"
 
-#include "app/SizeSpinBox.h"
+#include "view/SizeSpinBox.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
