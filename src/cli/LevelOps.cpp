@@ -16,11 +16,9 @@ constexpr COpSpec kOps[] = {
     {"ball", "dd"},    {"name", "t"},         {"creator", "t"},
 };
 
-// The sizes the resize operation accepts. A level narrower or lower than 2 cells is one the
-// reader refuses; the largest is far beyond any level the editor makes, yet small enough that a
-// typing slip cannot ask for gigabytes.
+// The narrowest side the resize operation accepts: a level narrower or lower than 2 cells is one
+// the reader refuses. The most cells are those of any level (CLevel::kMaxCells).
 constexpr int kMinSide = 2;
-constexpr int kMaxSide = 1000;
 
 void Apply(const CLevelOp& op, CLevel& level)
 {
@@ -65,7 +63,8 @@ const char* const kOpsHelp =
     "  rect X1 Y1 X2 Y2 CODE        fill a rectangle of cells (both corners must be inside)\n"
     "  frame X1 Y1 X2 Y2 CODE       draw a frame of cells\n"
     "  fill X Y CODE                flood fill from a cell\n"
-    "  resize W H                   resize (blocks of the overlap kept, ball clamped), 2..1000\n"
+    "  resize W H                   resize (blocks of the overlap kept, ball clamped): sides\n"
+    "                               from 2, at most 1000000 cells\n"
     "  ball X Y                     set the ball start in blocks (clamped)\n"
     "  name TEXT | creator TEXT     set the name / creator (braces removed)\n";
 
@@ -130,8 +129,10 @@ bool ParseOps(const CliArgs& args, std::size_t first, std::vector<CLevelOp>& ops
             }
         }
         if (op.name == "resize" &&
-            (op.ints[0] < kMinSide || op.ints[0] > kMaxSide || op.ints[1] < kMinSide || op.ints[1] > kMaxSide)) {
-            error = "resize takes sizes from " + std::to_string(kMinSide) + " to " + std::to_string(kMaxSide);
+            (op.ints[0] < kMinSide || op.ints[1] < kMinSide || !CLevel::IsAllowedSize(op.ints[0], op.ints[1]))) {
+            error = "resize takes sides from " + std::to_string(kMinSide) + " and at most " +
+                    std::to_string(CLevel::kMaxCells) + " cells, not " + std::to_string(op.ints[0]) + " x " +
+                    std::to_string(op.ints[1]);
             return false;
         }
         ops.push_back(std::move(op));

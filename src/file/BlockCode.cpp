@@ -26,6 +26,24 @@ int ValueOf(std::string_view letters, const int* values, char letter, int fallba
     return fallback;
 }
 
+void AppendMaterialCode(std::string& out, int kind, int rotation)
+{
+    out += LetterOf(kKindLetters, kKindValues, kind, 'G');
+    out += static_cast<char>('0' + rotation);
+}
+
+// Reads a material code into kind and rotation: the kind letter (Grass when unknown) and, when it
+// is a digit 0..8, the rotation. False, with both unchanged, when the text is too short.
+bool ParseMaterialCode(std::string_view text, int& kind, int& rotation)
+{
+    if (text.size() < 2)
+        return false;
+    kind = ValueOf(kKindLetters, kKindValues, text[0], Grass);
+    if (CMaterial::IsValidRotation(text[1] - '0'))
+        rotation = text[1] - '0';
+    return true;
+}
+
 } // namespace
 
 std::string CMaterial::ToCode() const
@@ -35,18 +53,16 @@ std::string CMaterial::ToCode() const
     return code;
 }
 
-void CMaterial::AppendCode(std::string& out) const
-{
-    out += LetterOf(kKindLetters, kKindValues, m_kind, 'G');
-    out += static_cast<char>('0' + m_rotation);
-}
+void CMaterial::AppendCode(std::string& out) const { AppendMaterialCode(out, m_kind, m_rotation); }
 
 bool CMaterial::FromCode(std::string_view text)
 {
-    if (text.size() < 2)
+    int kind = m_kind;
+    int rotation = m_rotation;
+    if (!ParseMaterialCode(text, kind, rotation))
         return false;
-    m_kind = ValueOf(kKindLetters, kKindValues, text[0], Grass);
-    SetRotation(text[1] - '0');
+    m_kind = kind;
+    m_rotation = rotation;
     return true;
 }
 
@@ -63,12 +79,12 @@ void CBlock::AppendCode(std::string& out) const
         out += '$';
         return;
     }
-    const int shape = IsUniform() ? Solid : m_shape;
+    const int shape = IsUniform() ? int{Solid} : GetShape();
     out += LetterOf(kShapeLetters, kShapeValues, shape, 'S');
     out += static_cast<char>('0' + m_shapeRotation);
-    m_back.AppendCode(out);
+    AppendMaterialCode(out, GetBackKind(), GetBackRotation());
     if (shape != Solid)
-        m_front.AppendCode(out);
+        AppendMaterialCode(out, GetFrontKind(), GetFrontRotation());
 }
 
 bool CBlock::FromCode(std::string_view text)
@@ -79,17 +95,14 @@ bool CBlock::FromCode(std::string_view text)
     }
     if (text.size() < 4)
         return false;
+    const int shape = ValueOf(kShapeLetters, kShapeValues, text[0], Solid);
+    // A Solid code has no front material; it reads as grass with rotation 0.
+    int backKind = Grass, backRotation = NoSlope;
+    int frontKind = Grass, frontRotation = shape == Solid ? 0 : NoSlope;
+    ParseMaterialCode(text.substr(2), backKind, backRotation);
+    if (shape != Solid)
+        ParseMaterialCode(text.substr(4), frontKind, frontRotation);
     Reset();
-    m_shape = ValueOf(kShapeLetters, kShapeValues, text[0], Solid);
-    const int rotation = text[1] - '0';
-    if (IsValidShapeRotation(rotation))
-        m_shapeRotation = rotation;
-    m_back.FromCode(text.substr(2));
-    if (m_shape == Solid) {
-        m_front.SetKind(Grass);
-        m_front.SetRotation(0);
-        return true;
-    }
-    m_front.FromCode(text.substr(4));
+    Set(shape, text[1] - '0', backKind, backRotation, frontKind, frontRotation);
     return true;
 }

@@ -20,12 +20,15 @@ void ConvertAlfa1Digit(std::string& code, std::size_t position)
         code[position] = kAlfa1Digits[code[position] - '0'];
 }
 
-std::size_t CountFields(std::string_view text)
+// How many of the cells the text can fill, counting at most limit: the reader takes a field for
+// each cell and stops at the first one that is missing or empty.
+std::int64_t CountCellFields(std::string_view text, std::int64_t limit)
 {
-    std::size_t count = 0;
-    for (std::size_t open = text.find('{'); open != std::string_view::npos; open = text.find('{', open)) {
+    std::int64_t count = 0;
+    for (std::size_t open = text.find('{'); count < limit && open != std::string_view::npos;
+         open = text.find('{', open)) {
         const std::size_t close = text.find('}', open + 1);
-        if (close == std::string_view::npos)
+        if (close == std::string_view::npos || close == open + 1)
             break;
         ++count;
         open = close + 1;
@@ -33,7 +36,7 @@ std::size_t CountFields(std::string_view text)
     return count;
 }
 
-void Reject(std::string* why, const char* reason)
+void Reject(std::string* why, const std::string& reason)
 {
     if (why)
         *why = reason;
@@ -126,10 +129,15 @@ bool CLevel::ReadText(const std::string& source, std::string* whyRejected)
         Reject(whyRejected, "width or height below 2");
         return false;
     }
-    // A size whose cells the text cannot hold would fail on a missing cell field anyway; beyond
-    // the largest level the editor makes, refuse it before allocating a grid of that size.
+    if (!IsAllowedSize(width, height)) {
+        Reject(whyRejected, "size " + FormatInt(width) + " x " + FormatInt(height) + " is more than the " +
+                                FormatInt(kMaxCells) + " cells a level may have");
+        return false;
+    }
+    // A size whose cells the text cannot fill would fail on a missing or empty cell field anyway;
+    // beyond the largest level the editor makes, refuse it before allocating a grid of that size.
     const std::int64_t cells = static_cast<std::int64_t>(width) * height;
-    if (cells > 99 * 99 && static_cast<std::int64_t>(CountFields(text)) < cells) {
+    if (cells > 99 * 99 && CountCellFields(text, cells) < cells) {
         Reject(whyRejected, "size larger than the cells in the file");
         return false;
     }

@@ -40,52 +40,50 @@ bool FrontAboveDiagonal(int rotation) { return rotation == 0 || rotation == 3; }
 
 } // namespace
 
-void CBlock::Reset()
-{
-    m_back.SetKind(Grass);
-    m_back.SetRotation(NoSlope);
-    m_front.SetKind(Grass);
-    m_front.SetRotation(NoSlope);
-    m_shape = Solid;
-    m_shapeRotation = 0;
-}
-
 bool CBlock::operator==(const CBlock& other) const
 {
-    if (m_shape != other.m_shape || m_shapeRotation != other.m_shapeRotation || !(m_back == other.m_back))
+    if (m_shape != other.m_shape || m_shapeRotation != other.m_shapeRotation || m_back != other.m_back)
         return false;
     return IsUniform() || m_front == other.m_front;
+}
+
+void CBlock::SetMaterial(PackedMaterial& material, int kind, int rotation)
+{
+    material = Pack(CMaterial::IsValidKind(kind) ? kind : KindOf(material),
+                    CMaterial::IsValidRotation(rotation) ? rotation : RotationOf(material));
+}
+
+void CBlock::ChangeRotations(int (*rule)(int rotation))
+{
+    for (PackedMaterial* material : {&m_back, &m_front})
+        *material = Pack(KindOf(*material), rule(RotationOf(*material)));
 }
 
 void CBlock::Set(int shape, int shapeRotation, int backKind, int backRotation, int frontKind, int frontRotation)
 {
     if (IsValidShape(shape))
-        m_shape = shape;
+        m_shape = static_cast<std::uint8_t>(shape);
     if (IsValidShapeRotation(shapeRotation))
-        m_shapeRotation = shapeRotation;
-    m_back.SetKind(backKind);
-    m_back.SetRotation(backRotation);
-    m_front.SetKind(frontKind);
-    m_front.SetRotation(frontRotation);
+        m_shapeRotation = static_cast<std::uint8_t>(shapeRotation);
+    SetMaterial(m_back, backKind, backRotation);
+    SetMaterial(m_front, frontKind, frontRotation);
 }
 
 void CBlock::Rotate(bool withMaterials)
 {
-    m_shapeRotation = (m_shapeRotation + 1) % 4;
+    m_shapeRotation = static_cast<std::uint8_t>((m_shapeRotation + 1) % 4);
     if (withMaterials) {
-        m_back.Rotate();
-        m_front.Rotate();
+        ChangeRotations(CMaterial::RotateRotation);
     }
 }
 
 void CBlock::FlipHorizontal()
 {
     if (m_shape == Triangle || m_shape == QuarterDisc)
-        m_shapeRotation = 3 - m_shapeRotation;
+        m_shapeRotation = static_cast<std::uint8_t>(3 - m_shapeRotation);
     else if (m_shape == HalfDisc && m_shapeRotation % 2 == 0)
-        m_shapeRotation = 2 - m_shapeRotation;
-    m_back.FlipHorizontal();
-    m_front.FlipHorizontal();
+        m_shapeRotation = static_cast<std::uint8_t>(2 - m_shapeRotation);
+    ChangeRotations(CMaterial::FlipRotationHorizontally);
 }
 
 void CBlock::FlipVertical()
@@ -93,9 +91,8 @@ void CBlock::FlipVertical()
     if (m_shape == Triangle || m_shape == QuarterDisc)
         m_shapeRotation ^= 1; // 0 <-> 1, 2 <-> 3
     else if (m_shape == HalfDisc && m_shapeRotation % 2 == 1)
-        m_shapeRotation = 4 - m_shapeRotation;
-    m_back.FlipVertical();
-    m_front.FlipVertical();
+        m_shapeRotation = static_cast<std::uint8_t>(4 - m_shapeRotation);
+    ChangeRotations(CMaterial::FlipRotationVertically);
 }
 
 bool CBlock::IsBackAt(double u, double v) const

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 class CDeviceContext;
 
@@ -16,17 +17,14 @@ enum class WallCover { None, Part, All };
 
 // One cell of a level: a shape turned in quarter turns, a back material that covers the cell
 // outside the shape's front region, and a front material that covers the front region.
+// A block is a plain value of four bytes (each material packed into one), so that a level's grid
+// holds its cells side by side: a million of them take 4 MB, and copying a level copies bytes.
 class CBlock {
 public:
-    CBlock() = default;
-    CBlock(const CBlock&) = default;
-    CBlock& operator=(const CBlock&) = default;
-    virtual ~CBlock() = default;
-
-    void Reset();
+    void Reset() { *this = CBlock(); }
     // A uniform block shows only its back material; an empty block is uniform flat grass.
     bool IsUniform() const { return m_shape == Solid || m_back == m_front; }
-    bool IsEmpty() const { return IsUniform() && m_back.GetKind() == Grass && m_back.GetRotation() == NoSlope; }
+    bool IsEmpty() const { return IsUniform() && m_back == kFlatGrass; }
 
     // One-sided: the front materials are compared only when this (left-hand) block is not uniform.
     bool operator==(const CBlock& other) const;
@@ -34,36 +32,42 @@ public:
 
     // Stores each of the six values only when it is valid; pass -1 to keep a field.
     void Set(int shape, int shapeRotation, int backKind, int backRotation, int frontKind, int frontRotation);
-    void SwapMaterials() { m_back.Swap(m_front); }
+    void SwapMaterials() { std::swap(m_back, m_front); }
     void Rotate(bool withMaterials);
     void FlipHorizontal();
     void FlipVertical();
 
     int GetShape() const { return m_shape; }
     int GetShapeRotation() const { return m_shapeRotation; }
-    int GetBackKind() const { return m_back.GetKind(); }
-    int GetBackRotation() const { return m_back.GetRotation(); }
-    int GetFrontKind() const { return m_front.GetKind(); }
-    int GetFrontRotation() const { return m_front.GetRotation(); }
-    const CMaterial& GetBack() const { return m_back; }
-    const CMaterial& GetFront() const { return m_front; }
+    int GetBackKind() const { return KindOf(m_back); }
+    int GetBackRotation() const { return RotationOf(m_back); }
+    int GetFrontKind() const { return KindOf(m_front); }
+    int GetFrontRotation() const { return RotationOf(m_front); }
+    const CMaterial& GetBack() const { return CMaterial::Get(GetBackKind(), GetBackRotation()); }
+    const CMaterial& GetFront() const { return CMaterial::Get(GetFrontKind(), GetFrontRotation()); }
 
     // Point queries at (u, v) in the cell, each 0..1 from the top-left corner.
     bool IsBackAt(double u, double v) const;
-    int GetKindAt(double u, double v) const { return MaterialAt(u, v).GetKind(); }
-    bool IsWallAt(double u, double v) const { return MaterialAt(u, v).IsWall(); }
+    int GetKindAt(double u, double v) const { return KindOf(MaterialAt(u, v)); }
+    bool IsWallAt(double u, double v) const { return GetKindAt(u, v) == Wall; }
     // IsWallAt over the whole cell: None and All give the same answer at every point.
     WallCover GetWallCover() const
     {
-        if (!IsUniform() && m_front.IsWall() != m_back.IsWall())
+        const bool backWall = GetBackKind() == Wall;
+        if (!IsUniform() && (GetFrontKind() == Wall) != backWall)
             return WallCover::Part;
-        return m_back.IsWall() ? WallCover::All : WallCover::None;
+        return backWall ? WallCover::All : WallCover::None;
     }
-    double GetFrictionAt(double u, double v) const { return MaterialAt(u, v).GetFriction(); }
-    const CMaterial& GetMaterialAt(double u, double v) const { return MaterialAt(u, v); }
-    double GetWallFactorAt(double u, double v) const { return MaterialAt(u, v).GetWallFactor(); }
-    double GetSlopeXAt(double u, double v) const { return MaterialAt(u, v).GetSlopeX(); }
-    double GetSlopeYAt(double u, double v) const { return MaterialAt(u, v).GetSlopeY(); }
+    double GetFrictionAt(double u, double v) const { return GetMaterialAt(u, v).GetFriction(); }
+    // The material under (u, v): one of the shared constants of CMaterial::Get.
+    const CMaterial& GetMaterialAt(double u, double v) const
+    {
+        const PackedMaterial material = MaterialAt(u, v);
+        return CMaterial::Get(KindOf(material), RotationOf(material));
+    }
+    double GetWallFactorAt(double u, double v) const { return GetMaterialAt(u, v).GetWallFactor(); }
+    double GetSlopeXAt(double u, double v) const { return GetMaterialAt(u, v).GetSlopeX(); }
+    double GetSlopeYAt(double u, double v) const { return GetMaterialAt(u, v).GetSlopeY(); }
 
     // The block code of the level file: "$", or shape letter, rotation digit, back material code
     // and, for shapes other than Solid, the front material code.
@@ -86,10 +90,24 @@ public:
     static double DistanceToFrontEdge(int shape, int rotation, double u, double v);
 
 private:
-    const CMaterial& MaterialAt(double u, double v) const { return IsBackAt(u, v) ? m_back : m_front; }
+    // A material in one byte: the kind (0..5) in the low four bits, the rotation (0..8) above.
+    using PackedMaterial = std::uint8_t;
+    static constexpr PackedMaterial Pack(int kind, int rotation)
+    {
+        return static_cast<PackedMaterial>(kind | rotation << 4);
+    }
+    static constexpr int KindOf(PackedMaterial material) { return material & 0x0F; }
+    static constexpr int RotationOf(PackedMaterial material) { return material >> 4; }
+    static constexpr PackedMaterial kFlatGrass = Grass | NoSlope << 4;
+    // Stores the valid ones of kind and rotation into material (-1 or any invalid value keeps).
+    static void SetMaterial(PackedMaterial& material, int kind, int rotation);
+    // Gives both materials the rotation that rule makes of theirs.
+    void ChangeRotations(int (*rule)(int rotation));
 
-    CMaterial m_back;
-    CMaterial m_front;
-    std::int32_t m_shape = Solid;
-    std::int32_t m_shapeRotation = 0;
+    PackedMaterial MaterialAt(double u, double v) const { return IsBackAt(u, v) ? m_back : m_front; }
+
+    std::uint8_t m_shape = Solid;
+    std::uint8_t m_shapeRotation = 0;
+    PackedMaterial m_back = kFlatGrass;
+    PackedMaterial m_front = kFlatGrass;
 };

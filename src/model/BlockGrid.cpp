@@ -2,54 +2,34 @@
 
 #include <algorithm>
 
-void CBlockGrid::SetWidth(int width)
-{
-    const int old = GetWidth();
-    width = std::max(width, 0);
-    if (width == old)
-        return;
-    if (width < old) {
-        m_columns.resize(width);
-        return;
-    }
-    const int height = GetHeight();
-    m_columns.resize(width);
-    if (old == 0)
-        return; // the new columns stay empty: there was no column 0 to take a height from
-    for (int x = old; x < width; ++x)
-        SetColumnLength(m_columns[x], height);
-}
-
-void CBlockGrid::SetHeight(int height)
-{
-    height = std::max(height, 0);
-    for (Column& column : m_columns)
-        SetColumnLength(column, height);
-}
-
 void CBlockGrid::SetSize(int width, int height)
 {
-    SetWidth(width);
-    SetHeight(height);
-}
-
-void CBlockGrid::SetColumnLength(Column& column, int length)
-{
-    const int old = static_cast<int>(column.size());
-    column.resize(length);
-    for (int y = old; y < length; ++y)
-        column[y] = CreateBlock();
+    width = std::max(width, 0);
+    height = width == 0 ? 0 : std::max(height, 0);
+    if (width == m_width && height == m_height)
+        return;
+    std::vector<CBlock> cells;
+    if (height == m_height) {
+        cells = std::move(m_cells); // whole columns come and go at the end
+        cells.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    } else {
+        cells.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+        const int keptRows = std::min(height, m_height);
+        for (int x = 0; keptRows > 0 && x < std::min(width, m_width); ++x)
+            std::copy_n(&At(x, 0), keptRows, &cells[static_cast<std::size_t>(x) * static_cast<std::size_t>(height)]);
+    }
+    m_cells = std::move(cells);
+    m_width = width;
+    m_height = height;
 }
 
 void CBlockGrid::TurnCellsClockwise()
 {
-    const int width = GetWidth();
-    const int height = GetHeight();
-    std::vector<Column> turned(height);
-    for (Column& column : turned)
-        column.resize(width);
-    for (int x = 0; x < width; ++x)
-        for (int y = 0; y < height; ++y)
-            turned[height - 1 - y][x] = std::move(m_columns[x][y]);
-    m_columns = std::move(turned);
+    std::vector<CBlock> turned(m_cells.size());
+    // After the turn the grid is m_height wide and m_width high.
+    for (int x = 0; x < m_width; ++x)
+        for (int y = 0; y < m_height; ++y)
+            turned[static_cast<std::size_t>(m_height - 1 - y) * static_cast<std::size_t>(m_width) + x] = At(x, y);
+    m_cells = std::move(turned);
+    std::swap(m_width, m_height);
 }

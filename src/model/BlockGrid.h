@@ -1,39 +1,33 @@
 #pragma once
 #include "model/Block.h"
 
-#include <memory>
+#include <cstddef>
 #include <vector>
 
-// The cells of a level: columns of owned blocks, element y of column x being cell (x, y).
-// Every level operation keeps all columns the same length.
+// The cells of a level, column by column in one array: cell (x, y) is element x * height + y.
+// A grid may have columns of no cells (a width and a height of 0), never cells without a column.
 class CBlockGrid {
 public:
-    CBlockGrid() = default;
-    CBlockGrid(const CBlockGrid&) = delete;
-    CBlockGrid& operator=(const CBlockGrid&) = delete;
-    virtual ~CBlockGrid() = default;
+    int GetWidth() const { return m_width; }
+    int GetHeight() const { return m_height; }
 
-    virtual std::unique_ptr<CBlock> CreateBlock() const { return std::make_unique<CBlock>(); }
-
-    int GetWidth() const { return static_cast<int>(m_columns.size()); }
-    int GetHeight() const { return m_columns.empty() ? 0 : static_cast<int>(m_columns.front().size()); }
-
-    // Adds or removes columns; new columns get as many new blocks as column 0 has.
-    void SetWidth(int width);
-    // Lengthens or shortens every column to the given number of cells.
-    void SetHeight(int height);
+    // The blocks of the overlap keep their cells, new cells hold empty blocks. Negative sizes
+    // count as 0, and a width of 0 makes the height 0.
     void SetSize(int width, int height);
     // Moves every block to its cell after a quarter turn clockwise: (x, y) goes to
-    // (height - 1 - y, x), and the grid becomes height x width. The blocks themselves move; none is
-    // created or copied.
+    // (height - 1 - y, x), and the grid becomes height x width.
     void TurnCellsClockwise();
 
-    CBlock& At(int x, int y) { return *m_columns[x][y]; }
-    const CBlock& At(int x, int y) const { return *m_columns[x][y]; }
+    CBlock& At(int x, int y) { return m_cells[Index(x, y)]; }
+    const CBlock& At(int x, int y) const { return m_cells[Index(x, y)]; }
 
 private:
-    using Column = std::vector<std::unique_ptr<CBlock>>;
-    void SetColumnLength(Column& column, int length);
+    std::size_t Index(int x, int y) const
+    {
+        return static_cast<std::size_t>(x) * static_cast<std::size_t>(m_height) + static_cast<std::size_t>(y);
+    }
 
-    std::vector<Column> m_columns;
+    std::vector<CBlock> m_cells;
+    int m_width = 0;
+    int m_height = 0;
 };

@@ -25,7 +25,7 @@ CLevel& CLevel::operator=(const CLevel& other)
 {
     if (this == &other)
         return *this;
-    CopyBlocksFrom(other);
+    m_grid = other.m_grid;
     m_ballX = other.m_ballX;
     m_ballY = other.m_ballY;
     m_name = other.m_name;
@@ -35,17 +35,15 @@ CLevel& CLevel::operator=(const CLevel& other)
     return *this;
 }
 
-void CLevel::CopyBlocksFrom(const CLevel& other)
+bool CLevel::IsAllowedSize(int width, int height)
 {
-    m_grid.SetSize(other.GetWidth(), other.GetHeight());
-    for (int x = 0; x < GetWidth(); ++x)
-        for (int y = 0; y < GetHeight(); ++y)
-            m_grid.At(x, y) = other.m_grid.At(x, y);
+    return std::max<std::int64_t>(width, 1) * std::max<std::int64_t>(height, 1) <= kMaxCells;
 }
 
 void CLevel::Init(int width, int height, const std::string& name, const std::string& creator)
 {
-    Resize(width, height);
+    if (!Resize(width, height))
+        return;
     SetCreator(creator);
     SetName(name);
     m_ballX = width / 2.0;
@@ -53,12 +51,14 @@ void CLevel::Init(int width, int height, const std::string& name, const std::str
     m_modified = false;
 }
 
-void CLevel::Resize(int width, int height)
+bool CLevel::Resize(int width, int height)
 {
-    m_grid.SetWidth(width);
-    m_grid.SetHeight(height);
+    if (!IsAllowedSize(width, height))
+        return false;
+    m_grid.SetSize(width, height);
     ClampBall();
     m_modified = true;
+    return true;
 }
 
 void CLevel::Clear()

@@ -1,6 +1,7 @@
 #pragma once
 #include "model/BlockGrid.h"
 
+#include <cstdint>
 #include <ctime>
 #include <string>
 
@@ -22,15 +23,21 @@ struct CCellRect {
 class CLevel {
 public:
     static constexpr double kBallRadius = 0.35;
+    // The most cells a level may have: 1000 x 1000, or any other shape of as many. No level of
+    // the tools gets larger (the reader refuses a larger size before allocating anything, Resize
+    // does not make one), so whatever they write they can read back.
+    static constexpr std::int64_t kMaxCells = 1'000'000;
+    // Whether a width x height level is within kMaxCells (a side of 0 counting as 1).
+    static bool IsAllowedSize(int width, int height);
 
     CLevel();
     CLevel(const CLevel& other);
     CLevel& operator=(const CLevel& other);
     virtual ~CLevel() = default;
 
-    // Size and contents.
+    // Size and contents. A size beyond kMaxCells changes nothing (Resize returns false).
     void Init(int width, int height, const std::string& name, const std::string& creator);
-    void Resize(int width, int height);
+    bool Resize(int width, int height);
     int GetWidth() const { return m_grid.GetWidth(); }
     int GetHeight() const { return m_grid.GetHeight(); }
     void Clear();
@@ -121,7 +128,6 @@ private:
     // The block's answer at the point, or the outside answer where Locate fails.
     template <typename Result>
     Result QueryAt(double px, double py, Result (CBlock::*query)(double, double) const, Result outside) const;
-    void CopyBlocksFrom(const CLevel& other);
 
     CBlockGrid m_grid;
     double m_ballX = 0.0;

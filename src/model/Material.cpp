@@ -3,6 +3,7 @@
 #include "render/Brush.h"
 
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -44,6 +45,12 @@ constexpr std::array<double, 8> kSlopeSin = {
 
 CMaterial::CMaterial() = default;
 
+CMaterial::CMaterial(int kind, int rotation)
+{
+    SetKind(kind);
+    SetRotation(rotation);
+}
+
 CMaterial::CMaterial(const CMaterial& other) : m_kind(other.m_kind), m_rotation(other.m_rotation) {}
 
 CMaterial& CMaterial::operator=(const CMaterial& other)
@@ -73,23 +80,13 @@ void CMaterial::Swap(CMaterial& other)
     std::swap(m_rotation, other.m_rotation);
 }
 
-void CMaterial::Rotate()
-{
-    if (m_rotation != NoSlope)
-        m_rotation = (m_rotation + 6) % 8;
-}
+void CMaterial::Rotate() { m_rotation = RotateRotation(m_rotation); }
+void CMaterial::FlipHorizontal() { m_rotation = FlipRotationHorizontally(m_rotation); }
+void CMaterial::FlipVertical() { m_rotation = FlipRotationVertically(m_rotation); }
 
-void CMaterial::FlipHorizontal()
-{
-    if (m_rotation != NoSlope)
-        m_rotation = (4 - m_rotation + 8) % 8;
-}
-
-void CMaterial::FlipVertical()
-{
-    if (m_rotation != NoSlope)
-        m_rotation = (8 - m_rotation) % 8;
-}
+int CMaterial::RotateRotation(int rotation) { return rotation == NoSlope ? rotation : (rotation + 6) % 8; }
+int CMaterial::FlipRotationHorizontally(int rotation) { return rotation == NoSlope ? rotation : (4 - rotation + 8) % 8; }
+int CMaterial::FlipRotationVertically(int rotation) { return rotation == NoSlope ? rotation : (8 - rotation) % 8; }
 
 double CMaterial::GetFriction() const
 {
@@ -108,6 +105,20 @@ double CMaterial::GetSlopeY() const
     if (m_rotation == NoSlope)
         return 0.0;
     return -kSlopeG * kSlopeSin[m_rotation];
+}
+
+const CMaterial& CMaterial::Get(int kind, int rotation)
+{
+    static constexpr int kRotations = NoSlope + 1;
+    static const std::vector<CMaterial> all = [] {
+        std::vector<CMaterial> materials;
+        materials.reserve(kKinds.size() * kRotations);
+        for (const KindInfo& info : kKinds)
+            for (int r = 0; r < kRotations; ++r)
+                materials.emplace_back(info.kind, r);
+        return materials;
+    }();
+    return all[static_cast<std::size_t>(kind) * kRotations + static_cast<std::size_t>(rotation)];
 }
 
 CBrush* CMaterial::CreateBrush()

@@ -20,6 +20,8 @@ constexpr int NoSlope = 8;
 class CMaterial {
 public:
     CMaterial();
+    // Kind and rotation as SetKind and SetRotation take them: invalid values keep the defaults.
+    CMaterial(int kind, int rotation);
     CMaterial(const CMaterial& other);
     CMaterial& operator=(const CMaterial& other);
     virtual ~CMaterial();
@@ -64,6 +66,14 @@ public:
     static int GetKindByIndex(int index);
     static Colour GetBaseColour(int kind);
     static double GetSlopeMagnitude();
+
+    // The material of a valid kind and rotation: one shared constant for each of the 54 values.
+    // Blocks keep their materials packed and hand them out as these.
+    static const CMaterial& Get(int kind, int rotation);
+    // The rotation rules of Rotate, FlipHorizontal and FlipVertical, for packed materials.
+    static int RotateRotation(int rotation);
+    static int FlipRotationHorizontally(int rotation);
+    static int FlipRotationVertically(int rotation);
 
 private:
     std::unique_ptr<CBrush> m_brush;

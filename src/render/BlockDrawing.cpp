@@ -51,18 +51,18 @@ void CBlock::Draw(CDeviceContext& dc, int x, int y, int size) const
 {
     dc.SelectPen(&CPen::Null());
     // Brushes are a drawing cache of the material: build them on copies, this block stays const.
-    CMaterial back(m_back);
+    CMaterial back = GetBack();
     back.CreateBrush();
     dc.SetBkColour(back.GetColour());
     dc.FillRect({x, y, x + size, y + size}, *back.GetBrush());
     back.DeleteBrush();
     if (IsUniform())
         return;
-    CMaterial front(m_front);
+    CMaterial front = GetFront();
     front.CreateBrush();
     dc.SetBkColour(front.GetColour());
     const CBrush* previous = dc.SelectBrush(front.GetBrush());
-    DrawFrontRegion(dc, m_shape, m_shapeRotation, x, y, size);
+    DrawFrontRegion(dc, GetShape(), GetShapeRotation(), x, y, size);
     dc.SelectBrush(previous);
     front.DeleteBrush();
 }

@@ -2,6 +2,7 @@
 #include "file/LevelText.h"
 #include "model/Level.h"
 
+#include "common/AllocationMeter.h"
 #include "common/TestBlocks.h"
 
 #include <gtest/gtest.h>
@@ -117,7 +118,20 @@ TEST(LevelText, RejectedHeadersAndSizesLeaveTheLevelAlone)
     EXPECT_FALSE(level.ReadText(Header(1, 5), &why));
     EXPECT_EQ(why, "width or height below 2");
     EXPECT_FALSE(level.ReadText("", &why));
-    EXPECT_FALSE(level.ReadText(Header(70000, 70000) + "{$}{$}", &why));
+    // Beyond a million cells, or more cells than the text has non-empty fields for: refused
+    // before a grid is allocated.
+    std::string cells;
+    for (int i = 0; i < 1001 * 1000; ++i)
+        cells += "{$}";
+    const std::string tooLarge = Header(1001, 1000) + cells;
+    {
+        CAllocationMeter meter;
+        EXPECT_FALSE(level.ReadText(tooLarge, &why));
+        EXPECT_LT(meter.GetPeakBytes(), 10'000u);
+    }
+    EXPECT_EQ(why, "size 1001 x 1000 is more than the 1000000 cells a level may have");
+    EXPECT_FALSE(level.ReadText(Header(200, 200) + cells.substr(0, 3 * 39999) + "{}{$}", &why));
+    EXPECT_EQ(why, "size larger than the cells in the file");
     EXPECT_EQ(level.GetWidth(), 2);
     EXPECT_EQ(level.GetName(), "Test");
     EXPECT_EQ(level.GetCellBackKind(1, 1), Hole);

@@ -1,13 +1,14 @@
 #include "model/Level.h"
 
+#include "common/AllocationMeter.h"
 #include "common/TestBlocks.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 
 namespace {
-
 
 int CountNonEmpty(const CLevel& level)
 {
@@ -50,6 +51,28 @@ TEST(Level, NewLevelAndResizeKeepTheOverlap)
     clamped.SetBall(0.1, 9.9);
     EXPECT_DOUBLE_EQ(clamped.GetBallX(), 0.35);
     EXPECT_DOUBLE_EQ(clamped.GetBallY(), 9.65);
+}
+
+// At most a million cells, in any shape, and a cell costs bytes: the undo copy of the largest
+// level the editor makes takes less than 100 KB.
+TEST(Level, AMillionCellsOfAFewBytesEach)
+{
+    CLevel level;
+    level.SetBlock(1, 1, MakeBlock(Circle, 0, Grass, 8, Wall));
+    level.SetModified(false);
+    for (const auto& [width, height] : {std::pair{1001, 1000}, {1000001, 0}, {INT_MAX, INT_MAX}}) {
+        level.Resize(width, height);
+        EXPECT_EQ(level.GetWidth(), 10);
+    }
+    EXPECT_FALSE(level.IsModified());
+    level.Resize(2, 500000);
+    EXPECT_EQ(level.GetHeight(), 500000);
+    EXPECT_EQ(level.GetCellShape(1, 1), Circle);
+
+    level.Resize(99, 99);
+    CAllocationMeter meter;
+    const CLevel copy(level);
+    EXPECT_LT(meter.GetPeakBytes(), 100'000u);
 }
 
 TEST(Level, RectanglesAndFramesNeedBothCornersInside)
