@@ -43,13 +43,14 @@ constexpr CCommand kCommands[] = {
      "    (W N + 1) x (H N + 1) pixels at N pixels a cell (1 to 200, default 20), with the grid\n"
      "    unless --no-grid. OUT must end in .png, or be - for standard output.\n"},
     {"random", RunRandom,
-     "random OUT [--seed N] [--bites DIR] [--playable N [--headings N] [--jobs N] [--time-limit S]]\n"
+     "random OUT [--seed N] [--bites DIR] [--playable N [--seeds M] [--headings N] [--jobs N] [--time-limit S]]\n"
      "    Seeds the C library's rand() with N (default: the clock), builds one random level from\n"
      "    the bites in DIR (default: RBites beside the program) and saves it to OUT as Save does.\n"
      "    Prints the seed used (on standard error when OUT is -). A missing bite folder only\n"
      "    gives a warning. With --playable N it tries that seed, the next and so on until 'solve'\n"
      "    finds a par of at most N shots (with the options given; --time-limit for each seed),\n"
-     "    saves that level and prints its par too.\n"},
+     "    saves that level and prints its par too. It gives up after M seeds (default 1000), and\n"
+     "    at once when a level has no cup.\n"},
     {"shoot", RunShoot,
      "shoot FILE --strength S --angle A [--trace] [--max-steps N]\n"
      "    Test mode without a window: shoots the ball from the level's start with speed S\n"

@@ -3,6 +3,7 @@
 #include "cli/SolveArgs.h"
 #include "random/BiteSet.h"
 #include "random/RandomLevelGenerator.h"
+#include "solve/CupDistance.h"
 #include "solve/ShotSolver.h"
 
 #include <cstdlib>
@@ -13,6 +14,9 @@
 namespace {
 
 constexpr int kMaxPlayable = 100;
+// How many seeds --playable tries before it gives up, unless --seeds says otherwise.
+constexpr unsigned kDefaultSeeds = 1000;
+constexpr unsigned kMaxSeeds = 1000000;
 
 } // namespace
 
@@ -22,6 +26,7 @@ int RunRandom(const CliArgs& args, CCliIo& io)
     std::string folder;
     bool seeded = false;
     unsigned seed = 0;
+    unsigned seeds = kDefaultSeeds;
     // With --playable N the solver's options, N its most shots; 0 when any level will do.
     CSolveOptions playable;
     playable.maxShots = 0;
@@ -33,9 +38,12 @@ int RunRandom(const CliArgs& args, CCliIo& io)
         if (taken)
             continue;
         const std::string& arg = args[i];
-        if ((arg == "--seed" || arg == "--bites" || arg == "--playable") && i + 1 == args.size())
+        if ((arg == "--seed" || arg == "--bites" || arg == "--playable" || arg == "--seeds") && i + 1 == args.size())
             return MissingArgument(io, "a value for " + arg);
-        if (arg == "--playable") {
+        if (arg == "--seeds") {
+            if (!ParseExact(args[++i], seeds) || seeds < 1 || seeds > kMaxSeeds)
+                return BadOptionValue(io, arg, "a whole number from 1 to " + std::to_string(kMaxSeeds), args[i]);
+        } else if (arg == "--playable") {
             if (!ParseExact(args[++i], playable.maxShots) || playable.maxShots < 1 || playable.maxShots > kMaxPlayable)
                 return BadOptionValue(io, arg, "a whole number from 1 to " + std::to_string(kMaxPlayable), args[i]);
         } else if (arg == "--seed") {
@@ -65,11 +73,17 @@ int RunRandom(const CliArgs& args, CCliIo& io)
 
     std::size_t par = 0;
     bool proven = true;
-    while (true) {
+    const unsigned firstSeed = seed;
+    for (unsigned tried = 1;; ++tried) {
         std::srand(seed);
         generator.Generate();
         if (playable.maxShots == 0)
             break;
+        // Without a cup no seed will do: these bites cannot make one.
+        if (!CCupDistance(generator.GetLevel()).HasCup())
+            return PrintError(io, "seed " + std::to_string(seed) + " makes a level without a cup; the bites in " + folder +
+                                      " cannot make a playable one",
+                              ExitFileError);
         CShotSolver solver(generator.GetLevel());
         const CSolveResult result = solver.Solve(playable);
         // A solution of at most N shots makes the level playable, proven par or not.
@@ -84,8 +98,10 @@ int RunRandom(const CliArgs& args, CCliIo& io)
         else
             io.err << "no par within " << playable.maxShots << (playable.maxShots == 1 ? " shot" : " shots")
                    << (result.ending == SolveNoneFound ? " found in the time limit" : "") << '\n';
-        if (seed == std::numeric_limits<unsigned>::max())
-            return PrintError(io, "no seed up to the last one gives a playable level", ExitFileError);
+        if (tried == seeds || seed == std::numeric_limits<unsigned>::max())
+            return PrintError(io, "no seed from " + std::to_string(firstSeed) + " to " + std::to_string(seed) +
+                                      " gives a playable level (--seeds sets how many are tried)",
+                              ExitFileError);
         ++seed;
     }
     CLevel level = generator.GetLevel();
@@ -96,5 +112,5 @@ int RunRandom(const CliArgs& args, CCliIo& io)
     report << "seed: " << seed << '\n';
     if (par > 0)
         report << "par: " << (proven ? "" : "at most ") << par << '\n';
-    return ExitOk;
+    return FinishOutput(io);
 }

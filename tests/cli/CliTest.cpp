@@ -368,3 +368,25 @@ TEST_F(CliTest, RandomLevelsComeFromTheSeedAndTheBitesOfTheInstalledProgram)
     EXPECT_EQ(installed.out, "seed: 42\n");
     EXPECT_EQ(body(Slurp(Path("i.lev"))), expected);
 }
+
+// --playable tries a bounded number of seeds, none more once a level has no cup; the seed's line
+// is checked on its way out like any command's output.
+TEST_F(CliTest, RandomGivesUpAndChecksItsOutput)
+{
+    const CRun bounded = RunCli({"random", Path("p.lev"), "--seed", "6", "--playable", "1", "--headings", "2", "--seeds", "2"});
+    EXPECT_EQ(bounded.status, 1);
+    EXPECT_TRUE(bounded.err.ends_with("seed 7: no par within 1 shot\nquorvale-level: error: no seed from 6 to 7 gives a "
+                                      "playable level (--seeds sets how many are tried)\n"))
+        << bounded.err;
+    fs::create_directory(m_dir / "no-cup");
+    const CRun cupless = RunCli({"random", Path("p.lev"), "--seed", "6", "--playable", "1", "--bites", Path("no-cup")});
+    EXPECT_EQ(cupless.status, 1);
+    EXPECT_EQ(cupless.err, "quorvale-level: error: seed 6 makes a level without a cup; the bites in " + Path("no-cup") +
+                               " cannot make a playable one\n");
+    EXPECT_FALSE(fs::exists(m_dir / "p.lev"));
+
+    const CRun full = RunProgram(ProgramFile() + " random " + Path("r.lev") + " --seed 1 2>" + Path("err") +
+                                 " >/dev/full; echo $?");
+    EXPECT_EQ(full.out, "1\n");
+    EXPECT_EQ(Slurp(Path("err")), "quorvale-level: error: standard output: write failed\n");
+}
