@@ -65,12 +65,13 @@ int LoadImageArgs(const CImageArgs& image, CLoadedLevel& loaded, CCliIo& io)
 int WriteLevelPng(const CLevel& level, int cell, bool grid, const std::string& out, CCliIo& io,
                   const std::function<void(CDeviceContext& dc)>& drawOver)
 {
+    const std::int64_t w = std::int64_t{level.GetWidth()} * cell + 1;
+    const std::int64_t h = std::int64_t{level.GetHeight()} * cell + 1;
     CRasterImage image;
-    if (!RenderLevelImage(level, cell, grid, image)) {
-        const std::int64_t w = std::int64_t{level.GetWidth()} * cell + 1;
-        const std::int64_t h = std::int64_t{level.GetHeight()} * cell + 1;
+    if (w * h > kMaxPixels || !RenderLevelImage(level, cell, grid, image)) {
         return PrintError(io, DisplayName(out, true) + ": an image of " + std::to_string(w) + " x " + std::to_string(h) +
-                              " pixels is too large to render",
+                              " pixels is larger than a render may be (" + std::to_string(kMaxPixels) +
+                              " pixels, " + std::to_string(CRasterImage::kMaxSide) + " a side)",
                           ExitFileError);
     }
     if (drawOver) {

@@ -60,6 +60,10 @@ int RunRandom(const CliArgs& args, CCliIo& io)
     }
     if (out.empty())
         return MissingArgument(io, "OUT");
+    if (playable.maxShots > 0) {
+        if (const int status = CheckJobs(playable, io); status != ExitOk)
+            return status;
+    }
     if (!seeded)
         seed = static_cast<unsigned>(std::time(nullptr));
 

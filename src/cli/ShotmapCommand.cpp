@@ -24,6 +24,12 @@ int RunShotmap(const CliArgs& args, CCliIo& io)
     if (const int status = LoadImageArgs(image, loaded, io); status != ExitOk)
         return status;
 
+    if (CShotMap::CountShots(loaded.level, options.headings) > CShotMap::kMaxShots)
+        return PrintError(io, "--headings " + std::to_string(options.headings) + ": the map of this level would hold more than " +
+                                  std::to_string(CShotMap::kMaxShots) + " shots; take fewer headings",
+                          ExitUsage);
+    if (const int status = CheckJobs(options, io); status != ExitOk)
+        return status;
     CShotMap map;
     map.Make(loaded.level, options.headings, options.jobs);
     const std::string& out = image.files[1];

@@ -1,6 +1,10 @@
 #include "cli/SolveArgs.h"
 
 #include "solve/ShotSolver.h"
+#include "solve/WorkerThreads.h"
+
+#include <algorithm>
+#include <thread>
 
 namespace {
 
@@ -49,5 +53,14 @@ int TakeSolveArg(const CliArgs& args, std::size_t& i, unsigned accepted, CSolveO
                               value);
     }
     options.*count->field = parsed;
+    return ExitOk;
+}
+
+int CheckJobs(const CSolveOptions& options, CCliIo& io)
+{
+    const int jobs = options.jobs > 0 ? options.jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    std::string reason;
+    if (!CanRunThreads(jobs, reason))
+        return PrintError(io, "--jobs: " + reason, ExitFileError);
     return ExitOk;
 }

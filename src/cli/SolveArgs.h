@@ -21,3 +21,7 @@ enum SolveArg : unsigned {
 // value and sets taken. Returns ExitOk, or a usage error (printed) for a missing or bad value.
 int TakeSolveArg(const CliArgs& args, std::size_t& i, unsigned accepted, CSolveOptions& options, bool& taken,
                  CCliIo& io);
+
+// Whether the threads that options.jobs asks for (0: one per processor) can run here: ExitOk, or
+// an error printed and ExitFileError when the system cannot start that many.
+int CheckJobs(const CSolveOptions& options, CCliIo& io);

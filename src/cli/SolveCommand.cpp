@@ -91,6 +91,8 @@ int RunSolve(const CliArgs& args, CCliIo& io)
     }
     if (file.empty())
         return MissingArgument(io, "FILE");
+    if (const int status = CheckJobs(options, io); status != ExitOk)
+        return status;
     CLoadedLevel loaded;
     if (const int status = LoadLevelFile(file, loaded, io); status != ExitOk)
         return status;

@@ -3,10 +3,10 @@
 #include "model/Level.h"
 #include "solve/CupDistance.h"
 #include "solve/ShotPlayer.h"
+#include "solve/WorkerThreads.h"
 
 #include <algorithm>
 #include <limits>
-#include <thread>
 #include <unordered_map>
 
 namespace {
@@ -156,15 +156,7 @@ CLayerExpansion::CResult CLayerExpansion::Run(const std::vector<CSearchNode>& la
 
     const int threads = static_cast<int>(std::clamp<std::uint64_t>(jobs, 1, std::max<std::uint64_t>(work.units, 1)));
     std::vector<CWorkerFindings> findings(threads);
-    if (threads == 1) {
-        runWorker(findings[0]);
-    } else {
-        std::vector<std::thread> pool;
-        for (int i = 0; i < threads; ++i)
-            pool.emplace_back(runWorker, std::ref(findings[i]));
-        for (std::thread& thread : pool)
-            thread.join();
-    }
+    RunOnThreads(threads, [&](int i) { runWorker(findings[i]); });
 
     CResult result;
     result.stopped = work.stopped;

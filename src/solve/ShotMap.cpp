@@ -3,6 +3,7 @@
 #include "model/Level.h"
 #include "solve/ShotPlayer.h"
 #include "solve/ShotSet.h"
+#include "solve/WorkerThreads.h"
 
 #include <algorithm>
 #include <thread>
@@ -16,17 +17,22 @@ bool CShotMap::Make(const CLevel& level, int headings, int jobs, const std::atom
     // The strengths of every heading, and where its shots begin in the map.
     std::vector<std::vector<int>> strengths(headingCount);
     std::vector<std::size_t> first(headingCount + 1, 0);
+    m_shots.clear();
+    m_cupShots.clear();
     for (int heading = 0; heading < headingCount; ++heading) {
         CShotSet::GetStrengthSteps(level, start.x, start.y, shotSet.GetHeading(heading), strengths[heading]);
         first[heading + 1] = first[heading] + strengths[heading].size();
+        if (first[heading + 1] > kMaxShots)
+            return false;
     }
     m_shots.assign(first.back(), {});
+    std::atomic<std::size_t> pathPoints = 0;
     std::vector<std::vector<CPlayedShot>> cupShots(headingCount);
     std::atomic<int> next = 0;
     std::atomic<bool> cancelled = false;
 
     // Each thread takes whole headings and writes only their places of the map.
-    auto work = [&] {
+    auto work = [&](int) {
         CShotPlayer player(level);
         for (int heading = next++; heading < headingCount; heading = next++) {
             for (std::size_t i = 0; i < strengths[heading].size(); ++i) {
@@ -47,21 +53,19 @@ bool CShotMap::Make(const CLevel& level, int headings, int jobs, const std::atom
                     shotsPlayed->fetch_add(1, std::memory_order_relaxed);
                 mapped.result = played.result;
                 mapped.end = last;
-                if (played.result == ShotCup)
-                    cupShots[heading].push_back(player.Play(start, mapped.shot, true));
+                if (played.result == ShotCup) {
+                    CPlayedShot sunk = player.Play(start, mapped.shot, true);
+                    if ((pathPoints += sunk.path.size()) > kMaxPathPoints)
+                        sunk.path.clear();
+                    cupShots[heading].push_back(std::move(sunk));
+                }
             }
         }
     };
     const int threads = std::clamp(jobs > 0 ? jobs : static_cast<int>(std::thread::hardware_concurrency()), 1,
                                    std::max(headingCount, 1));
-    std::vector<std::thread> pool;
-    for (int i = 1; i < threads; ++i)
-        pool.emplace_back(work);
-    work();
-    for (std::thread& thread : pool)
-        thread.join();
+    RunOnThreads(threads, work);
 
-    m_cupShots.clear();
     if (cancelled) {
         m_shots.clear();
         return false;
@@ -69,4 +73,17 @@ bool CShotMap::Make(const CLevel& level, int headings, int jobs, const std::atom
     for (std::vector<CPlayedShot>& shots : cupShots)
         std::move(shots.begin(), shots.end(), std::back_inserter(m_cupShots));
     return true;
+}
+
+std::size_t CShotMap::CountShots(const CLevel& level, int headings)
+{
+    const CShotSet shotSet(headings);
+    const CBallState start = CShotPlayer::StartState(level);
+    std::vector<int> strengths;
+    std::size_t count = 0;
+    for (int heading = 0; heading < shotSet.GetHeadingCount() && count <= kMaxShots; ++heading) {
+        CShotSet::GetStrengthSteps(level, start.x, start.y, shotSet.GetHeading(heading), strengths);
+        count += strengths.size();
+    }
+    return count;
 }

@@ -2,6 +2,7 @@
 #include "solve/Shot.h"
 
 #include <atomic>
+#include <cstddef>
 #include <vector>
 
 class CDeviceContext;
@@ -19,11 +20,19 @@ struct CMapShot {
 // unchanged; its cancel flag may be set and its shot count read from any other.
 class CShotMap {
 public:
+    // The most shots a map holds (some 170 MB of them), and the most points of the paths into the
+    // cup it keeps (64 MB): the cup shots beyond them keep their end, not their path.
+    static constexpr std::size_t kMaxShots = std::size_t{1} << 22;
+    static constexpr std::size_t kMaxPathPoints = std::size_t{1} << 22;
+
     // Plays every shot on jobs threads (0 or less: one per processor), counting the shots played
     // in shotsPlayed when given (for a progress display on another thread). False, with the map
-    // emptied, when the cancel flag was set before the end.
+    // emptied, when the cancel flag was set before the end, or at once when the level and the
+    // heading count give more than kMaxShots shots (see CountShots).
     bool Make(const CLevel& level, int headings, int jobs, const std::atomic<bool>* cancel = nullptr,
               std::atomic<long long>* shotsPlayed = nullptr);
+    // How many shots Make would play, counted until the count is past kMaxShots.
+    static std::size_t CountShots(const CLevel& level, int headings);
 
     // Heading by heading as CShotSet numbers them, each from the weakest shot to the strongest.
     const std::vector<CMapShot>& GetShots() const { return m_shots; }

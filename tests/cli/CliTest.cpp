@@ -1,5 +1,6 @@
 // quorvale-level run in-process: exit statuses, exact outputs, messages and file safety.
 #include "CliFixture.h"
+#include "common/AllocationMeter.h"
 #include "common/FileSizeLimit.h"
 
 #include "random/RandomLevelGenerator.h"
@@ -389,4 +390,33 @@ TEST_F(CliTest, RandomGivesUpAndChecksItsOutput)
                                  " >/dev/full; echo $?");
     EXPECT_EQ(full.out, "1\n");
     EXPECT_EQ(Slurp(Path("err")), "quorvale-level: error: standard output: write failed\n");
+}
+
+// What the options ask of memory and threads is checked before it is allocated or started.
+TEST_F(CliTest, ImagesShotMapsAndThreadsAreBounded)
+{
+    const std::string level = Path("99.lev");
+    ASSERT_EQ(RunCli({"save", WriteLevel("good.lev", kExample), level, "resize", "99", "99"}).status, 0);
+    {
+        CAllocationMeter meter;
+        const CRun render = RunCli({"render", level, Path("99.png"), "--cell", "200"});
+        EXPECT_EQ(render.status, 1);
+        EXPECT_EQ(render.err, "quorvale-level: error: " + Path("99.png") + ": an image of 19801 x 19801 pixels is "
+                              "larger than a render may be (67108864 pixels, 32767 a side)\n");
+        const CRun map = RunCli({"shotmap", level, Path("map.png"), "--headings", "1048576"});
+        EXPECT_EQ(map.status, 64);
+        EXPECT_TRUE(map.err.starts_with("quorvale-level: error: --headings 1048576: the map of this level would hold "
+                                        "more than 4194304 shots; take fewer headings\n"))
+            << map.err;
+        EXPECT_LT(meter.GetPeakBytes(), std::size_t{16} << 20);
+    }
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "the sanitizers need more address space than the thread check leaves";
+#else
+    // In 400 MB of address space 256 threads' stacks do not fit.
+    const CRun threads = RunProgram("ulimit -v 400000; " + ProgramFile() + " solve " + level + " --jobs 256 2>&1; echo $?");
+    EXPECT_TRUE(threads.out.starts_with("quorvale-level: error: --jobs: only ")) << threads.out;
+    EXPECT_TRUE(threads.out.ends_with(" of 256 threads can run here (Resource temporarily unavailable)\n1\n"))
+        << threads.out;
+#endif
 }
