@@ -42,6 +42,19 @@ std::string FolderOf(const std::string& path)
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
+// Whether the kernel's protected-symlinks rule lets the caller follow a link of this owner in
+// the folder of path: anywhere but in a sticky folder that everyone may write, only a link of
+// the caller's own or of the folder's owner.
+bool MayFollowLink(const std::string& path, uid_t owner)
+{
+    const std::string folder = FolderOf(path);
+    struct stat info {};
+    if (stat(folder.empty() ? "." : folder.c_str(), &info) != 0)
+        return false;
+    const bool shared = (info.st_mode & S_ISVTX) && (info.st_mode & S_IWOTH);
+    return !shared || owner == info.st_uid || owner == geteuid();
+}
+
 // The name a save replaces: path itself or, when path is a symbolic link, the name the chain of
 // links ends at, which need not exist yet (a save through a dangling link creates it).
 bool FinalName(std::string path, std::string& name, std::string& reason)
@@ -52,6 +65,8 @@ bool FinalName(std::string path, std::string& name, std::string& reason)
             name = std::move(path);
             return true;
         }
+        if (!MayFollowLink(path, info.st_uid))
+            return Fail(reason, kReasonForeignLink);
         std::string link(static_cast<std::size_t>(info.st_size) + 256, '\0');
         const ssize_t length = readlink(path.c_str(), link.data(), link.size());
         if (length < 0)

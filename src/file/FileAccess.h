@@ -14,6 +14,8 @@ inline constexpr std::size_t kMaxReadBytes = std::size_t{64} << 20;
 // The reasons of this module's own; every other reason is the C library's text for errno.
 inline constexpr const char* kReasonNotRegular = "Not a regular file";
 inline constexpr const char* kReasonTooLarge = "Larger than 64 MiB, the most a level file may hold";
+inline constexpr const char* kReasonForeignLink =
+    "A link that another user owns in a folder open to all (sticky and writable by everyone) is not followed";
 
 // Reads the whole file at path into bytes. Only a regular file is read (a symbolic link is
 // followed): a directory, device, FIFO or socket is refused without being read, and opening never
@@ -32,6 +34,9 @@ bool ReadStream(std::istream& in, std::string& bytes, std::string& reason, std::
 // name. Whatever fails, the old file stays as it was, byte for byte, and no temporary file is left.
 // - Only a regular file is replaced: a directory, device, FIFO or socket at path is refused.
 // - A symbolic link is followed to the file it ends at; that file is replaced and the link kept.
+//   As the kernel's protected-symlinks rule does, a link in a sticky folder that everyone may
+//   write (such as /tmp) is followed only when it belongs to the caller or to the folder's owner:
+//   otherwise any user could point the caller's save at a file of the caller's elsewhere.
 // - A file the caller may not write is refused, although its folder would allow replacing it.
 // - The new file keeps the old one's permission bits, and its owner and group where the caller may
 //   give them away (root can; others keep their own user and may keep a group they belong to). A

@@ -151,6 +151,38 @@ TEST_F(FileAccess, WritesFollowLinksAndKeepPermissionsOwnerAndOtherHardLinks)
     EXPECT_EQ(Names(), (std::vector<std::string>{"dangling.lev", "hard.lev", "link.lev", "real", longName}));
 }
 
+// In a sticky folder open to all, a save follows only the links of the saver and of the folder's
+// owner, as the kernel would; giving a link to another user needs root.
+TEST_F(FileAccess, LinksInSharedFoldersAreFollowedOnlyFromTheirOwners)
+{
+    const std::string target = Write("target.lev", "old");
+    fs::create_directory(Path("shared"));
+    ASSERT_EQ(chmod(Path("shared").c_str(), 01777), 0);
+    fs::create_symlink(target, Path("shared/mine.lev"));
+    std::string reason;
+    ASSERT_TRUE(WriteFileAtomically(Path("shared/mine.lev"), "mine", reason)) << reason;
+    EXPECT_EQ(Slurp(target), "mine");
+    if (geteuid() != 0)
+        GTEST_SKIP() << "a link of another user needs root";
+
+    fs::create_symlink(target, Path("shared/theirs.lev"));
+    ASSERT_EQ(lchown(Path("shared/theirs.lev").c_str(), 65534, 65534), 0);
+    EXPECT_FALSE(WriteFileAtomically(Path("shared/theirs.lev"), "theirs", reason));
+    EXPECT_EQ(reason, kReasonForeignLink);
+    EXPECT_EQ(Slurp(target), "mine");
+    // Reached through a link of the saver's elsewhere, just the same.
+    fs::create_symlink(Path("shared/theirs.lev"), Path("via.lev"));
+    EXPECT_FALSE(WriteFileAtomically(Path("via.lev"), "theirs", reason));
+    // The folder's owner's links are followed, and so is any link in a folder without the sticky bit.
+    ASSERT_EQ(chown(Path("shared").c_str(), 65534, 65534), 0);
+    ASSERT_TRUE(WriteFileAtomically(Path("shared/theirs.lev"), "owner's", reason)) << reason;
+    EXPECT_EQ(Slurp(target), "owner's");
+    ASSERT_EQ(chown(Path("shared").c_str(), 0, 0), 0);
+    ASSERT_EQ(chmod(Path("shared").c_str(), 0777), 0);
+    ASSERT_TRUE(WriteFileAtomically(Path("shared/theirs.lev"), "not sticky", reason)) << reason;
+    EXPECT_EQ(Slurp(target), "not sticky");
+}
+
 TEST_F(FileAccess, AFailedWriteKeepsTheOldFileByteForByte)
 {
     // The disk fills up half way through the new file, whatever its size.
