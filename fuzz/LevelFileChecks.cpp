@@ -14,8 +14,8 @@
 
 namespace {
 
-// Every copy of a 99 x 99 level costs ten thousand allocations under the sanitizers: the
-// transformations run only on levels up to this many cells.
+// The transformations go over every cell several times, ten thousand of a 99 x 99 level: they
+// run only on levels up to this many cells.
 constexpr int kLargestTransformed = 32 * 32;
 
 CLevel MakeFilledLevel()
@@ -48,7 +48,7 @@ std::string BlockCodes(const CLevel& level)
 }
 
 // Each check below starts with work = level: assigning a level of the same size reuses the
-// blocks of work, where a fresh copy would allocate every cell again.
+// cells of work, where a fresh copy would allocate them again.
 void CheckTransforms(const CLevel& level, CLevel& work)
 {
     const std::string codes = BlockCodes(level);
@@ -148,6 +148,7 @@ void CheckLevelFile(const std::uint8_t* data, std::size_t size)
         return;
     }
     FuzzCheck(level.GetWidth() >= 2 && level.GetHeight() >= 2, "a loaded level is at least 2 x 2");
+    FuzzCheck(CLevel::IsAllowedSize(level.GetWidth(), level.GetHeight()), "a loaded level has at most a million cells");
     CheckBallInside(level);
     CLevel again = Before();
     CheckRoundTrip(level, again);

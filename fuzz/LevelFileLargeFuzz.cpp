@@ -1,6 +1,6 @@
 // Arbitrary bytes read as a level file the way Open reads one, for the files levelfile leaves
 // out: those that declare more than kSmallLevelCells cells, up to sizes the reader refuses. Slow:
-// each run of a level near 99 x 99 allocates and writes its ten thousand cells several times.
+// each run of a large level writes and reads back all its cells.
 #include "FuzzCheck.h"
 #include "LevelFileChecks.h"
 

@@ -8,7 +8,8 @@
 # the files fuzz/<Name>Fuzz.cpp are named (levelfile, levelfilelarge, shot, render, bitefolder,
 # ...; default all). Each target starts from its committed seeds in fuzz/corpus/<target> and keeps
 # what it finds in <build>/corpus/<target>. A crash, leak or broken invariant stops that target
-# with the input saved in <build>/artifacts/<target>/ and makes the script exit non-zero. The
+# with the input saved in <build>/artifacts/<target>/ and makes the script exit non-zero, and so
+# does a run that takes more than 512 MB (no input may make the tools allocate more). The
 # last line of each target's log (<build>/fuzz-<target>.log) is printed at the end: executions,
 # coverage and speed. <build> is build-fuzz, or QV_FUZZ_BUILD when set (a long run in a folder
 # of its own is not disturbed by rebuilds).
@@ -51,7 +52,7 @@ for target in "${targets[@]}"; do
   mkdir -p "$corpus" "$artifacts"
   log="$build/fuzz-$target.log"
   echo "fuzzing $target (${fork[*]:+${fork[*]} }${limit[*]})"
-  if "$build/bin/fuzz_$target" "${fork[@]}" "${limit[@]}" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+  if "$build/bin/fuzz_$target" "${fork[@]}" "${limit[@]}" -timeout=10 -rss_limit_mb=512 -print_final_stats=1 \
        -artifact_prefix="$artifacts/" "$corpus" "$root/fuzz/corpus/$target" >"$log" 2>&1; then
     result=ok
   else
