@@ -97,10 +97,11 @@ bool CBlock::FromCode(std::string_view text)
         return false;
     const int shape = ValueOf(kShapeLetters, kShapeValues, text[0], Solid);
     // A Solid code has no front material; it reads as grass with rotation 0.
+    const bool hasFront = shape != Solid;
     int backKind = Grass, backRotation = NoSlope;
-    int frontKind = Grass, frontRotation = shape == Solid ? 0 : NoSlope;
+    int frontKind = Grass, frontRotation = hasFront ? NoSlope : 0;
     ParseMaterialCode(text.substr(2), backKind, backRotation);
-    if (shape != Solid)
+    if (hasFront)
         ParseMaterialCode(text.substr(4), frontKind, frontRotation);
     Reset();
     Set(shape, text[1] - '0', backKind, backRotation, frontKind, frontRotation);
