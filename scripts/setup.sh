@@ -17,6 +17,8 @@ packages=(
   libfile-mimeinfo-perl appstream man-db
   # the Debian package: dpkg-buildflags and dpkg-shlibdeps, file (cpack finds the ELF files with it), lintian
   dpkg-dev file lintian
+  # the sound tests' stalled sound server
+  pipewire pipewire-pulse
 )
 
 missing=()

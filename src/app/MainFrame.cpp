@@ -219,6 +219,10 @@ void CMainFrame::CreateStatusBar()
     m_messagePane = new QLabel(LoadResourceString(IdsIdleMessage), this);
     statusBar()->addWidget(m_messagePane, 1);
     statusBar()->setSizeGripEnabled(true);
+    // Said once, when the sound server has not started the ball's sounds and they are turned off;
+    // for a while only, as it hides the pane's own text.
+    connect(&m_view->GetSounds(), &CSoundModule::Unavailable, this,
+            [this] { statusBar()->showMessage(tr("Sound is not available"), 10000); });
 }
 
 QAction* CMainFrame::GetAction(int id) const

@@ -100,6 +100,8 @@ public:
     const CUndoHistory& GetUndoHistory() const { return m_undo; }
     // Find par, Play solution and Shot map.
     CSolveTools& GetSolveTools() { return m_solveTools; }
+    // The ball's sounds.
+    CSoundModule& GetSounds() { return m_sounds; }
     // Called before a command changes the level in test mode: stops a rolling ball, so that the
     // ball thread never reads a level being changed. Test mode stays on; CTestMode::OnLevelChanged
     // then binds the ball to the changed level.

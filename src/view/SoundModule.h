@@ -1,22 +1,46 @@
 #pragma once
 #include "sim/SoundPlayer.h"
+#include "view/SoundWorker.h"
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <deque>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
 
-// The ball's sounds, played by the sound module (CQtSoundPlayer), which is loaded on the first
-// sound rather than at start-up. Play may be called on any thread: the sound starts on the
-// user-interface thread, and Play returns at once. When the module or the file cannot be found
-// the sound stays silent.
+class QThread;
+
+// The ball's sounds, played on a thread of their own by the sound module (CQtSoundPlayer), which
+// is loaded on the first sound rather than at start-up. Play may be called on any thread and
+// returns at once, whatever the sound server does: a server that accepts the sound and never
+// starts it holds up the sound thread, never the caller. The sounds play in the order asked for,
+// each stopping the one before it.
+//
+// A sound that has not started within the give-up time (2 s) is given up; after three in a row
+// the sounds stay off for the rest of the run and Unavailable is emitted, once. When the module
+// or the file cannot be found the sound stays silent.
 class CSoundModule : public QObject, public CSoundPlayer {
     Q_OBJECT
 public:
-    CSoundModule();
+    using OutputFactory = CSoundWorker::OutputFactory;
+
+    static constexpr std::chrono::milliseconds kGiveUpTime{2000};
+    static constexpr int kGiveUpsBeforeOff = 3;
+    // The longest the destructor waits for the sound thread to end.
+    static constexpr std::chrono::milliseconds kShutdownWait{1000};
+
+    // createOutput makes the output on the sound thread at the first sound; by default it loads
+    // the sound module.
+    explicit CSoundModule(OutputFactory createOutput = &LoadOutput, std::chrono::milliseconds giveUpTime = kGiveUpTime);
+    // Ends the sound thread, waiting no longer than kShutdownWait: a thread held up inside the
+    // audio library is left to itself (AbandonSoundThread).
     ~CSoundModule() override;
 
     void Play(const std::string& relativePath) override;
@@ -25,18 +49,46 @@ public:
     // the installed data folder); empty when there is neither.
     static QString FindSoundFile(const QString& relativePath);
     // Whether the module has been loaded (false until the first sound).
-    bool IsLoaded() const { return m_player != nullptr; }
+    bool IsLoaded() const { return m_progress->loaded; }
+    // False once the sounds are off for the rest of the run.
+    bool IsAvailable() const { return !m_off; }
+
+signals:
+    // The sounds were turned off because the sound server does not start them. User-interface
+    // thread.
+    void Unavailable();
 
 private:
-    // Plays the sounds asked for since the last call, on the user-interface thread.
-    Q_INVOKABLE void PlayPending();
-    void PlayNow(const QString& relativePath);
-    void Load();
+    // The sound module's output, or null when the module cannot be found. Sound thread.
+    static std::unique_ptr<CSoundOutput> LoadOutput();
+    // Watches the requests made since the last call. User-interface thread.
+    Q_INVOKABLE void WatchPending();
+    // Gives up the requests whose time has come and have not started. User-interface thread.
+    void CheckDeadlines();
+    void ArmTimer();
+    void TurnOff();
 
-    // The sounds asked for and not yet played, in order; filled on any thread.
-    std::mutex m_pendingMutex;
-    std::vector<std::string> m_pending;
-    // User-interface thread only.
-    bool m_loadTried = false;
-    std::unique_ptr<CSoundPlayer> m_player;
+    using Clock = std::chrono::steady_clock;
+    struct CWatched {
+        std::uint64_t request;
+        Clock::time_point deadline;
+    };
+
+    const std::chrono::milliseconds m_giveUpTime;
+    const std::shared_ptr<CSoundProgress> m_progress = std::make_shared<CSoundProgress>();
+    // The sound thread, started by the first sound, and the worker that lives on it.
+    QThread* m_thread;
+    CSoundWorker* m_worker;
+    std::once_flag m_startOnce;
+    std::atomic<bool> m_started{false};
+    std::atomic<bool> m_off{false};
+    // The last request's number and the requests made and not yet watched; any thread.
+    std::mutex m_newMutex;
+    std::uint64_t m_lastRequest = 0;
+    std::vector<CWatched> m_new;
+    // User-interface thread only: the requests not yet settled, oldest first, and the give-ups in
+    // a row.
+    std::deque<CWatched> m_watched;
+    QTimer m_deadlineTimer;
+    int m_givenUpInARow = 0;
 };

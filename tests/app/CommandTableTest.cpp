@@ -117,6 +117,9 @@ TEST(MainFrame, ChecksAndStatusFollowTheState)
     EXPECT_EQ(frame.GetIdleMessage(), "Ready");
     frame.GetAction(CmdFileNew)->showStatusText(&frame);
     EXPECT_EQ(frame.statusBar()->currentMessage(), "Create a new document");
+    // The word that the sound server does not start the sounds.
+    emit view.GetSounds().Unavailable();
+    EXPECT_EQ(frame.statusBar()->currentMessage(), "Sound is not available");
     frame.statusBar()->clearMessage();
     EXPECT_EQ(frame.statusBar()->findChildren<QLabel*>().size(), 1);
 }

@@ -26,8 +26,11 @@ editor_pid=""
 source "$here/x11.sh"
 source "$here/drags-and-ball.sh"
 source "$here/solver-commands.sh"
+source "$here/stalled-sound.sh"
+source "$here/../sound/stalled-server.sh"
 cleanup() {
     stop_process "$editor_pid"
+    stop_stalled_server
     stop_process "$xvfb_pid"
     rm -rf "$work"
 }
@@ -195,6 +198,7 @@ stop_editor
 check_drags_always_end
 check_ball_on_changed_level
 check_solver_commands
+check_stalled_sound_server
 
 step "Swedish"
 start_editor --lang sv

@@ -4,7 +4,6 @@
 #include "app/MainFrame.h"
 #include "common/TestBlocks.h"
 #include "view/EditorWindowFixture.h"
-#include "view/SoundModule.h"
 
 #include <QAction>
 #include <QDialog>
@@ -236,30 +235,4 @@ TEST_F(TestModeThread, LevelChangesStopTheBallAndPutItOnTheChangedLevel)
     Shoot(Qt::Key_6);
     EXPECT_TRUE(WaitFor([&] { return !view.IsTestMode(); }));
     EXPECT_TRUE(view.GetBall().IsInCup());
-}
-
-TEST(SoundModule, FoundInTheCurrentFolderThenBesideTheProgram)
-{
-    QTemporaryDir folder;
-    const QString previous = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(folder.path()));
-    // The build folder's copy beside the program.
-    const QString beside = CSoundModule::FindSoundFile(QStringLiteral("sounds/InCup.wav"));
-    EXPECT_TRUE(beside.endsWith(QStringLiteral("/sounds/InCup.wav")));
-    EXPECT_FALSE(beside.startsWith(folder.path()));
-    EXPECT_TRUE(CSoundModule::FindSoundFile(QStringLiteral("sounds/none.wav")).isEmpty());
-
-    QDir(folder.path()).mkdir(QStringLiteral("sounds"));
-    QFile own(folder.filePath(QStringLiteral("sounds/InCup.wav")));
-    ASSERT_TRUE(own.open(QIODevice::WriteOnly));
-    own.close();
-    EXPECT_EQ(CSoundModule::FindSoundFile(QStringLiteral("sounds/InCup.wav")),
-              QFileInfo(own.fileName()).absoluteFilePath());
-
-    // Loaded by the first sound, not before; without an audio device it stays silent.
-    CSoundModule sounds;
-    EXPECT_FALSE(sounds.IsLoaded());
-    sounds.Play("sounds/Water.wav");
-    EXPECT_TRUE(WaitFor([&] { return sounds.IsLoaded(); }));
-    QDir::setCurrent(previous);
 }

@@ -263,6 +263,10 @@ with the given filename extension.</source>
         <source>Quorvale editor</source>
         <translation>Quorvale editor</translation>
     </message>
+    <message>
+        <source>Sound is not available</source>
+        <translation>Ljud är inte tillgängligt</translation>
+    </message>
 </context>
 <context>
     <name>CParSearch</name>
