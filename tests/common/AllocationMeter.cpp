@@ -32,10 +32,25 @@ void Release(void* block)
 
 } // namespace
 
-// The array, nothrow and sized forms of the library call these two.
+// Every plain form is replaced, not only the two the others call by default: a sanitizer runtime
+// supplies its own nothrow and array forms, and a block from one of those must not reach ours.
 void* operator new(std::size_t size) { return Allocate(size); }
+void* operator new[](std::size_t size) { return Allocate(size); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    try {
+        return Allocate(size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept { return operator new(size, tag); }
 void operator delete(void* block) noexcept { Release(block); }
+void operator delete[](void* block) noexcept { Release(block); }
 void operator delete(void* block, std::size_t) noexcept { Release(block); }
+void operator delete[](void* block, std::size_t) noexcept { Release(block); }
+void operator delete(void* block, const std::nothrow_t&) noexcept { Release(block); }
+void operator delete[](void* block, const std::nothrow_t&) noexcept { Release(block); }
 
 CAllocationMeter::CAllocationMeter() : m_start(g_inUse.load()) { g_peak = m_start; }
 
