@@ -8,6 +8,7 @@
 #include "file/ProgramFiles.h"
 #include "holmfc/FileName.h"
 #include "holmfc/ProgramPath.h"
+#include "holmfc/Registry.h"
 
 #include "QuorvaleVersion.h"
 
@@ -55,7 +56,12 @@ CEditorApp::CEditorApp(int& argc, char** argv) : QApplication(argc, argv)
     });
 }
 
-CEditorApp::~CEditorApp() = default;
+CEditorApp::~CEditorApp()
+{
+    // The view saves its settings as the frame goes; they reach the file while Qt still runs.
+    m_frame.reset();
+    CRegistry::CloseStores();
+}
 
 bool CEditorApp::SetLanguage(const QString& language)
 {

@@ -293,7 +293,9 @@ void CMainFrame::UpdateRecentFileMenu()
             action->setEnabled(false);
             action->setVisible(true);
         } else {
+            // The menu shows a long name shortened, the status bar the whole of it.
             action->setText(m_recentFiles->GetMenuText(i));
+            action->setStatusTip(m_recentFiles->GetDisplayName(i));
             action->setEnabled(true);
             action->setVisible(i < count);
         }

@@ -55,9 +55,19 @@ void CRecentFileList::Remove(int index)
         m_files.removeAt(index);
 }
 
+QString CRecentFileList::GetDisplayName(int index) const
+{
+    return DisplayFileName(QDir::toNativeSeparators(GetAt(index)));
+}
+
 QString CRecentFileList::GetMenuText(int index) const
 {
-    QString path = DisplayFileName(QDir::toNativeSeparators(GetAt(index)));
+    QString path = GetDisplayName(index);
+    if (path.size() > kMenuChars) {
+        // The start of the path and its end, where the file's own name is, around an ellipsis.
+        const qsizetype tail = (kMenuChars - 1) / 2;
+        path = path.left(kMenuChars - 1 - tail) + QChar(0x2026) + path.right(tail);
+    }
     path.replace(QLatin1Char('&'), QLatin1String("&&"));
     return QStringLiteral("&%1 %2").arg(index + 1).arg(path);
 }

@@ -1,7 +1,16 @@
 #include "holmfc/Registry.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QPointer>
 #include <QSettings>
+#include <QStandardPaths>
+
+#include <cerrno>
+#include <cstring>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -10,19 +19,83 @@ QString GroupPath(QString path)
     return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
 }
 
-} // namespace
+#ifndef Q_OS_WIN
+// The most a settings file may hold: its values take a few kilobytes.
+constexpr qint64 kMaxStoreBytes = 1 << 20;
 
-std::unique_ptr<QSettings> CRegistry::OpenStore() const
+// The settings file of the user's roots or of the system's, where Qt keeps them.
+QString StoreFileName(bool user)
 {
+    const QString folder = user ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                                : QLibraryInfo::path(QLibraryInfo::SettingsPath);
+    return folder + QLatin1Char('/') + QCoreApplication::organizationName() + QLatin1Char('/') +
+           QCoreApplication::applicationName() + QLatin1String(".conf");
+}
+
+// Why the file cannot be the store, or nothing when it can: a regular file of sane size, or no
+// file yet. Looked at before the file is opened, which for a FIFO would wait for a writer.
+QString WhyUnfit(const QString& fileName)
+{
+    struct stat info {};
+    if (stat(QFile::encodeName(fileName).constData(), &info) != 0)
+        return errno == ENOENT ? QString() : QString::fromLocal8Bit(std::strerror(errno));
+    if (!S_ISREG(info.st_mode))
+        return QStringLiteral("not a regular file");
+    if (info.st_size > kMaxStoreBytes)
+        return QStringLiteral("larger than %1 bytes").arg(kMaxStoreBytes);
+    return {};
+}
+#endif
+
+constexpr char kWritable[] = "writable";
+
+// One store a root for the whole run, so that values are not read from the file again for every
+// operation and a batch of writes reaches the file once, when the event loop next runs (and at
+// the latest when the stores are closed). A settings file that cannot be one is left alone: the
+// store then has no file, finds no values and takes none.
+QPointer<QSettings>& SharedStore(RegistryRoot root)
+{
+    static QPointer<QSettings> stores[4];
+    return stores[static_cast<int>(root)];
+}
+
+QSettings* OpenSharedStore(RegistryRoot root)
+{
+    QPointer<QSettings>& store = SharedStore(root);
+    if (store)
+        return store;
+    bool usable = true;
 #ifdef Q_OS_WIN
     static const char* const rootNames[] = {"HKEY_CLASSES_ROOT", "HKEY_CURRENT_USER", "HKEY_LOCAL_MACHINE",
                                             "HKEY_USERS"};
-    return std::make_unique<QSettings>(QLatin1String(rootNames[static_cast<int>(m_root)]), QSettings::NativeFormat);
+    store = new QSettings(QLatin1String(rootNames[static_cast<int>(root)]), QSettings::NativeFormat,
+                          QCoreApplication::instance());
 #else
-    const bool user = m_root == RegistryRoot::CurrentUser || m_root == RegistryRoot::Users;
-    return std::make_unique<QSettings>(QSettings::NativeFormat, user ? QSettings::UserScope : QSettings::SystemScope,
-                                       QCoreApplication::organizationName(), QCoreApplication::applicationName());
+    QString fileName = StoreFileName(root == RegistryRoot::CurrentUser || root == RegistryRoot::Users);
+    if (const QString why = WhyUnfit(fileName); !why.isEmpty()) {
+        qWarning("settings file %s: %s; starting from the default settings, which are not saved",
+                 qPrintable(fileName), qPrintable(why));
+        fileName.clear();
+        usable = false;
+    }
+    store = new QSettings(fileName, QSettings::IniFormat, QCoreApplication::instance());
 #endif
+    // Whether the store can be written is asked once: the question looks at the file.
+    store->setProperty(kWritable, usable && store->isWritable());
+    return store;
+}
+
+bool IsWritable(const QSettings* store) { return store->property(kWritable).toBool(); }
+
+} // namespace
+
+QSettings* CRegistry::OpenStore() const { return OpenSharedStore(m_root); }
+
+void CRegistry::CloseStores()
+{
+    for (const RegistryRoot root :
+         {RegistryRoot::ClassesRoot, RegistryRoot::CurrentUser, RegistryRoot::LocalMachine, RegistryRoot::Users})
+        delete SharedStore(root).data();
 }
 
 QString CRegistry::ValuePath(const QString& name) const
@@ -49,10 +122,10 @@ bool CRegistry::SetKey(const QString& path, bool canCreate)
         m_keyPath.clear();
         return true;
     }
-    const std::unique_ptr<QSettings> store = OpenStore();
+    QSettings* const store = OpenStore();
     if (canCreate) {
         // A key comes into being with its first value; creating it needs a store we may write.
-        if (!store->isWritable())
+        if (!IsWritable(store))
             return false;
     } else {
         store->beginGroup(GroupPath(path));
@@ -107,8 +180,8 @@ bool CRegistry::WriteBinary(const QString& name, const QByteArray& value)
 
 bool CRegistry::Write(const QString& name, const QVariant& value)
 {
-    const std::unique_ptr<QSettings> store = OpenStore();
-    if (!store->isWritable())
+    QSettings* const store = OpenStore();
+    if (!IsWritable(store))
         return false;
     store->setValue(ValuePath(name), value);
     if (!m_lazyWrite)

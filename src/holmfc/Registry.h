@@ -2,8 +2,6 @@
 #include <QByteArray>
 #include <QString>
 
-#include <memory>
-
 class QSettings;
 
 // The roots a key path can hang from.
@@ -11,8 +9,11 @@ enum class RegistryRoot { ClassesRoot, CurrentUser, LocalMachine, Users };
 
 // One key path under one root of the settings store: the registry on Windows; elsewhere the
 // application's settings file (the user's config folder for the user roots, the system's for the
-// others), in which the key path becomes nested groups. Every operation opens the store afresh;
-// failures are reported only through the boolean results.
+// others), in which the key path becomes nested groups. Failures are reported only through the
+// boolean results. The stores are opened once and shared: what is written reaches the file once
+// the current event has been handled, a batch of values in one write. A settings file that is not
+// a regular file of at most 1 MiB is never opened: the settings start from their defaults (with
+// a warning on the debug output) and are not saved.
 class CRegistry {
 public:
     // Status codes of SetKey without creation.
@@ -35,6 +36,8 @@ public:
     bool WriteBinary(const QString& name, const QByteArray& value);
     // Empty path, root CurrentUser, lazy writing.
     void ResetKey();
+    // Writes what is pending and closes the stores; the next operation opens them afresh.
+    static void CloseStores();
 
     // Without lazy writing every write reaches the store before the call returns.
     void SetLazyWrite(bool lazy) { m_lazyWrite = lazy; }
@@ -43,7 +46,7 @@ public:
     const QString& GetKeyPath() const { return m_keyPath; }
 
 private:
-    std::unique_ptr<QSettings> OpenStore() const;
+    QSettings* OpenStore() const;
     QString ValuePath(const QString& name) const;
     bool Write(const QString& name, const QVariant& value);
 

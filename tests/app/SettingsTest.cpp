@@ -5,6 +5,11 @@
 #include "holmfc/Registry.h"
 #include "view/QtTestApp.h"
 
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
@@ -13,11 +18,24 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
+#include <functional>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 // Each test starts from an empty settings store.
 struct Settings : ::testing::Test {
-    void SetUp() override { Store().clear(); }
+    void SetUp() override
+    {
+        Store().clear();
+        m_file = QFile::encodeName(Store().fileName());
+    }
     static QSettings Store()
     {
         return QSettings(QSettings::NativeFormat, QSettings::UserScope, kOrganisationName, kApplicationName);
@@ -26,6 +44,21 @@ struct Settings : ::testing::Test {
     {
         return Store().value(QStringLiteral("Software/Brannholt/Quorvale/Quorvale Editor/misc/") + name);
     }
+    // The settings file replaced by something else, which the editor's stores open afresh.
+    void ReplaceFile(const std::function<void(const char* name)>& make) const
+    {
+        CRegistry::CloseStores();
+        QDir().mkpath(QFileInfo(QFile::decodeName(m_file)).path());
+        unlink(m_file.constData());
+        make(m_file.constData());
+    }
+    void TearDown() override
+    {
+        CRegistry::CloseStores();
+        unlink(m_file.constData());
+    }
+
+    QByteArray m_file;
 };
 
 } // namespace
@@ -51,6 +84,70 @@ TEST_F(Settings, GridAndSoundRoundTripUnderMisc)
     loaded.SaveSettings();
     EXPECT_EQ(Value("grid").toInt(), 1);
     EXPECT_EQ(Value("sound").toInt(), 0);
+}
+
+// A settings file that is a FIFO, or far larger than settings are, is not opened: the settings
+// keep their defaults, and the file is left as it is.
+TEST_F(Settings, OnlyARegularFileOfSaneSizeIsRead)
+{
+    ReplaceFile([](const char* name) { ASSERT_EQ(mkfifo(name, 0600), 0); });
+    // A writer that finds a reader at the other end lets it go on, and tells.
+    std::atomic<bool> opened = false;
+    std::atomic<bool> done = false;
+    std::thread writer([&] {
+        while (!done) {
+            if (const int fd = open(m_file.constData(), O_WRONLY | O_NONBLOCK); fd >= 0) {
+                opened = true;
+                close(fd);
+            }
+            std::this_thread::yield();
+        }
+    });
+    CEditorSettings settings;
+    settings.m_showGrid = false;
+    settings.LoadSettings();
+    settings.SaveSettings();
+    QCoreApplication::processEvents();
+    done = true;
+    writer.join();
+    EXPECT_FALSE(opened);
+    EXPECT_FALSE(settings.m_showGrid);
+    struct stat info {};
+    EXPECT_TRUE(stat(m_file.constData(), &info) == 0 && S_ISFIFO(info.st_mode));
+
+    const QByteArray large = "[Software]\nBrannholt\\Quorvale\\Quorvale%20Editor\\misc\\grid=0\n" +
+                             QByteArray(2 << 20, '\n');
+    ReplaceFile([&](const char* name) {
+        QFile file(QFile::decodeName(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(large) == large.size());
+    });
+    CEditorSettings defaults;
+    defaults.LoadSettings();
+    EXPECT_TRUE(defaults.m_showGrid);
+    defaults.SaveSettings();
+    QCoreApplication::processEvents();
+    QFile file(QFile::decodeName(m_file));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), large);
+}
+
+// The values of one change (the two settings, the four recent files) reach the file together
+// once the event has been handled, not one write a value.
+TEST_F(Settings, AChangeIsWrittenOnce)
+{
+    CEditorSettings settings;
+    settings.m_playSound = false;
+    settings.SaveSettings();
+    CRecentFileList list;
+    for (const char* name : {"/l/a.lev", "/l/b.lev", "/l/c.lev", "/l/d.lev"})
+        list.Add(name);
+    list.WriteList();
+    QFile file(QFile::decodeName(m_file));
+    EXPECT_FALSE(file.exists());
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_TRUE(text.contains("sound=0") && text.contains("File4=/l/a.lev")) << text.constData();
 }
 
 TEST_F(Settings, RegistryKeysAndValues)
@@ -91,6 +188,20 @@ TEST_F(Settings, RecentFilesKeepTheNewestFour)
     EXPECT_EQ(read.GetAt(1), "/l/e.lev");
     EXPECT_EQ(read.GetAt(3), "/l/b.lev");
     EXPECT_EQ(read.GetMenuText(0), "&1 /l/c.lev");
+
+    // A long name is shortened in the middle on the menu and shown whole in the status bar.
+    const QString longName = QStringLiteral("/l/") + QString(10000, QLatin1Char('x')) + QStringLiteral("/end.lev");
+    read.Add(longName);
+    read.WriteList();
+    CMainFrame frame;
+    const QList<QAction*> actions = frame.findChildren<QAction*>();
+    const auto entry = std::find_if(actions.begin(), actions.end(), [](const QAction* action) {
+        return action->text().startsWith(QLatin1String("&1 "));
+    });
+    ASSERT_NE(entry, actions.end());
+    EXPECT_EQ((*entry)->text(), QStringLiteral("&1 /l/") + QString(27, QLatin1Char('x')) + QChar(0x2026) +
+                                    QString(21, QLatin1Char('x')) + QStringLiteral("/end.lev"));
+    EXPECT_EQ((*entry)->statusTip(), longName);
 }
 
 TEST_F(Settings, BarsAndWindowPlacementAreRestored)
