@@ -2,6 +2,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/DocManager.h"
+#include "app/EditorDoc.h"
 #include "app/MainFrame.h"
 #include "app/StringTable.h"
 #include "holmfc/Readme.h"
@@ -107,6 +108,10 @@ const CCommand s_commands[] = {
     // Save As and Exit also take the keys desktop programs use for them; their menu texts show no key.
     {CmdFileSaveAs, QT_TRANSLATE_NOOP("Command", "Save &As..."), QT_TRANSLATE_NOOP("Command", "Save the active document with a new name\nSave As"), {"Ctrl+Shift+S"},
      [](CCommandTarget& t, int) { t.frame.GetDocManager().OnFileSaveAs(); }, UpdateKind::None, nullptr},
+    {CmdEarlierVersions, QT_TRANSLATE_NOOP("Command", "Earlier &Versions..."),
+     QT_TRANSLATE_NOOP("Command", "Open a version that this file had before one of its saves\nEarlier Versions"), {},
+     [](CCommandTarget& t, int) { t.frame.GetDocManager().OnEarlierVersions(); }, UpdateKind::Enable,
+     [](const CCommandTarget& t, int) { return !t.frame.GetDocument().GetPathName().isEmpty(); }},
     {CmdRecentFile1, QT_TRANSLATE_NOOP("Command", "Recent File"), QT_TRANSLATE_NOOP("Command", "Open this document"), {}, OpenRecentFile, UpdateKind::None, nullptr},
     {CmdRecentFile1 + 1, QT_TRANSLATE_NOOP("Command", "Recent File"), QT_TRANSLATE_NOOP("Command", "Open this document"), {}, OpenRecentFile, UpdateKind::None, nullptr},
     {CmdRecentFile1 + 2, QT_TRANSLATE_NOOP("Command", "Recent File"), QT_TRANSLATE_NOOP("Command", "Open this document"), {}, OpenRecentFile, UpdateKind::None, nullptr},

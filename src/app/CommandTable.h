@@ -54,6 +54,7 @@ enum CommandId : int {
     CmdPlaySolution = 32831,
     CmdShotMap = 32832,
     CmdStopSearch = 32833,
+    CmdEarlierVersions = 32834,
 };
 
 // What the commands act on.

@@ -1,15 +1,20 @@
 #include "app/DocManager.h"
 
+#include "app/EarlierVersionsDlg.h"
 #include "app/EditorDoc.h"
 #include "app/RecentFileList.h"
 #include "app/StringTable.h"
 #include "holmfc/FileName.h"
+#include "file/LevelText.h"
 #include "holmfc/ResourceString.h"
+#include "state/RecoveryStore.h"
 #include "view/EditorView.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -36,6 +41,7 @@ QString DisplayName(const QString& path)
 CDocManager::CDocManager(CEditorDoc& document, CEditorView& view, CRecentFileList& recentFiles, QWidget* window)
     : m_document(document), m_view(view), m_recentFiles(recentFiles), m_window(window)
 {
+    connect(&m_diskWatcher, &CDiskWatcher::Changed, this, &CDocManager::OnFileChangedOnDisk);
 }
 
 void CDocManager::OnFileNew()
@@ -46,6 +52,7 @@ void CDocManager::OnFileNew()
     m_view.StopBallBeforeLevelChange();
     m_document.OnNewDocument(m_window);
     m_document.SetPathName(QString());
+    m_diskWatcher.Watch(QString());
     m_view.OnInitialUpdate(m_recentFiles.GetAt(0));
     emit DocumentChanged();
 }
@@ -84,12 +91,12 @@ void CDocManager::OnOpenRecentFile(int index)
 
 bool CDocManager::OpenDocumentFile(const QString& path)
 {
-    const QString absolute = AbsoluteFileName(path);
-    // The file that is open already stays as it is.
-    if (!m_document.GetPathName().isEmpty() && absolute == m_document.GetPathName())
-        return true;
-    if (!SaveModified())
-        return false;
+    // The open file, opened again, is read again: the way to take in what changed on disk.
+    return SaveModified() && ReadDocumentFile(AbsoluteFileName(path));
+}
+
+bool CDocManager::ReadDocumentFile(const QString& absolute)
+{
     QString reason;
     m_view.StopBallBeforeLevelChange();
     if (!m_document.OnOpenDocument(absolute, &reason)) {
@@ -107,13 +114,103 @@ bool CDocManager::DoSave(const QString& path)
     if (target.isEmpty())
         return false;
     const QString absolute = AbsoluteFileName(target);
+    if (absolute == m_document.GetPathName() && !MayOverwriteChangedFile())
+        return false;
+    std::string versionError;
+    const bool versionKept = m_versions.Keep(EncodeFileName(absolute).toStdString(), versionError);
     QString reason;
     if (!m_document.OnSaveDocument(absolute, &reason)) {
         ReportError(tr("Cannot save %1.\n%2").arg(DisplayName(absolute), reason));
         return false;
     }
     TakeFile(absolute);
+    if (!versionKept)
+        emit StatusMessage(tr("Saved, but no earlier version of %1 was kept: %2")
+                               .arg(m_document.GetTitle(), QString::fromLocal8Bit(versionError)));
     return true;
+}
+
+bool CDocManager::MayOverwriteChangedFile() const
+{
+    if (!m_diskWatcher.HasChanged())
+        return true;
+    return QMessageBox::question(m_window, LoadResourceString(IdsAppTitle),
+                                 tr("%1 has changed on disk since you opened it. Overwrite it?").arg(m_document.GetTitle()),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+void CDocManager::OnFileChangedOnDisk()
+{
+    const QString path = m_document.GetPathName();
+    if (path.isEmpty() || m_askingAboutDisk)
+        return;
+    // Not under another dialog, which may be working on the level: once it has closed.
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(500, this, &CDocManager::OnFileChangedOnDisk);
+        return;
+    }
+    const QString name = m_document.GetTitle();
+    if (!FileNameExists(path)) {
+        emit StatusMessage(tr("%1 is no longer on disk.").arg(name));
+        return;
+    }
+    if (m_document.IsModified()) {
+        m_askingAboutDisk = true;
+        const QMessageBox::StandardButton answer = QMessageBox::question(
+            m_window, LoadResourceString(IdsAppTitle), tr("%1 has changed on disk. Reload it and lose your changes?").arg(name),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        m_askingAboutDisk = false;
+        if (answer != QMessageBox::Yes)
+            return;
+        emit ChangesDiscarded();
+    }
+    if (ReadDocumentFile(path))
+        emit StatusMessage(tr("%1 changed on disk and was reloaded.").arg(name));
+}
+
+void CDocManager::OnEarlierVersions()
+{
+    const QString path = m_document.GetPathName();
+    if (path.isEmpty())
+        return;
+    const QString title = m_document.GetTitle();
+    const std::vector<CKeptVersion> versions = m_versions.List(EncodeFileName(path).toStdString());
+    if (versions.empty()) {
+        QMessageBox::information(m_window, LoadResourceString(IdsAppTitle),
+                                 tr("No earlier versions of %1 are kept.").arg(title));
+        return;
+    }
+    CEarlierVersionsDlg dialog(versions, tr("Earlier Versions of %1").arg(title), m_window);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // Read before the save question: a save keeps a version and may drop the oldest.
+    const QString copy = dialog.GetChosenPath();
+    std::string text;
+    std::string error;
+    if (!ReadLevelFileText(EncodeFileName(copy).toStdString(), text, error)) {
+        ReportError(tr("Cannot open %1.\n%2").arg(DisplayName(copy), QString::fromLocal8Bit(error)));
+        return;
+    }
+    if (!SaveModified())
+        return;
+    m_view.StopBallBeforeLevelChange();
+    m_document.m_level.ReadText(text);
+    m_document.m_level.SetModified(true);
+    m_view.OnInitialUpdate(m_recentFiles.GetAt(0));
+    emit LevelRestored();
+    emit DocumentChanged();
+}
+
+void CDocManager::RecoverLevel(const CRecoveryCopy& copy)
+{
+    m_view.StopBallBeforeLevelChange();
+    m_document.m_level.ReadText(copy.levelText);
+    m_document.m_level.SetModified(true);
+    const QString path = DecodeFileName(QByteArray::fromStdString(copy.documentPath));
+    m_document.SetPathName(path);
+    m_diskWatcher.Watch(path);
+    m_view.OnInitialUpdate(m_recentFiles.GetAt(0));
+    emit DocumentChanged();
 }
 
 QString CDocManager::PromptSaveFileName() const
@@ -131,6 +228,7 @@ QString CDocManager::PromptSaveFileName() const
 void CDocManager::TakeFile(const QString& path)
 {
     m_document.SetPathName(path);
+    m_diskWatcher.Watch(path);
     m_recentFiles.Add(path);
     m_recentFiles.WriteList();
     emit DocumentChanged();
@@ -145,8 +243,10 @@ bool CDocManager::SaveModified()
         m_window, LoadResourceString(IdsAppTitle), tr("Save changes to %1?").arg(m_document.GetTitle()),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     // Only Yes saves: a box closed without an answer keeps the level and writes nothing.
-    if (answer == QMessageBox::No)
+    if (answer == QMessageBox::No) {
+        emit ChangesDiscarded();
         return true;
+    }
     return answer == QMessageBox::Yes && DoSave(m_document.GetPathName());
 }
 

@@ -174,5 +174,6 @@ bool CEditorApp::InitInstance(const QStringList& arguments)
     else if (!documents.OpenDocumentFile(line.file))
         return false;
     m_frame->show();
+    m_frame->OfferRecovery();
     return true;
 }

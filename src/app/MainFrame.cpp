@@ -4,6 +4,7 @@
 #include "app/EditorDoc.h"
 #include "view/ProfileKey.h"
 #include "app/RecentFileList.h"
+#include "app/RecoveryKeeper.h"
 #include "app/StringTable.h"
 #include "holmfc/FileName.h"
 #include "holmfc/Registry.h"
@@ -78,6 +79,8 @@ QString DraggedFile(const QMimeData* data)
 }
 
 const QString kBarStateName = QStringLiteral("Toolbar");
+// How long a word in the status bar (a reload, a version not kept) stays.
+constexpr int kStatusMessageMilliseconds = 10000;
 const QString kWindowPlacementName = QStringLiteral("WindowPlacement");
 
 } // namespace
@@ -85,7 +88,13 @@ const QString kWindowPlacementName = QStringLiteral("WindowPlacement");
 CMainFrame::CMainFrame()
     : m_recentFiles(std::make_unique<CRecentFileList>()), m_document(std::make_unique<CEditorDoc>()),
       m_view(new CEditorView(m_document->m_level, this)),
-      m_docManager(std::make_unique<CDocManager>(*m_document, *m_view, *m_recentFiles, this))
+      m_docManager(std::make_unique<CDocManager>(*m_document, *m_view, *m_recentFiles, this)),
+      m_recovery(std::make_unique<CRecoveryKeeper>(
+          [this] { return m_document->IsModified(); },
+          [this] {
+              return CRecoveryKeeper::CContent{EncodeFileName(m_document->GetPathName()).toStdString(),
+                                               m_document->m_level.WriteText()};
+          }))
 {
     m_recentFiles->ReadList();
     setCentralWidget(m_view);
@@ -101,6 +110,11 @@ CMainFrame::CMainFrame()
         resize(screen->availableSize() * 3 / 4);
     LoadWindowPlacement();
     connect(m_docManager.get(), &CDocManager::DocumentChanged, this, &CMainFrame::UpdateCommands);
+    connect(m_docManager.get(), &CDocManager::DocumentChanged, m_recovery.get(), &CRecoveryKeeper::OnLevelSettled);
+    connect(m_docManager.get(), &CDocManager::ChangesDiscarded, m_recovery.get(), &CRecoveryKeeper::DropCopy);
+    connect(m_docManager.get(), &CDocManager::LevelRestored, m_recovery.get(), &CRecoveryKeeper::OnLevelChanged);
+    connect(m_docManager.get(), &CDocManager::StatusMessage, this,
+            [this](const QString& text) { statusBar()->showMessage(text, kStatusMessageMilliseconds); });
     connect(m_view, &CEditorView::StateChanged, this, &CMainFrame::UpdateCommands);
     // Like the idle time after each input message: the state may have changed, so the checks,
     // the title and its modified mark are brought up to date once the input has been handled.
@@ -174,7 +188,7 @@ void CMainFrame::AddItems(QMenu* menu, std::initializer_list<int> ids)
 void CMainFrame::CreateMenus()
 {
     AddMenu(nullptr, QT_TR_NOOP("&File"),
-            {CmdFileNew, CmdFileOpen, CmdFileSave, CmdFileSaveAs, 0, CmdProperties, 0, CmdRecentFile1,
+            {CmdFileNew, CmdFileOpen, CmdFileSave, CmdFileSaveAs, CmdEarlierVersions, 0, CmdProperties, 0, CmdRecentFile1,
              CmdRecentFile1 + 1, CmdRecentFile1 + 2, CmdRecentFile4, 0, CmdAppExit});
     QMenu* edit = AddMenu(nullptr, QT_TR_NOOP("&Edit"), {CmdEditUndo, 0});
     AddMenu(edit, QT_TR_NOOP("&Block"),
@@ -347,6 +361,18 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     CTestMode(*m_view).OnStopBall();
     m_view->GetSolveTools().StopAll();
     event->accept();
+}
+
+void CMainFrame::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        m_docManager->GetDiskWatcher().Check();
+    QMainWindow::changeEvent(event);
+}
+
+void CMainFrame::OfferRecovery()
+{
+    m_recovery->OfferRecovery(this, [this](const CRecoveryCopy& copy) { m_docManager->RecoverLevel(copy); });
 }
 
 // The session manager asks every program to keep its work before the desktop session ends, and

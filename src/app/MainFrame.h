@@ -10,6 +10,7 @@ class CDocManager;
 class CEditorDoc;
 class CEditorView;
 class CRecentFileList;
+class CRecoveryKeeper;
 class QAction;
 class QLabel;
 class QMenu;
@@ -27,6 +28,7 @@ public:
     CEditorDoc& GetDocument() const { return *m_document; }
     CEditorView& GetView() const { return *m_view; }
     CDocManager& GetDocManager() const { return *m_docManager; }
+    CRecoveryKeeper& GetRecoveryKeeper() const { return *m_recovery; }
     const CRecentFileList& GetRecentFiles() const { return *m_recentFiles; }
     QToolBar* GetToolBar() const { return m_toolBar; }
     // The action of a command, or null.
@@ -46,8 +48,13 @@ public:
     // session asks nothing more.
     bool AskBeforeSessionEnds();
 
+    // At start-up: offers the recovery copies that editors no longer running left behind.
+    void OfferRecovery();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Coming back to the window looks at the open file, in case a change on disk went unseen.
+    void changeEvent(QEvent* event) override;
     // A level file dragged from a file manager onto the window opens as Open opens it.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -76,6 +83,7 @@ private:
     std::unique_ptr<CEditorDoc> m_document;
     CEditorView* m_view;
     std::unique_ptr<CDocManager> m_docManager;
+    std::unique_ptr<CRecoveryKeeper> m_recovery;
     std::map<int, QAction*> m_actions;
     QToolBar* m_toolBar = nullptr;
     QLabel* m_messagePane = nullptr;

@@ -95,6 +95,34 @@
         <source>Save changes to %1?</source>
         <translation>Vill du spara ändringarna i %1?</translation>
     </message>
+    <message>
+        <source>Saved, but no earlier version of %1 was kept: %2</source>
+        <translation>Sparad, men ingen tidigare version av %1 kunde behållas: %2</translation>
+    </message>
+    <message>
+        <source>%1 has changed on disk since you opened it. Overwrite it?</source>
+        <translation>%1 har ändrats på disken sedan du öppnade den. Vill du skriva över den?</translation>
+    </message>
+    <message>
+        <source>%1 is no longer on disk.</source>
+        <translation>%1 finns inte längre på disken.</translation>
+    </message>
+    <message>
+        <source>%1 has changed on disk. Reload it and lose your changes?</source>
+        <translation>%1 har ändrats på disken. Vill du läsa in den igen och förlora dina ändringar?</translation>
+    </message>
+    <message>
+        <source>%1 changed on disk and was reloaded.</source>
+        <translation>%1 ändrades på disken och har lästs in igen.</translation>
+    </message>
+    <message>
+        <source>No earlier versions of %1 are kept.</source>
+        <translation>Inga tidigare versioner av %1 finns kvar.</translation>
+    </message>
+    <message>
+        <source>Earlier Versions of %1</source>
+        <translation>Tidigare versioner av %1</translation>
+    </message>
 </context>
 <context>
     <name>CEditorDoc</name>
@@ -288,6 +316,13 @@ with the given filename extension.</source>
     </message>
 </context>
 <context>
+    <name>CRecoveryKeeper</name>
+    <message>
+        <source>Recover the unsaved changes to %1 from %2?</source>
+        <translation>Vill du återställa de osparade ändringarna i %1 från %2?</translation>
+    </message>
+</context>
+<context>
     <name>CShotMapOverlay</name>
     <message>
         <source>Mapping every first shot</source>
@@ -346,6 +381,16 @@ Spara</translation>
 Save As</source>
         <translation>Sparar det aktiva dokumentet med ett nytt namn.
 Spara som</translation>
+    </message>
+    <message>
+        <source>Earlier &amp;Versions...</source>
+        <translation>Tidigare &amp;versioner...</translation>
+    </message>
+    <message>
+        <source>Open a version that this file had before one of its saves
+Earlier Versions</source>
+        <translation>Öppnar en version som filen hade före en av sina sparningar.
+Tidigare versioner</translation>
     </message>
     <message>
         <source>Recent File</source>

@@ -1,0 +1,162 @@
+// No work is lost to an Undo after Open, to another program writing the open file, or to a state
+// folder that cannot take a version.
+#include "app/DocManager.h"
+#include "app/EarlierVersionsDlg.h"
+#include "app/EditorDoc.h"
+#include "common/FileSizeLimit.h"
+#include "file/Archive.h"
+#include "file/FileAccess.h"
+#include "holmfc/FileName.h"
+#include "view/EditorWindowFixture.h"
+
+#include <QListWidget>
+#include <QStatusBar>
+#include <QTemporaryDir>
+
+#include <sstream>
+
+namespace {
+
+// A level file, side x side, with its name.
+std::string LevelFile(int side, const std::string& name)
+{
+    CLevel level;
+    level.Init(side, side, name, "me");
+    std::ostringstream bytes;
+    CArchive archive(bytes);
+    level.Store(archive);
+    return bytes.str();
+}
+
+// The name of the level in a file's bytes.
+std::string NameIn(const std::string& bytes)
+{
+    std::istringstream stream(bytes);
+    CArchive archive(stream);
+    CLevel level;
+    return level.Load(archive) ? level.GetName() : "(not a level)";
+}
+
+struct WorkSafety : EditorWindow {
+    QTemporaryDir dir;
+    CEditorDoc& document = frame->GetDocument();
+    CDocManager& manager = frame->GetDocManager();
+
+    // Writes the file as another program saves it.
+    QString Put(const char* name, const std::string& bytes)
+    {
+        const QString path = dir.filePath(QLatin1String(name));
+        std::string reason;
+        EXPECT_TRUE(WriteFileAtomically(EncodeFileName(path).toStdString(), bytes, reason)) << reason;
+        return path;
+    }
+    static std::string Read(const QString& path)
+    {
+        std::string bytes;
+        std::string reason;
+        ReadRegularFile(EncodeFileName(path).toStdString(), bytes, reason);
+        return bytes;
+    }
+};
+
+} // namespace
+
+TEST_F(WorkSafety, AFileSavedOverAfterUndoComesBackThroughEarlierVersions)
+{
+    const QString path = Put("b.lev", LevelFile(12, "b"));
+    ASSERT_TRUE(manager.OpenDocumentFile(path));
+    // Undo brings back the blank level of the start, unmodified, under b.lev's name; Save writes it.
+    Run(CmdEditUndo);
+    EXPECT_FALSE(document.IsModified());
+    Run(CmdFileSave);
+    ASSERT_EQ(NameIn(Read(path)), "");
+
+    int listed = 0;
+    {
+        CModalHandler choose([&](QWidget* modal) {
+            auto* dialog = qobject_cast<CEarlierVersionsDlg*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            const auto* list = dialog->findChild<QListWidget*>("versions");
+            listed = list->count();
+            // The picture shows the level: grass in its middle.
+            EXPECT_EQ(list->item(0)->icon().pixmap(96).toImage().pixelColor(48, 48), QColor(0x14, 0x80, 0x14));
+            dialog->accept();
+        });
+        Run(CmdEarlierVersions);
+    }
+    EXPECT_EQ(listed, 1);
+    EXPECT_EQ(level.GetName(), "b");
+    EXPECT_EQ(level.GetWidth(), 12);
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_EQ(document.GetPathName(), path);
+    // Save puts it back, and keeps the blank level it replaces as a version too.
+    Run(CmdFileSave);
+    EXPECT_EQ(NameIn(Read(path)), "b");
+    EXPECT_EQ(manager.GetVersionStore().List(EncodeFileName(path).toStdString()).size(), 2u);
+}
+
+TEST_F(WorkSafety, AChangeOnDiskReloadsAnUnmodifiedLevelAndAsksForAModifiedOne)
+{
+    const QString path = Put("a.lev", LevelFile(10, "first"));
+    ASSERT_TRUE(manager.OpenDocumentFile(path));
+    Put("a.lev", LevelFile(11, "second"));
+    ASSERT_TRUE(WaitFor([&] { return level.GetName() == "second"; }));
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_EQ(frame->statusBar()->currentMessage(), "a.lev changed on disk and was reloaded.");
+
+    // A modified level: No keeps it, and Save then asks before it overwrites the file.
+    level.SetBlock(0, 0, CBlock());
+    level.SetModified(true);
+    QString question;
+    {
+        CModalHandler keep(Answer(QMessageBox::No, &question));
+        Put("a.lev", LevelFile(12, "third"));
+        ASSERT_TRUE(WaitFor([&] { return keep.WasShown(); }));
+    }
+    EXPECT_EQ(question, "a.lev has changed on disk. Reload it and lose your changes?");
+    EXPECT_EQ(level.GetName(), "second");
+    EXPECT_TRUE(document.IsModified());
+    for (const QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
+        question.clear();
+        CModalHandler overwrite(Answer(answer, &question));
+        EXPECT_EQ(manager.DoSave(path), answer == QMessageBox::Yes);
+        EXPECT_EQ(question, "a.lev has changed on disk since you opened it. Overwrite it?");
+        EXPECT_EQ(NameIn(Read(path)), answer == QMessageBox::Yes ? "second" : "third");
+    }
+
+    // Opening the open file again reads it again.
+    Put("a.lev", LevelFile(13, "fourth"));
+    ASSERT_TRUE(manager.OpenDocumentFile(path));
+    EXPECT_EQ(level.GetName(), "fourth");
+}
+
+// A state folder that cannot be made (a file stands in its place), and a full disk: the old file is
+// larger than the new level, and the disk has room for the new level only.
+TEST(WorkSafetyStateFolder, AVersionThatCannotBeKeptNeverStopsTheSave)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("level.lev");
+    const std::string old = LevelFile(60, "old");
+    const QByteArray state = qgetenv("XDG_STATE_HOME");
+    for (const bool full : {false, true}) {
+        std::string reason;
+        ASSERT_TRUE(WriteFileAtomically(path.toStdString(), old, reason));
+        QFile(dir.filePath("blocked")).open(QIODevice::WriteOnly);
+        if (!full)
+            qputenv("XDG_STATE_HOME", dir.filePath("blocked").toLocal8Bit());
+        CMainFrame frame;
+        qputenv("XDG_STATE_HOME", state);
+        ASSERT_TRUE(frame.GetDocManager().OpenDocumentFile(path));
+        frame.GetDocument().m_level.Init(10, 10, "new", "");
+        bool saved = false;
+        {
+            const std::optional<CFileSizeLimit> limit =
+                full ? std::optional<CFileSizeLimit>(std::in_place, old.size() / 2) : std::nullopt;
+            saved = frame.GetDocManager().DoSave(path);
+        }
+        EXPECT_TRUE(saved);
+        EXPECT_EQ(NameIn(WorkSafety::Read(path)), "new");
+        EXPECT_TRUE(frame.statusBar()->currentMessage().startsWith("Saved, but no earlier version of level.lev was kept: "))
+            << frame.statusBar()->currentMessage().toStdString();
+    }
+}
