@@ -28,6 +28,7 @@ source "$here/drags-and-ball.sh"
 source "$here/solver-commands.sh"
 source "$here/stalled-sound.sh"
 source "$here/../sound/stalled-server.sh"
+source "$here/work-is-safe.sh"
 cleanup() {
     stop_process "$editor_pid"
     stop_stalled_server
@@ -199,6 +200,7 @@ check_drags_always_end
 check_ball_on_changed_level
 check_solver_commands
 check_stalled_sound_server
+check_recovery_after_kill
 
 step "Swedish"
 start_editor --lang sv

@@ -38,8 +38,10 @@ start_x_server() {
 }
 
 # Starts the editor in the background with the arguments and waits for its main window, which is
-# put at the screen's top-left corner and sized 800 x 700.
+# put at the screen's top-left corner and sized 800 x 700. Recovery copies that editors stopped
+# earlier in the run left behind are removed first, unless keep_recovery is set.
 start_editor() {
+    [ -n "${keep_recovery:-}" ] || rm -rf "$XDG_STATE_HOME/quorvale-editor/recovery"
     (cd "$work" && exec "$editor" "$@") >"$work/editor.log" 2>&1 &
     editor_pid=$!
     win=""
