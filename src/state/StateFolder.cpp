@@ -30,8 +30,9 @@ std::string StateFolderPath()
 
 bool MakeFolders(const std::string& path, std::string& reason)
 {
+    // No home folder, so no state folder either.
     if (path.empty()) {
-        reason = "no home folder";
+        reason = std::strerror(ENOENT);
         return false;
     }
     // Each folder on the way down, from the first below the root; one that exists already is left

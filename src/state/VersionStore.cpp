@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 #include <sys/stat.h>
@@ -110,9 +111,10 @@ std::string CVersionStore::AbsolutePath(const std::string& path)
 
 std::string CVersionStore::FileFolder(const std::string& absolute, bool create, std::string* reason) const
 {
+    // No home folder, so no state folder either.
     if (m_folder.empty()) {
         if (reason)
-            *reason = "no home folder";
+            *reason = std::strerror(ENOENT);
         return {};
     }
     char hash[17];
