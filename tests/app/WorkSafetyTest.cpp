@@ -3,12 +3,14 @@
 #include "app/DocManager.h"
 #include "app/EarlierVersionsDlg.h"
 #include "app/EditorDoc.h"
+#include "app/RecoveryKeeper.h"
 #include "common/FileSizeLimit.h"
 #include "file/Archive.h"
 #include "file/FileAccess.h"
 #include "holmfc/FileName.h"
 #include "view/EditorWindowFixture.h"
 
+#include <QDir>
 #include <QListWidget>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -128,6 +130,41 @@ TEST_F(WorkSafety, AChangeOnDiskReloadsAnUnmodifiedLevelAndAsksForAModifiedOne)
     Put("a.lev", LevelFile(13, "fourth"));
     ASSERT_TRUE(manager.OpenDocumentFile(path));
     EXPECT_EQ(level.GetName(), "fourth");
+}
+
+TEST_F(WorkSafety, TheRecoveryCopyFollowsTheChangesUntilSaveOrDiscard)
+{
+    const QString path = Put("r.lev", LevelFile(10, "r"));
+    ASSERT_TRUE(manager.OpenDocumentFile(path));
+    CRecoveryKeeper& keeper = frame->GetRecoveryKeeper();
+    const QDir folder(qEnvironmentVariable("XDG_STATE_HOME") + "/quorvale-editor/recovery");
+    auto copies = [&] {
+        keeper.WaitForWrites();
+        return folder.entryList({"*.recovery"}, QDir::Files);
+    };
+    auto change = [&](int times) {
+        for (int i = 0; i < times; ++i) {
+            level.SetBlock(i % 10, 0, CBlock());
+            level.SetModified(true);
+            keeper.OnLevelChanged();
+        }
+    };
+    // Twenty changes write the copy at once; fewer wait for the time to run out.
+    change(19);
+    EXPECT_TRUE(copies().empty());
+    change(1);
+    ASSERT_EQ(copies().size(), 1);
+    const std::string copy = Read(folder.filePath(copies().front()));
+    EXPECT_NE(copy.find(EncodeFileName(path).toStdString() + '\0' + level.WriteText()), std::string::npos);
+    Run(CmdFileSave);
+    EXPECT_TRUE(copies().empty()) << "Save removes the copy";
+    change(20);
+    ASSERT_EQ(copies().size(), 1);
+    {
+        CModalHandler discard(Answer(QMessageBox::No));
+        ASSERT_TRUE(manager.OpenDocumentFile(path));
+    }
+    EXPECT_TRUE(copies().empty()) << "No at the save question removes the copy";
 }
 
 // A state folder that cannot be made (a file stands in its place), and a full disk: the old file is
