@@ -15,6 +15,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -160,10 +161,17 @@ TEST_F(WorkSafety, TheRecoveryCopyFollowsTheChangesUntilSaveOrDiscard)
     EXPECT_TRUE(copies().empty()) << "Save removes the copy";
     change(20);
     ASSERT_EQ(copies().size(), 1);
+    // New, No at the save question, and Cancel in the size dialog (when it comes): the changes
+    // were discarded although the level stays.
     {
-        CModalHandler discard(Answer(QMessageBox::No));
-        ASSERT_TRUE(manager.OpenDocumentFile(path));
+        std::optional<CModalHandler> properties;
+        CModalHandler discard([&](QWidget* modal) {
+            properties.emplace([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
+            Answer(QMessageBox::No)(modal);
+        });
+        Run(CmdFileNew);
     }
+    EXPECT_TRUE(document.IsModified());
     EXPECT_TRUE(copies().empty()) << "No at the save question removes the copy";
 }
 
