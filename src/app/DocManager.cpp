@@ -132,7 +132,8 @@ bool CDocManager::DoSave(const QString& path)
 
 bool CDocManager::MayOverwriteChangedFile() const
 {
-    if (!m_diskWatcher.HasChanged())
+    // A file that is gone has nothing to overwrite.
+    if (!m_diskWatcher.HasChanged() || !FileNameExists(m_document.GetPathName()))
         return true;
     return QMessageBox::question(m_window, LoadResourceString(IdsAppTitle),
                                  tr("%1 has changed on disk since you opened it. Overwrite it?").arg(m_document.GetTitle()),
