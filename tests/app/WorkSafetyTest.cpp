@@ -133,7 +133,7 @@ TEST_F(WorkSafety, AChangeOnDiskReloadsAnUnmodifiedLevelAndAsksForAModifiedOne)
     EXPECT_EQ(level.GetName(), "fourth");
 }
 
-TEST_F(WorkSafety, TheRecoveryCopyFollowsTheChangesUntilSaveOrDiscard)
+TEST_F(WorkSafety, TheRecoveryCopyThreadFollowsTheChangesUntilSaveOrDiscard)
 {
     const QString path = Put("r.lev", LevelFile(10, "r"));
     ASSERT_TRUE(manager.OpenDocumentFile(path));
