@@ -113,6 +113,7 @@ CMainFrame::CMainFrame()
     connect(m_docManager.get(), &CDocManager::DocumentChanged, m_recovery.get(), &CRecoveryKeeper::OnLevelSettled);
     connect(m_docManager.get(), &CDocManager::ChangesDiscarded, m_recovery.get(), &CRecoveryKeeper::DropCopy);
     connect(m_docManager.get(), &CDocManager::LevelRestored, m_recovery.get(), &CRecoveryKeeper::OnLevelChanged);
+    connect(m_view, &CEditorView::LevelEdited, m_recovery.get(), &CRecoveryKeeper::OnLevelChanged);
     connect(m_docManager.get(), &CDocManager::StatusMessage, this,
             [this](const QString& text) { statusBar()->showMessage(text, kStatusMessageMilliseconds); });
     connect(m_view, &CEditorView::StateChanged, this, &CMainFrame::UpdateCommands);

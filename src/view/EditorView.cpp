@@ -159,6 +159,7 @@ void CEditorView::OnUpdate()
 void CEditorView::RebuildLevelBitmap()
 {
     m_solveTools.OnLevelChanged();
+    emit LevelEdited();
     const CLevel& level = m_level;
     if (level.GetWidth() <= 0 || level.GetHeight() <= 0 ||
         !RenderLevelImage(level, m_cellSize, m_settings.m_showGrid, m_levelBitmap))

@@ -113,6 +113,9 @@ public:
 signals:
     // Something that the menus and the toolbar show changed.
     void StateChanged();
+    // The level may have changed: its picture was rebuilt, as after every edit, command, Undo,
+    // New and Open (and after a new cell size or grid, which change nothing of the level).
+    void LevelEdited();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
