@@ -40,25 +40,30 @@ std::string NameIn(const std::string& bytes)
     return level.Load(archive) ? level.GetName() : "(not a level)";
 }
 
+// Writes the file as another program saves it.
+QString WriteAsAnotherProgram(const QString& path, const std::string& bytes)
+{
+    std::string reason;
+    EXPECT_TRUE(WriteFileAtomically(EncodeFileName(path).toStdString(), bytes, reason)) << reason;
+    return path;
+}
+
+std::string Read(const QString& path)
+{
+    std::string bytes;
+    std::string reason;
+    ReadRegularFile(EncodeFileName(path).toStdString(), bytes, reason);
+    return bytes;
+}
+
 struct WorkSafety : EditorWindow {
     QTemporaryDir dir;
     CEditorDoc& document = frame->GetDocument();
     CDocManager& manager = frame->GetDocManager();
 
-    // Writes the file as another program saves it.
     QString Put(const char* name, const std::string& bytes)
     {
-        const QString path = dir.filePath(QLatin1String(name));
-        std::string reason;
-        EXPECT_TRUE(WriteFileAtomically(EncodeFileName(path).toStdString(), bytes, reason)) << reason;
-        return path;
-    }
-    static std::string Read(const QString& path)
-    {
-        std::string bytes;
-        std::string reason;
-        ReadRegularFile(EncodeFileName(path).toStdString(), bytes, reason);
-        return bytes;
+        return WriteAsAnotherProgram(dir.filePath(QLatin1String(name)), bytes);
     }
 };
 
@@ -200,7 +205,7 @@ TEST(WorkSafetyStateFolder, AVersionThatCannotBeKeptNeverStopsTheSave)
             saved = frame.GetDocManager().DoSave(path);
         }
         EXPECT_TRUE(saved);
-        EXPECT_EQ(NameIn(WorkSafety::Read(path)), "new");
+        EXPECT_EQ(NameIn(Read(path)), "new");
         EXPECT_TRUE(frame.statusBar()->currentMessage().startsWith("Saved, but no earlier version of level.lev was kept: "))
             << frame.statusBar()->currentMessage().toStdString();
     }
