@@ -71,13 +71,10 @@ public:
     // Handles notifications until one with a code other than BallMoved has been handled.
     void RunUntilStopped()
     {
-        while (true) {
+        do {
             WaitForPending();
             PumpEvents();
-            const std::vector<int> codes = Codes();
-            if (codes.back() != BallMoved)
-                return;
-        }
+        } while (Codes().back() == BallMoved);
     }
 
     std::vector<int> Codes() const
@@ -104,7 +101,6 @@ private:
 inline CLevel MakeGrassLevel()
 {
     CLevel level;
-    level.Init(10, 10, "test", "tests");
     level.Clear();
     return level;
 }
