@@ -22,15 +22,12 @@ TEST(LevelImageTest, GridBorderAndTileOfATenByTenLevel)
     ASSERT_EQ(image.GetWidth(), 201);
     ASSERT_EQ(image.GetHeight(), 201);
     const Colour grass = CMaterial::GetBaseColour(Grass);
-    int verticalLines = 0;
     for (int x = 0; x <= 200; ++x) {
         bool line = true;
         for (int y = 0; y < 200; ++y)
             line = line && image.GetPixel(x, y) == kBlack;
-        verticalLines += line;
         EXPECT_EQ(line, x % 20 == 0) << x;
     }
-    EXPECT_EQ(verticalLines, 11);
     for (int y = 0; y <= 200; ++y)
         EXPECT_EQ(image.GetPixel(50, y) == kBlack, y % 20 == 0) << y;
     EXPECT_EQ(image.GetPixel(10, 10), grass);
