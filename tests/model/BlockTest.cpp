@@ -81,24 +81,9 @@ TEST(Block, EqualityIsOneSided)
     EXPECT_FALSE(MakeBlock(Solid, 0, Grass, 0, Grass, 8).IsEmpty());
 }
 
-TEST(Block, TurnsAndMirrorsRestoreEveryBlock)
+// Turns and mirrors of whole levels (TransformTest) cover the shapes; here what only a cell sees.
+TEST(Block, TurnsWithOrWithoutMaterialsAndHalfDiscMirrors)
 {
-    for (int shape = 0; shape < 5; ++shape)
-        for (int rotation = 0; rotation < 4; ++rotation) {
-            const CBlock original = MakeBlock(shape, rotation, Sand, 1, Ice, 6);
-            CBlock turned = original, h = original, v = original;
-            for (int i = 0; i < 4; ++i)
-                turned.Rotate(true);
-            h.FlipHorizontal();
-            h.FlipHorizontal();
-            v.FlipVertical();
-            v.FlipVertical();
-            for (const CBlock* b : {&turned, &h, &v}) {
-                EXPECT_EQ(b->GetShapeRotation(), rotation);
-                EXPECT_EQ(b->GetBackRotation(), 1);
-                EXPECT_EQ(b->GetFrontRotation(), 6);
-            }
-        }
     CBlock solid = MakeBlock(Solid, 3, Grass, 1, Grass, 8);
     solid.Rotate(false);
     EXPECT_EQ(solid.GetShapeRotation(), 0);
@@ -112,9 +97,6 @@ TEST(Block, TurnsAndMirrorsRestoreEveryBlock)
     EXPECT_EQ(half.GetShapeRotation(), 1);
     half.FlipVertical();
     EXPECT_EQ(half.GetShapeRotation(), 3);
-    CBlock tri = MakeBlock(Triangle, 0, Grass, 8, Wall, 8);
-    tri.FlipHorizontal();
-    EXPECT_EQ(tri.GetShapeRotation(), 3);
 }
 
 TEST(Block, FrontRegionBoundaries)
