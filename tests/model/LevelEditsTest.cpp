@@ -34,6 +34,13 @@ TEST(FloodFill, FillsTheConnectedRegionOnly)
     EXPECT_EQ(ring.GetCellBackKind(4, 4), Grass);
     EXPECT_TRUE(ring.IsModified());
 
+    // A corridor one cell high, filled from its east end.
+    CLevel corridor;
+    corridor.FillRect(0, 0, 9, 9, MakeBlock(Solid, 0, Wall));
+    corridor.FillRect(0, 5, 9, 5, CBlock());
+    corridor.FloodFill(9, 5, MakeBlock(Solid, 0, Water));
+    EXPECT_EQ(CountKind(corridor, Water), 10);
+
     CLevel same;
     same.SetModified(false);
     same.FloodFill(1, 1, CBlock());
@@ -73,11 +80,11 @@ TEST(LevelEdits, ShiftMovesBlocksButNotTheBall)
         level.SetBlock(0, y, MakeBlock(Solid, 0, Sand));
         level.SetBlock(9, y, MakeBlock(Solid, 0, Wall));
     }
-    level.Shift(1, 0);
+    level.Shift(1, 1);
     EXPECT_EQ(CountKind(level, Wall), 0);
-    EXPECT_EQ(CountKind(level, Sand), 10);
-    EXPECT_EQ(level.GetCellBackKind(1, 4), Sand);
-    EXPECT_EQ(level.GetCellBackKind(0, 4), Grass);
+    EXPECT_EQ(CountKind(level, Sand), 9);
+    EXPECT_EQ(level.GetCellBackKind(1, 9), Sand);
+    EXPECT_EQ(level.GetCellBackKind(1, 0), Grass);
     EXPECT_EQ(level.GetBallX(), 5.0);
     level.Shift(2147483647, -2147483647 - 1);
     EXPECT_EQ(CountKind(level, Sand), 0);
