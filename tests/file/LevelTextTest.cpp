@@ -115,8 +115,10 @@ TEST(LevelText, RejectedHeadersAndSizesLeaveTheLevelAlone)
     std::string why;
     EXPECT_FALSE(level.ReadText(Header(3, 3, "Quorvale2") + "{$}", &why));
     EXPECT_EQ(why, "unknown header");
-    EXPECT_FALSE(level.ReadText(Header(1, 5), &why));
-    EXPECT_EQ(why, "width or height below 2");
+    for (const int width : {1, -3}) {
+        EXPECT_FALSE(level.ReadText(Header(width, 5), &why));
+        EXPECT_EQ(why, "width or height below 2") << width;
+    }
     EXPECT_FALSE(level.ReadText("", &why));
     // Beyond a million cells, or more cells than the text has non-empty fields for: refused
     // before a grid is allocated.
