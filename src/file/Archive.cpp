@@ -5,6 +5,9 @@
 
 namespace {
 
+// The most ReadString sets aside before the bytes arrive: far more than a 99 x 99 level's text.
+constexpr std::uint64_t kReserveBytes = 1 << 20;
+
 std::uint32_t LittleEndian(const unsigned char* bytes, int count)
 {
     std::uint32_t value = 0;
@@ -70,6 +73,9 @@ bool CArchive::ReadString(std::string& text)
     std::string result;
     std::array<char, 4096> chunk;
     std::uint64_t remaining = static_cast<std::uint64_t>(length) * unit;
+    // Room for a text of the size a level file has is made at once, so that its bytes are not
+    // copied again and again as it grows; a larger prefix only gets that much before its bytes come.
+    result.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(length, kReserveBytes)));
     while (remaining > 0) {
         const std::size_t count = static_cast<std::size_t>(std::min<std::uint64_t>(remaining, chunk.size()));
         if (!ReadBytes(chunk.data(), count))
