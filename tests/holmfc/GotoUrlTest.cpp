@@ -1,7 +1,6 @@
 #include "FakeOpener.h"
 #include "QStringPrinter.h"
 
-#include "holmfc/BrowserCommand.h"
 #include "holmfc/HyperLink.h"
 #include "view/QtTestApp.h"
 
@@ -79,10 +78,6 @@ TEST(GotoURL, RefusesAFallbackCommandLineThatDoesNotFitItsBuffer)
     EXPECT_TRUE(opener.started.isEmpty());
     EXPECT_EQ(CHyperLink::GotoURL(fits), CHyperLink::kOpened);
     EXPECT_EQ(opener.started.size(), 1);
-
-    CBrowserCommand command;
-    ASSERT_TRUE(command.Build(opener.browserCommand, fits));
-    EXPECT_EQ(command.GetCommandLine().size(), CBrowserCommand::kBufferSize - 1);
 }
 
 TEST(ReportError, ShowsTheTextOfTheCodeUnderItsHeading)
