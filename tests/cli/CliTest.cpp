@@ -134,6 +134,7 @@ TEST_F(CliTest, FailuresUseTheirExitStatusesAndSayWhy)
         {{"info"}, 64, "missing FILE"},
         {{"info", good, good}, 64, "unexpected argument '" + good + "'"},
         {{"cat", good, "set", "1", "1", "Q"}, 64, "bad argument 'Q'"},
+        {{"cat", good, "set", "1", "1", "C0G8W9"}, 64, "bad argument 'C0G8W9'"},
         {{"cat", good, "rect", "1", "2"}, 64, "needs 5"},
         {{"cat", good, "resize", "1001", "1000"}, 64, "sides from 2 and at most 1000000 cells, not 1001 x 1000"},
         {{"save", good, Path("o.lev"), "resize", "0", "0"}, 64, "not 0 x 0"},
