@@ -114,6 +114,24 @@ bool CBlock::IsInFrontRegion(int shape, int rotation, double u, double v)
     return du * du + dv * dv <= disc.radius * disc.radius;
 }
 
+bool CBlock::FindFrontEdge(int shape, int rotation, CFrontEdge& edge)
+{
+    edge = {};
+    if (shape == Triangle) {
+        edge.flipped = DiagonalW(rotation, 0.0) == 1.0;
+        edge.frontAbove = FrontAboveDiagonal(rotation);
+        return true;
+    }
+    CDisc disc;
+    if (!FindFrontDisc(shape, rotation, disc))
+        return false;
+    edge.round = true;
+    edge.cu = disc.cu;
+    edge.cv = disc.cv;
+    edge.radius = disc.radius;
+    return true;
+}
+
 double CBlock::DistanceToFrontEdge(int shape, int rotation, double u, double v)
 {
     if (shape == Triangle) {

@@ -83,6 +83,18 @@ public:
     static bool IsValidShapeRotation(int rotation) { return rotation >= 0 && rotation < 4; }
     // Whether (u, v) lies in the front region of the shape, regardless of the materials.
     static bool IsInFrontRegion(int shape, int rotation, double u, double v);
+    // The circle or diagonal that bounds a shape's front region: a round one is the disc of
+    // centre (cu, cv) and the radius; a triangle's lies where w > v (frontAbove) or w <= v, w
+    // being u, or 1 - u when flipped. False for Solid.
+    struct CFrontEdge {
+        bool round = false;
+        double cu = 0.0;
+        double cv = 0.0;
+        double radius = 0.0;
+        bool flipped = false;
+        bool frontAbove = false;
+    };
+    static bool FindFrontEdge(int shape, int rotation, CFrontEdge& edge);
     // The distance from (u, v) to the circle or diagonal that bounds the shape's front region,
     // positive on the side away from the front: at least the distance to the front region when
     // positive, and to everything outside the circle or diagonal when negative. Infinite for

@@ -25,6 +25,7 @@ void CBall::AttachLevel(const CLevel* level)
     m_radius = 0.35;
     m_inCup = false;
     m_touchedCup = false;
+    m_reach.Forget();
 }
 
 void CBall::Launch(double speed, double angle, int speedLevel)
@@ -41,6 +42,8 @@ void CBall::Launch(double speed, double angle, int speedLevel)
     m_passedWall = false;
     m_stopRequested = false;
     m_moving = true;
+    // The level may have changed since the last shot.
+    m_reach.Forget();
 }
 
 bool CBall::Start(double speed, double angle, CBallListener* view, int speedLevel)

@@ -2,7 +2,9 @@
 #include "render/Colour.h"
 #include "render/Rect.h"
 #include "sim/BallListener.h"
+#include "sim/PortableMath.h"
 #include "sim/Relaxed.h"
+#include "sim/RimScan.h"
 
 #include <array>
 #include <atomic>
@@ -82,6 +84,9 @@ public:
     // The ball's centre lay on wall ground after some step of the last shot: a fast ball can
     // pass through a wall.
     bool HasPassedWall() const { return m_passedWall; }
+    // Whether the steps turn the dots on the ball's surface (the default); a ball that nobody
+    // draws saves that work. The motion is the same either way.
+    void SetDotsTurning(bool on) { m_dotsTurning = on; }
     // Where the sounds go; none (the default) keeps the ball silent.
     void SetSoundPlayer(CSoundPlayer* player) { m_soundPlayer = player; }
 
@@ -119,7 +124,9 @@ public:
 private:
     static int BallThreadProc(CBall* ball);
     void CheckCup();
-    void CheckWalls();
+    // Sets direction to the sine and cosine of the heading it leaves, and returns true, when it
+    // has them.
+    bool CheckWalls(CSinCos& direction);
     void ApplyRestRule();
     void Notify(int code);
     void PlaySound(const char* path);
@@ -156,6 +163,9 @@ private:
     std::atomic<bool> m_stopRequested = false;
     bool m_touchingWall = false;
     bool m_passedWall = false;
+    bool m_dotsTurning = true;
+    // The cells within the ball's reach, kept from step to step of a shot.
+    CReach m_reach;
     std::atomic<bool> m_soundOn = true;
     std::thread m_thread;
     const CLevel* m_level = nullptr;

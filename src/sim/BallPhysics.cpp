@@ -12,6 +12,28 @@ namespace {
 // The double nearest pi, the value acos(-1) gives.
 constexpr double s_pi = std::numbers::pi;
 
+// The ring of cup samples: the cosines and sines of theta from pi down to -pi in steps of
+// pi / 15 as accumulated, computed once with the very expressions of the plain loop.
+struct CCupRing {
+    int count = 0;
+    double cos[32];
+    double sin[32];
+};
+
+CCupRing MakeCupRing()
+{
+    CCupRing ring;
+    for (double theta = s_pi; theta >= -s_pi; theta -= s_pi / 15) {
+        ring.cos[ring.count] = PortableCos(theta);
+        ring.sin[ring.count] = PortableSin(theta);
+        ++ring.count;
+    }
+    return ring;
+}
+
+// Made before main runs; no ball steps before that.
+const CCupRing s_cupRing = MakeCupRing();
+
 } // namespace
 
 std::pair<double, double> CBall::PolarToCartesian(double angle, double length)
@@ -27,9 +49,14 @@ std::pair<double, double> CBall::CartesianToPolar(double x, double y)
 
 void CBall::Step()
 {
+    m_reach.Update(*m_level, m_x, m_y, m_radius);
     CheckCup();
-    CheckWalls();
-    auto [vx, vy] = PolarToCartesian(m_angle, m_speed);
+    CSinCos direction;
+    if (!CheckWalls(direction))
+        direction = PortableSinCos(m_angle);
+    // PolarToCartesian, with the sine and cosine the wall check may have had already.
+    double vx = direction.cos * m_speed;
+    double vy = direction.sin * m_speed;
     if (m_inCup) {
         // Sinking: the ball shrinks where it is until it has vanished.
         m_radius -= 2.0 / m_resolution;
@@ -42,10 +69,15 @@ void CBall::Step()
         m_y += vy / m_resolution;
     }
     // The dots turn by the distance rolled over the radius, against the motion.
-    m_rollX.fetch_add(-(vx / m_resolution) / m_radius, std::memory_order_relaxed);
-    m_rollY.fetch_add(-(vy / m_resolution) / m_radius, std::memory_order_relaxed);
+    if (m_dotsTurning) {
+        m_rollX.fetch_add(-(vx / m_resolution) / m_radius, std::memory_order_relaxed);
+        m_rollY.fetch_add(-(vy / m_resolution) / m_radius, std::memory_order_relaxed);
+    }
 
-    const CMaterial* ground = m_level->FindMaterialAt(m_x, m_y);
+    // Mostly still within the cells of the step's start.
+    const double x = m_x;
+    const double y = m_y;
+    const CMaterial* ground = m_reach.Holds(x, y) ? m_reach.FindMaterialAt(x, y) : m_level->FindMaterialAt(x, y);
     if (ground && ground->GetKind() != Water) {
         m_passedWall = m_passedWall || ground->IsWall();
         // Slope pull first, then friction as a factor per step.
@@ -75,8 +107,10 @@ void CBall::CheckCup()
         const double x = m_x;
         const double y = m_y;
         const double q = 0.58 * m_radius;
-        if (IsCupAt(x, y) || IsCupAt(x + q, y + q) || IsCupAt(x + q, y - q) || IsCupAt(x - q, y + q) ||
-            IsCupAt(x - q, y - q)) {
+        // Every probe lies within reach: without cup ground there, none is on the cup.
+        const bool cupNear = !m_reach.IsMapped() || m_reach.HasCup();
+        if (cupNear && (IsCupAt(x, y) || IsCupAt(x + q, y + q) || IsCupAt(x + q, y - q) || IsCupAt(x - q, y + q) ||
+                        IsCupAt(x - q, y - q))) {
             m_touchedCup = true;
             // A ring at 0.58 radius, from pi down to -pi: which of its points lie on the cup, and
             // their mean direction.
@@ -84,11 +118,11 @@ void CBall::CheckCup()
             bool all = true;
             double sx = 0.0;
             double sy = 0.0;
-            for (double theta = s_pi; theta >= -s_pi; theta -= s_pi / 15) {
-                if (IsCupAt(x + q * PortableCos(theta), y + q * PortableSin(theta))) {
+            for (int i = 0; i < s_cupRing.count; ++i) {
+                if (IsCupAt(x + q * s_cupRing.cos[i], y + q * s_cupRing.sin[i])) {
                     any = true;
-                    sx += PortableCos(theta);
-                    sy += PortableSin(theta);
+                    sx += s_cupRing.cos[i];
+                    sy += s_cupRing.sin[i];
                 } else {
                     all = false;
                 }
@@ -129,13 +163,19 @@ void CBall::CheckCup()
     }
 }
 
-void CBall::CheckWalls()
+bool CBall::CheckWalls(CSinCos& direction)
 {
     const double heading = m_angle;
-    const CRimContact contact = CRimScan(*m_level, m_x, m_y, m_radius, heading).Scan();
+    if (m_reach.IsMapped() && m_reach.IsWallBeyond(m_x, m_y, m_radius)) {
+        // No wall within reach.
+        m_touchingWall = false;
+        return false;
+    }
+    direction = PortableSinCos(heading);
+    const CRimContact contact = CRimScan(*m_level, m_reach, m_x, m_y, m_radius, heading, &direction).Scan();
     if (!contact.found) {
         m_touchingWall = false;
-        return;
+        return true;
     }
     // Mirror the heading at the wall's tangent.
     m_angle = ((contact.delta - s_pi) + contact.delta) + heading;
@@ -145,4 +185,5 @@ void CBall::CheckWalls()
             PlaySound(kHitWallSound);
     }
     m_touchingWall = true;
+    return false;
 }

@@ -90,48 +90,81 @@ struct CRimScan::CCrossing {
     int ray;
     double tLo;
     double tHi;
+    // Wall all the way from the centre: every step of the bisection meets it.
+    bool full;
 };
 
-CRimScan::CRimScan(const CLevel& level, double x, double y, double radius, double heading)
-    : m_level(level), m_x(x), m_y(y), m_radius(radius), m_heading(heading)
+void CReach::Update(const CLevel& level, double x, double y, double radius)
 {
-    // Every point the scan probes lies in the square from (x - r, y - r) to (x + r, y + r), as
-    // rounded, since no sine or cosine exceeds 1: with r below 0.45 that is within the 2 x 2
-    // cells from the cell of (x - r, y - r). Far outside the level, or with a radius, a
-    // coordinate or a heading that is not a number, the scan asks the level at every point.
-    if (!(radius >= 0.0 && radius < 0.45) || !std::isfinite(heading))
+    // Every point the ball asks about lies in the square from (x - r, y - r) to (x + r, y + r),
+    // as rounded, since no sine or cosine exceeds 1: with r below 0.45 that is within the 2 x 2
+    // cells from the cell of (x - r, y - r).
+    // Still in the same cells: floor(x - r) and floor(y - r) as before.
+    const double fromX = x - radius;
+    const double fromY = y - radius;
+    if (m_mapped && &level == m_level && fromX >= m_left && fromX < m_midX && fromY >= m_top && fromY < m_midY &&
+        radius >= 0.0 && radius < 0.45)
         return;
-    m_left = std::floor(x - radius);
-    m_top = std::floor(y - radius);
-    if (!(m_left >= -2.0 && m_left <= level.GetWidth() + 1.0 && m_top >= -2.0 && m_top <= level.GetHeight() + 1.0))
+    const double left = std::floor(fromX);
+    const double top = std::floor(fromY);
+    m_mapped = radius >= 0.0 && radius < 0.45 && left >= -2.0 && left <= level.GetWidth() + 1.0 && top >= -2.0 &&
+               top <= level.GetHeight() + 1.0;
+    if (!m_mapped)
         return;
-    m_midX = m_left + 1.0;
-    m_midY = m_top + 1.0;
-    m_centreCell = CellOf(x, y);
-    // Outside the level is wall, as the level's point queries answer there. Most steps meet no
-    // wall material at all: the cells are looked at closer only when they hold some.
-    const CBlock* blocks[4];
-    bool wallMaterial = false;
+    m_level = &level;
+    m_left = left;
+    m_top = top;
+    m_midX = left + 1.0;
+    m_midY = top + 1.0;
+    m_allWall = 0;
+    m_anyWall = 0;
+    m_cup = false;
     for (unsigned i = 0; i < 4; ++i) {
-        blocks[i] = level.FindBlock(static_cast<int>(m_left) + static_cast<int>(i & 1),
-                                    static_cast<int>(m_top) + static_cast<int>(i >> 1));
-        wallMaterial = wallMaterial || !blocks[i] || blocks[i]->GetBackKind() == Wall ||
-                       blocks[i]->GetFrontKind() == Wall;
-    }
-    m_mapped = true;
-    m_estimable = std::fabs(heading) <= kEstimatedHeading && std::fabs(x) <= kEstimatedCoordinate &&
-                  std::fabs(y) <= kEstimatedCoordinate;
-    if (!wallMaterial)
-        return;
-    for (unsigned i = 0; i < 4; ++i) {
-        const WallCover cover = blocks[i] ? blocks[i]->GetWallCover() : WallCover::All;
-        m_cells[i] = {blocks[i], cover, blocks[i] && blocks[i]->GetFrontKind() == Wall, m_left + (i & 1),
-                      m_top + (i >> 1)};
+        const CBlock* block =
+            level.FindBlock(static_cast<int>(left) + static_cast<int>(i & 1), static_cast<int>(top) + static_cast<int>(i >> 1));
+        const WallCover cover = block ? block->GetWallCover() : WallCover::All;
+        m_cells[i] = {block, cover, block && block->GetFrontKind() == Wall, left + (i & 1), top + (i >> 1), {}};
+        if (cover == WallCover::Part)
+            CBlock::FindFrontEdge(block->GetShape(), block->GetShapeRotation(), m_cells[i].edge);
         if (cover == WallCover::All)
             m_allWall |= 1u << i;
         if (cover != WallCover::None)
             m_anyWall |= 1u << i;
+        m_cup = m_cup || (block && (block->GetBackKind() == Hole || (!block->IsUniform() && block->GetFrontKind() == Hole)));
     }
+}
+
+bool CReach::IsWallBeyond(double px, double py, double distance) const
+{
+    const double reach = distance + kMargin;
+    for (unsigned i = 0; i < 4; ++i) {
+        if ((m_anyWall >> i & 1) == 0)
+            continue;
+        const CCell& cell = m_cells[i];
+        const double dx = std::max({cell.left - px, 0.0, px - (cell.left + 1.0)});
+        const double dy = std::max({cell.top - py, 0.0, py - (cell.top + 1.0)});
+        if (dx * dx + dy * dy <= reach * reach)
+            return false;
+    }
+    return true;
+}
+
+CRimScan::CRimScan(const CLevel& level, const CReach& reach, double x, double y, double radius, double heading,
+                   const CSinCos* forward)
+    : m_level(level), m_reach(reach), m_x(x), m_y(y), m_radius(radius), m_heading(heading), m_forward(forward)
+{
+    // Far outside the level, or with a radius, a coordinate or a heading that is not a number,
+    // the scan asks the level at every point.
+    if (!reach.IsMapped() || !(radius >= 0.0 && radius < 0.45) || !std::isfinite(heading))
+        return;
+    m_mapped = true;
+    m_midX = reach.GetMidX();
+    m_midY = reach.GetMidY();
+    m_centreCell = CellOf(x, y);
+    m_allWall = reach.GetAllWall();
+    m_anyWall = reach.GetAnyWall();
+    m_estimable = std::fabs(heading) <= kEstimatedHeading && std::fabs(x) <= kEstimatedCoordinate &&
+                  std::fabs(y) <= kEstimatedCoordinate;
 }
 
 CRimContact CRimScan::Scan() const
@@ -147,7 +180,7 @@ CRimContact CRimScan::Scan() const
 template <typename Visit>
 bool CRimScan::VisitNearRays(const Visit& visit) const
 {
-    const CSinCos forward = PortableSinCos(m_heading);
+    const CSinCos forward = m_forward ? *m_forward : PortableSinCos(m_heading);
     // From one ray to the next the rim point moves by at most this much.
     const double stride = m_radius * kRayStep;
     for (int ray = 0; ray < kRayCount; ++ray) {
@@ -210,16 +243,25 @@ bool CRimScan::ScanCrossings(CRimContact& contact) const
         const unsigned rim = CellOf(rimX, rimY);
         if ((m_anyWall >> rim & 1) == 0)
             return true;
-        // The rim point is wall: all wall in its cell, and no wall at all in the centre's cell,
-        // one column or one row away, or the plain order decides.
+        // The rim point is wall. With all wall in its cell and no wall at all in the centre's
+        // cell, one column or one row away, the ray crosses one edge into the wall; anything
+        // else is followed along the ray.
         const unsigned changed = rim ^ m_centreCell;
-        if ((m_allWall >> rim & 1) == 0 || (m_anyWall >> m_centreCell & 1) != 0 || (changed != 1 && changed != 2))
-            return false;
+        if ((m_allWall >> rim & 1) == 0 || (m_anyWall >> m_centreCell & 1) != 0 || (changed != 1 && changed != 2)) {
+            bool wall = false;
+            double tLo = 0.0;
+            double tHi = 0.0;
+            if (!FindCrossing(dirX, dirY, wall, tLo, tHi))
+                return false;
+            if (wall)
+                crossings[count++] = {ray, tLo, tHi, tHi == 0.0};
+            return true;
+        }
         const double gap = changed == 1 ? m_midX - m_x : m_midY - m_y;
         const double direction = changed == 1 ? dirX : dirY;
         const double crossing = gap / direction;
         const double slack = kMargin / std::fabs(direction);
-        crossings[count++] = {ray, crossing - slack, crossing + slack};
+        crossings[count++] = {ray, crossing - slack, crossing + slack, false};
         return true;
     });
     if (!clearCut)
@@ -239,8 +281,10 @@ bool CRimScan::ScanCrossings(CRimContact& contact) const
     double best = 100.0;
     int bestRay = -1;
     CRun bestRun;
+    // A bisection that meets wall at every step halves the radius 20 times, exactly.
+    const double fullMiddle = m_radius * 0x1p-21;
     for (int i = 0; i < count; ++i) {
-        if (crossings[i].tLo - spread > nearest)
+        if (crossings[i].tLo - spread > nearest || (crossings[i].full && bestRay >= 0 && fullMiddle >= best))
             continue;
         // The nearest ray's bisection runs its full course: no earlier ray came as near. (Every
         // ray here has its rim point in wall; should the exact test ever say otherwise, the plain
@@ -279,6 +323,124 @@ bool CRimScan::ScanCrossings(CRimContact& contact) const
     if (lossRay < 0)
         return false;
     contact = Contact(bestRay, lossRay, lossRun);
+    return true;
+}
+
+bool CRimScan::FindCrossing(double dirX, double dirY, bool& wall, double& tLo, double& tHi) const
+{
+    // Where the ground under the ray may change, each with how far the exact ray's place of it
+    // may be from the estimated one's: cell edges, and the circles and diagonals of the cells
+    // with wall in part. The estimated and exact points lie within kMargin of each other; a
+    // point farther than that from every edge is on the same side of all of them.
+    struct CEvent {
+        double t;
+        double slack;
+    };
+    CEvent events[10];
+    int count = 0;
+    const double rounding = 1e-12;
+    const double r = m_radius;
+    // The cell edges, in order along the ray.
+    CEvent edges[2];
+    unsigned flips[2];
+    int edgeCount = 0;
+    for (const unsigned axis : {1u, 2u}) {
+        const double direction = axis == 1 ? dirX : dirY;
+        if (direction == 0.0)
+            continue;
+        const double t = ((axis == 1 ? m_midX : m_midY) - (axis == 1 ? m_x : m_y)) / direction;
+        const double slack = kMargin / std::fabs(direction) + rounding;
+        if (t > -slack && t < r + slack) {
+            edges[edgeCount] = {t, slack};
+            flips[edgeCount++] = axis;
+        }
+    }
+    if (edgeCount == 2 && edges[1].t < edges[0].t) {
+        std::swap(edges[0], edges[1]);
+        std::swap(flips[0], flips[1]);
+    }
+    // The edges of the shapes, cell by cell along the ray.
+    unsigned cell = m_centreCell;
+    for (int segment = 0; segment <= edgeCount; ++segment) {
+        const double from = segment == 0 ? 0.0 : edges[segment - 1].t;
+        const double to = segment == edgeCount ? r : edges[segment].t;
+        const CReach::CCell& own = m_reach[cell];
+        if (own.cover == WallCover::Part) {
+            const CBlock::CFrontEdge& edge = own.edge;
+            double roots[2];
+            int rootCount = 0;
+            double slack = 0.0;
+            if (edge.round) {
+                const double px = m_x - (own.left + edge.cu);
+                const double py = m_y - (own.top + edge.cv);
+                const double a = dirX * dirX + dirY * dirY;
+                const double b = 2.0 * (dirX * px + dirY * py);
+                const double c = px * px + py * py - edge.radius * edge.radius;
+                const double discriminant = b * b - 4.0 * a * c;
+                if (discriminant > 0.0) {
+                    const double root = std::sqrt(discriminant);
+                    roots[rootCount++] = (-b - root) / (2.0 * a);
+                    roots[rootCount++] = (-b + root) / (2.0 * a);
+                    slack = 4.0 * edge.radius * kMargin / root + rounding;
+                } else if (std::sqrt(std::max(0.0, px * px + py * py - b * b / (4.0 * a))) - edge.radius <=
+                           2.0 * kMargin) {
+                    return false; // the ray grazes the circle
+                }
+            } else {
+                const double u = m_x - own.left;
+                const double f0 = (edge.flipped ? 1.0 - u : u) - (m_y - own.top);
+                const double f1 = (edge.flipped ? -dirX : dirX) - dirY;
+                if (f1 != 0.0) {
+                    roots[rootCount++] = -f0 / f1;
+                    slack = std::numbers::sqrt2 * kMargin / std::fabs(f1) + rounding;
+                } else if (std::fabs(f0) <= 2.0 * kMargin) {
+                    return false; // along the diagonal
+                }
+            }
+            for (int i = 0; i < rootCount; ++i) {
+                if (roots[i] > from - slack && roots[i] < to + slack)
+                    events[count++] = {roots[i], slack};
+            }
+        }
+        if (segment < edgeCount) {
+            events[count++] = edges[segment];
+            cell ^= flips[segment];
+        }
+    }
+    for (int i = 1; i < count; ++i) {
+        for (int j = i; j > 0 && events[j].t < events[j - 1].t; --j)
+            std::swap(events[j], events[j - 1]);
+    }
+    // Every event clear of the centre, the rim and each other: the ground between two is the
+    // same all along, as at the middle.
+    double clearFrom = 0.0;
+    for (int i = 0; i < count; ++i) {
+        if (events[i].t - events[i].slack <= clearFrom)
+            return false;
+        clearFrom = events[i].t + events[i].slack;
+    }
+    if (clearFrom >= r)
+        return false;
+    // No wall, then wall up to the rim point; wall all the way from the centre; or no wall at all.
+    int firstWall = -1;
+    for (int i = 0; i <= count; ++i) {
+        const double from = i == 0 ? 0.0 : events[i - 1].t;
+        const double to = i == count ? r : events[i].t;
+        const double middle = (from + to) / 2;
+        const bool isWall = IsWallInCells(m_x + dirX * middle, m_y + dirY * middle);
+        if (isWall && firstWall < 0)
+            firstWall = i;
+        else if (!isWall && firstWall >= 0)
+            return false; // wall, then none again
+    }
+    wall = firstWall >= 0;
+    if (firstWall == 0) {
+        tLo = 0.0;
+        tHi = 0.0;
+    } else if (wall) {
+        tLo = events[firstWall - 1].t - events[firstWall - 1].slack;
+        tHi = events[firstWall - 1].t + events[firstWall - 1].slack;
+    }
     return true;
 }
 
@@ -351,7 +513,7 @@ double CRimScan::Clearance(unsigned cell, double px, double py) const
     // cell beside, above or below, and (at least) to the one diagonally across; the rim never
     // leaves the four cells.
     double clearance = 1.0;
-    const CCell& own = m_cells[cell];
+    const CReach::CCell& own = m_reach[cell];
     if (own.cover == WallCover::Part) {
         const double beyondEdge = CBlock::DistanceToFrontEdge(own.block->GetShape(), own.block->GetShapeRotation(),
                                                               px - own.left, py - own.top);
@@ -370,7 +532,7 @@ double CRimScan::Clearance(unsigned cell, double px, double py) const
 
 bool CRimScan::IsWallInCells(double px, double py) const
 {
-    const CCell& cell = m_cells[CellOf(px, py)];
+    const CReach::CCell& cell = m_reach[CellOf(px, py)];
     if (cell.cover != WallCover::Part)
         return cell.cover == WallCover::All;
     // IsWallAt of a block whose two materials differ in wall: wall on the wall's side of the

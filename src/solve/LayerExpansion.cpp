@@ -128,7 +128,8 @@ CLayerExpansion::CResult CLayerExpansion::Run(const std::vector<CSearchNode>& la
                     return;
                 }
                 const CShot shot{CShotSet::GetStrength(step), heading};
-                const CPlayedShot played = player.Play(from, shot);
+                // Where no state is kept only the cup counts.
+                const CPlayedShot played = keepChildren ? player.Play(from, shot) : player.PlayForCup(from, shot);
                 shots.fetch_add(1, std::memory_order_relaxed);
                 const CShotOrder order{unit, static_cast<std::uint32_t>(step)};
                 if (played.result == ShotCup) {

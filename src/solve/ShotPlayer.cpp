@@ -2,9 +2,14 @@
 
 #include "model/Level.h"
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
 CShotPlayer::CShotPlayer(const CLevel& level) : m_level(level)
 {
     m_ball.SetSoundOn(false);
+    m_ball.SetDotsTurning(false);
     m_ball.AttachLevel(&m_level);
 }
 
@@ -16,6 +21,68 @@ void CShotPlayer::Place(const CBallState& state)
     m_ball.SetX(state.x);
     m_ball.SetY(state.y);
     m_ball.SetSlowSteps(state.slowSteps);
+}
+
+CPlayedShot CShotPlayer::PlayForCup(const CBallState& from, const CShot& shot)
+{
+    Place(from);
+    CPlayedShot played;
+    played.shot = shot;
+    m_ball.Launch(shot.strength, shot.angle, CBall::kNormal);
+    bool moving = true;
+    while (moving && played.steps < kStepLimit && !m_ball.IsInCup() &&
+           CanReachCup(m_ball.GetX(), m_ball.GetY(), m_ball.GetSpeed())) {
+        moving = m_ball.Advance();
+        ++played.steps;
+    }
+    played.result = m_ball.IsInCup() ? ShotCup : !moving && m_ball.WasPutBack() ? ShotWater : !moving ? ShotRest : ShotMoving;
+    if (m_ball.IsMoving())
+        m_ball.Stop();
+    played.end = {m_ball.GetX(), m_ball.GetY(), m_ball.GetSlowSteps()};
+    played.throughWall = m_ball.HasPassedWall();
+    return played;
+}
+
+bool CShotPlayer::CanReachCup(double x, double y, double speed)
+{
+    if (!m_cupRangeMade) {
+        m_cupRangeMade = true;
+        const int width = m_level.GetWidth();
+        const int height = m_level.GetHeight();
+        std::vector<std::pair<int, int>> cups;
+        bool sloped = false;
+        for (int cy = 0; cy < height; ++cy) {
+            for (int cx = 0; cx < width; ++cx) {
+                const CBlock& block = *m_level.FindBlock(cx, cy);
+                if (block.GetBackKind() == Hole || (!block.IsUniform() && block.GetFrontKind() == Hole))
+                    cups.emplace_back(cx, cy);
+                sloped = sloped || block.GetBackRotation() != NoSlope ||
+                         (!block.IsUniform() && block.GetFrontRotation() != NoSlope);
+            }
+        }
+        m_leastFriction = CMaterial::Get(Grass, NoSlope).GetFriction();
+        for (const int kind : {Wall, Ice, Hole, Sand, Water})
+            m_leastFriction = std::min(m_leastFriction, CMaterial::Get(kind, NoSlope).GetFriction());
+        if (!sloped) {
+            m_cupRange.assign(static_cast<std::size_t>(width) * height, std::numeric_limits<double>::infinity());
+            for (int cy = 0; cy < height; ++cy) {
+                for (int cx = 0; cx < width; ++cx) {
+                    for (const auto& [hx, hy] : cups) {
+                        const double dx = std::max(0, std::abs(cx - hx) - 1);
+                        const double dy = std::max(0, std::abs(cy - hy) - 1);
+                        m_cupRange[cy * width + cx] = std::min(m_cupRange[cy * width + cx], std::sqrt(dx * dx + dy * dy));
+                    }
+                }
+            }
+        }
+    }
+    if (m_cupRange.empty() || !(x >= 0 && y >= 0 && x < m_level.GetWidth() && y < m_level.GetHeight()))
+        return true;
+    // The cup's farthest probes lie 0.58 of the radius beyond the centre along both axes, 0.29
+    // blocks away at full size; 0.3 leaves a margin for rounding. A speed the cup's pull leaves
+    // below zero rolls the ball backward.
+    const double range = m_cupRange[static_cast<int>(y) * m_level.GetWidth() + static_cast<int>(x)];
+    return range <= std::abs(speed) / m_leastFriction + 0.3;
 }
 
 CPlayedShot CShotPlayer::Play(const CBallState& from, const CShot& shot, bool recordPath, long long maxSteps)
@@ -77,7 +144,9 @@ int CShotPlayer::GetForgiveness(const CBallState& from, const CPlayedShot& playe
     for (int k = -kForgivenessSteps; k <= kForgivenessSteps; ++k) {
         if (k == 0)
             continue;
-        const CPlayedShot other = Play(from, {played.shot.strength, played.shot.angle + k * kForgivenessStep});
+        const CShot turned{played.shot.strength, played.shot.angle + k * kForgivenessStep};
+        // For a shot into the cup only the cup counts.
+        const CPlayedShot other = played.result == ShotCup ? PlayForCup(from, turned) : Play(from, turned);
         if (other.result != played.result)
             continue;
         const double dx = other.end.x - played.end.x;

@@ -34,6 +34,12 @@ public:
     CPlayedShot Play(const CBallState& from, const CShot& shot, bool recordPath = false,
                      long long maxSteps = kStepLimit);
 
+    // Whether one shot from the state sinks the ball: played as far as it can still sink, so
+    // that a shot that cannot any more ends early (with the result ShotMoving and the ball where
+    // it was then), and one that sinks ends as it drops in. Whether it sinks, and the wall mark,
+    // are those of Play.
+    CPlayedShot PlayForCup(const CBallState& from, const CShot& shot);
+
     // Plays the shots one after the other on one ball, exactly as test mode does after it was
     // entered at the level's start: each shot starts where the one before left the ball. Stops
     // after a shot that sinks the ball or is still moving at the step limit.
@@ -53,7 +59,17 @@ public:
 
 private:
     CPlayedShot ShootRecording(const CShot& shot, long long maxSteps, bool recordPath);
+    // Whether a ball anywhere in the cell (x, y) with the given speed can still get near cup
+    // ground: friction, a factor per step of at least the least of any ground, lets it roll at
+    // most speed / friction blocks; walls and water only shorten that, and on a level without
+    // slopes nothing speeds it up until the pull of the cup, which needs a probe on cup ground.
+    bool CanReachCup(double x, double y, double speed);
 
     const CLevel& m_level;
     CBall m_ball{0};
+    // For CanReachCup, made on first use: the distance from each cell to the nearest cell with
+    // cup ground (empty when the level has slopes, where no such bound holds).
+    bool m_cupRangeMade = false;
+    std::vector<double> m_cupRange;
+    double m_leastFriction = 0.0;
 };

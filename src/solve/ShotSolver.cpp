@@ -102,6 +102,7 @@ public:
             result.ending = m_best > 0 ? SolvePar : SolveNoneWithin;
         }
         result.depthProved = m_proved;
+        result.firstSeconds = m_firstSeconds;
     }
 
 private:
@@ -136,6 +137,8 @@ private:
             from = played.end;
         }
         m_best = static_cast<int>(shots.size());
+        if (m_firstSeconds < 0)
+            m_firstSeconds = m_solver.GetProgress().seconds;
         const std::lock_guard lock(m_solver.m_bestMutex);
         m_solver.m_bestSolution = std::move(solution);
         m_solver.m_best = m_best;
@@ -217,6 +220,7 @@ private:
     std::unordered_set<CStateKey> m_seen;
     int m_best = 0;
     int m_proved = 0;
+    double m_firstSeconds = -1.0;
 };
 
 CShotSolver::CShotSolver(const CLevel& level) : m_level(level) {}
@@ -232,7 +236,8 @@ CSolveProgress CShotSolver::GetProgress() const
     progress.positionsDone = std::min(m_units / std::max(m_unitsPerPosition.load(), 1LL), progress.positionsTotal);
     const long long started = m_startedNs;
     if (started != 0)
-        progress.seconds = std::chrono::duration<double>(Clock::now().time_since_epoch() - std::chrono::nanoseconds(started)).count();
+        progress.seconds =
+            std::chrono::duration<double>(Clock::now().time_since_epoch() - std::chrono::nanoseconds(started)).count();
     return progress;
 }
 

@@ -53,8 +53,9 @@ struct CSolveResult : CSolution {
     // For SolveUnreachable: the level has no cup ground at all.
     bool noCup = false;
     long long shotsPlayed = 0;
-    // Wall time of the search.
+    // Wall time of the search, and when its first solution was found (negative: none was).
     double seconds = 0.0;
+    double firstSeconds = -1.0;
 };
 
 // Polled while a search runs, from any thread.

@@ -151,6 +151,8 @@ TEST(RimScan, AgreesWithThePlainScanToTheBit)
     int differences = 0;
     for (int levelIndex = 0; levelIndex < 120; ++levelIndex) {
         const CLevel level = RandomLevel(random, levelIndex % 2 == 0);
+        // Kept from one ball to the next, as a ball keeps it from step to step.
+        CReach reach;
         for (int i = 0; i < 400; ++i) {
             CPlacement ball;
             if (i % 2) {
@@ -163,7 +165,8 @@ TEST(RimScan, AgreesWithThePlainScanToTheBit)
             }
             const auto [x, y, r, heading] = ball;
             const CRimContact expected = PlainScan(level, x, y, r, heading);
-            const CRimContact actual = CRimScan(level, x, y, r, heading).Scan();
+            reach.Update(level, x, y, r);
+            const CRimContact actual = CRimScan(level, reach, x, y, r, heading).Scan();
             contacts += expected.found;
             if (actual.found == expected.found && Bits(actual.delta) == Bits(expected.delta) &&
                 Bits(actual.loss) == Bits(expected.loss))

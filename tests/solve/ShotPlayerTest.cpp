@@ -206,3 +206,29 @@ TEST(ShotPlayer, ForgivenessIsTheShareOfNearbyHeadingsThatEndAlike)
     EXPECT_EQ(player.GetForgiveness(start, player.Play(start, {9, std::atan2(-7.0, 4.0)})), 100);
     EXPECT_EQ(player.GetForgiveness(start, player.Play(start, {9, kPi / 2})), 100);
 }
+
+// A shot played only as far as it can still sink sinks exactly when the whole shot does.
+TEST(ShotPlayer, PlayingForTheCupSinksExactlyWhenTheShotDoes)
+{
+    CLevel level = MakeCourse(16, 9, 2.5, 2.5);
+    SetCell(level, 11, 4, Hole);
+    level.FillRect(6, 1, 6, 2, Solid, 0, Wall, NoSlope, Wall, NoSlope);
+    level.FillRect(3, 6, 8, 6, Solid, 0, Water, NoSlope, Water, NoSlope);
+    CShotPlayer player(level);
+    const CBallState start = CShotPlayer::StartState(level);
+    int sunk = 0;
+    int cutShort = 0;
+    for (int heading = 0; heading < 90; ++heading) {
+        for (int k = 0; k <= 17; ++k) {
+            const CShot shot{3.0 * k, heading * kPi / 45};
+            const CPlayedShot whole = player.Play(start, shot);
+            const CPlayedShot forCup = player.PlayForCup(start, shot);
+            ASSERT_EQ(forCup.result == ShotCup, whole.result == ShotCup) << shot.strength << "@" << shot.angle;
+            EXPECT_EQ(forCup.throughWall, whole.throughWall);
+            sunk += whole.result == ShotCup;
+            cutShort += forCup.steps < whole.steps;
+        }
+    }
+    EXPECT_GT(sunk, 0);
+    EXPECT_GT(cutShort, 90 * 18 / 3);
+}

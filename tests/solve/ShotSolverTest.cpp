@@ -159,7 +159,8 @@ TEST(SolverEndings, EachEndingSaysWhatTheSearchKnows)
             std::this_thread::yield();
         cancel = true;
     });
-    result = solver.Solve(Options(8, 6, 2), &cancel);
+    // Sixty headings and every distinct position kept: the proof has far more to shoot from.
+    result = solver.Solve(Options(60, 6, 2, 0), &cancel);
     watcher.join();
     EXPECT_EQ(result.ending, SolveAtMost);
     EXPECT_TRUE(result.cancelled);
