@@ -17,3 +17,9 @@ int RunVersions(const CliArgs& args, CCliIo& io);
 class CBall;
 // The line --trace prints after a step: "step x y speed angle radius", all exact.
 std::string FormatTraceLine(long long step, const CBall& ball);
+
+struct CSolveOptions;
+struct CSolveResult;
+// The last line of solve, the search's answer: "par: 4", "par: at most 5, none of 2 shots or
+// fewer (stopped after 10 s)" and so on.
+std::string FormatSolveAnswer(const CSolveResult& result, const CSolveOptions& options);

@@ -61,6 +61,24 @@ private:
 
 } // namespace
 
+std::string FormatSolveAnswer(const CSolveResult& result, const CSolveOptions& options)
+{
+    const std::string limit = FormatShortest(options.timeLimit);
+    switch (result.ending) {
+    case SolvePar:
+        return "par: " + std::to_string(result.shots.size());
+    case SolveAtMost:
+        return "par: at most " + std::to_string(result.shots.size()) + ", none of " + Shots(result.depthProved) +
+               " or fewer (stopped after " + limit + " s)";
+    case SolveNoneWithin:
+        return "par: none within " + Shots(options.maxShots);
+    case SolveUnreachable:
+        return "par: none, the cup cannot be reached";
+    default:
+        return "par: none found in " + limit + " s, none of " + Shots(result.depthProved) + " or fewer";
+    }
+}
+
 int RunSolve(const CliArgs& args, CCliIo& io)
 {
     std::string file;
@@ -116,24 +134,6 @@ int RunSolve(const CliArgs& args, CCliIo& io)
             io.out << " through a wall";
         io.out << '\n';
     }
-    const std::string limit = FormatShortest(options.timeLimit);
-    switch (result.ending) {
-    case SolvePar:
-        io.out << "par: " << result.shots.size() << '\n';
-        break;
-    case SolveAtMost:
-        io.out << "par: at most " << result.shots.size() << ", none of " << Shots(result.depthProved)
-               << " or fewer (stopped after " << limit << " s)\n";
-        break;
-    case SolveNoneWithin:
-        io.out << "par: none within " << Shots(options.maxShots) << '\n';
-        break;
-    case SolveUnreachable:
-        io.out << "par: none, the cup cannot be reached\n";
-        break;
-    default:
-        io.out << "par: none found in " << limit << " s, none of " << Shots(result.depthProved) << " or fewer\n";
-        break;
-    }
+    io.out << FormatSolveAnswer(result, options) << '\n';
     return FinishOutput(io);
 }

@@ -27,13 +27,13 @@ inline std::string Archived(const std::string& text)
     return bytes.str();
 }
 
-inline CRun RunCli(const std::vector<std::string>& args, const std::string& input = {})
+inline CRun RunCli(const std::vector<std::string>& args, const std::string& input = {}, bool errIsTerminal = false)
 {
     std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;
     CRun run;
-    run.status = RunQuorvaleLevel(args, in, out, err);
+    run.status = RunQuorvaleLevel(args, in, out, err, errIsTerminal);
     run.out = out.str();
     run.err = err.str();
     return run;

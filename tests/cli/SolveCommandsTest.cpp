@@ -1,9 +1,12 @@
 // quorvale-level shoot, solve, play, shotmap and random --playable.
 #include "CliFixture.h"
 
+#include "cli/Commands.h"
 #include "sim/Ball.h"
+#include "solve/ShotSolver.h"
 #include "solve/SolveLevels.h"
 
+#include <algorithm>
 #include <cstdio>
 
 
@@ -135,6 +138,71 @@ TEST_F(CliTest, SolveEndsWithWhatItKnows)
               "par: none within 1 shot\n");
     EXPECT_EQ(RunCli({"solve", "-", "--time-limit", "0.000001", "--quiet"}, Archived(bank)).out,
               "par: none found in 1e-06 s, none of 0 shots or fewer\n");
+}
+
+// A stopped search with a solution; no short run of a search can be relied on to stop there.
+TEST(SolveAnswer, StoppedWithASolutionSaysWhatWasRuledOut)
+{
+    CSolveResult result;
+    result.ending = SolveAtMost;
+    result.shots.resize(5);
+    result.depthProved = 1;
+    CSolveOptions options;
+    options.timeLimit = 10;
+    EXPECT_EQ(FormatSolveAnswer(result, options), "par: at most 5, none of 1 shot or fewer (stopped after 10 s)");
+}
+
+// A shot through a wall is marked, --no-tunnel leaves it out, and --min-forgiveness keeps to
+// shots at least that forgiving.
+TEST_F(CliTest, SolveMarksShotsThroughWallsAndKeepsToForgivingShots)
+{
+    CLevel level = MakeCourse(40, 5, 2.5, 1.5);
+    level.FillRect(20, 1, 20, 3, Solid, 0, Wall, NoSlope, Wall, NoSlope);
+    SetCell(level, 30, 1, Hole);
+    const std::string tunnel = WriteLevel("tunnel.lev", level.WriteText());
+    const std::vector<std::string> lines =
+        Lines(RunCli({"solve", tunnel, "--headings", "8", "--max-shots", "1"}).out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_TRUE(lines[0].ends_with("% through a wall")) << lines[0];
+    EXPECT_EQ(RunCli({"solve", tunnel, "--headings", "8", "--max-shots", "1", "--no-tunnel"}).out,
+              "par: none within 1 shot\n");
+
+    // The bank level's solution has a shot below 100 %; asked for more, every shot has it.
+    const std::string bank = WriteLevel("bank.lev", MakeBankLevel().WriteText());
+    const auto shares = [](const std::string& out) {
+        std::vector<int> found;
+        for (const std::string& line : Lines(out)) {
+            if (line.starts_with("shot "))
+                found.push_back(std::stoi(line.substr(line.find(" forgiveness: ") + 14)));
+        }
+        return found;
+    };
+    std::vector<std::string> args{"solve", bank, "--headings", "16"};
+    const std::vector<int> plain = shares(RunCli(args).out);
+    ASSERT_FALSE(plain.empty());
+    const int least = *std::min_element(plain.begin(), plain.end());
+    ASSERT_LT(least, 100);
+    args.insert(args.end(), {"--min-forgiveness", std::to_string(least + 1)});
+    const std::vector<int> careful = shares(RunCli(args).out);
+    ASSERT_FALSE(careful.empty());
+    EXPECT_GT(*std::min_element(careful.begin(), careful.end()), least);
+}
+
+// Progress on standard error only when it is a terminal and without --quiet; cleared at the end.
+TEST_F(CliTest, SolveShowsProgressOnATerminalOnly)
+{
+    // A cup in a ring of water: a search that runs until its time limit.
+    CLevel pond = MakeCourse(7, 5, 1.5, 2.5);
+    pond.DrawFrame(3, 1, 5, 3, Solid, 0, Water, NoSlope, Water, NoSlope);
+    SetCell(pond, 4, 2, Hole);
+    const std::string file = WriteLevel("pond.lev", pond.WriteText());
+    const CRun shown = RunCli({"solve", file, "--time-limit", "1"}, {}, true);
+    EXPECT_TRUE(shown.err.starts_with("\r\033[Ksearching: best none, none of ")) << shown.err;
+    EXPECT_TRUE(shown.err.ends_with("\r\033[K"));
+    EXPECT_TRUE(shown.out.starts_with("par: none found in 1 s, none of ")) << shown.out;
+    const std::string bank = WriteLevel("bank.lev", MakeBankLevel().WriteText());
+    EXPECT_EQ(RunCli({"solve", bank, "--headings", "8", "--quiet"}, {}, true).err, "");
+    EXPECT_EQ(RunCli({"solve", bank, "--headings", "8"}).err, "");
 }
 
 TEST_F(CliTest, ShotmapDrawsOverTheLevelImage)
