@@ -2,9 +2,7 @@
 // the whole level and an Undo, each with the level image rebuilt and the view repainted.
 #include "GuiBenchMain.h"
 #include "app/EditorDoc.h"
-#include "view/BlockCommands.h"
 #include "view/EditorView.h"
-#include "view/LevelCommands.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -18,11 +16,14 @@ constexpr int kSize = 99;
 // A shown 1920 x 1080 view on a 99 x 99 level: 10-pixel cells.
 struct CBenchView {
     CEditorDoc document;
-    CEditorView view{document.m_level};
+    CEditingSession& session = document.GetSession();
+    CEditorView view{session};
 
     CBenchView()
     {
-        document.m_level.Init(kSize, kSize, "bench", "bench");
+        CLevel level;
+        level.Init(kSize, kSize, "bench", "bench");
+        session.ReplaceLevel(level);
         view.resize(1920, 1080);
         view.show();
         QApplication::processEvents();
@@ -31,7 +32,7 @@ struct CBenchView {
     QPoint CellCentre(int x, int y) const
     {
         const int c = view.GetCellSize();
-        return {view.GetOriginX() + x * c + c / 2, view.GetOriginY() + y * c + c / 2};
+        return {CEditingSession::kOrigin.x + x * c + c / 2, CEditingSession::kOrigin.y + y * c + c / 2};
     }
     void Send(QEvent::Type type, QPoint point, Qt::MouseButton button, Qt::MouseButtons held)
     {
@@ -48,7 +49,7 @@ struct CBenchView {
 void BM_PlotStep(benchmark::State& state)
 {
     CBenchView bench;
-    bench.view.SetTool(ToolPlot);
+    bench.session.SetTool(ToolPlot);
     bench.Send(QEvent::MouseButtonPress, bench.CellCentre(0, 0), Qt::LeftButton, Qt::LeftButton);
     int cell = 0;
     for (auto _ : state) {
@@ -56,7 +57,7 @@ void BM_PlotStep(benchmark::State& state)
         if (++cell == kSize * kSize) {
             state.PauseTiming();
             cell = 0;
-            CBlockCommands(bench.view).OnSwapMaterials();
+            bench.session.RunBlockCommand(BlockCommand::SwapMaterials, false);
             QApplication::processEvents();
             state.ResumeTiming();
         }
@@ -70,11 +71,11 @@ BENCHMARK(BM_PlotStep)->Unit(benchmark::kMillisecond);
 void BM_FillWholeLevel(benchmark::State& state)
 {
     CBenchView bench;
-    bench.view.SetTool(ToolFill);
+    bench.session.SetTool(ToolFill);
     for (auto _ : state) {
         state.PauseTiming();
         // Grass and wall in turn, so that every fill covers the whole level.
-        CBlockCommands(bench.view).OnSwapMaterials();
+        bench.session.RunBlockCommand(BlockCommand::SwapMaterials, false);
         QApplication::processEvents();
         state.ResumeTiming();
         bench.Click(bench.CellCentre(kSize / 2, kSize / 2));
@@ -87,14 +88,14 @@ void BM_Undo(benchmark::State& state)
 {
     CBenchView bench;
     // Five 99 x 99 snapshots in the ring, so that every Undo brings back a full level.
-    bench.view.SetTool(ToolFill);
+    bench.session.SetTool(ToolFill);
     for (int i = 0; i < 5; ++i) {
-        CBlockCommands(bench.view).OnSwapMaterials();
+        bench.session.RunBlockCommand(BlockCommand::SwapMaterials, false);
         bench.Click(bench.CellCentre(0, 0));
     }
     QApplication::processEvents();
     for (auto _ : state) {
-        CLevelCommands(bench.view).OnUndo();
+        bench.session.Undo();
         QApplication::processEvents();
     }
 }

@@ -26,11 +26,12 @@ constexpr int kUltraSpeed = 5;
 // A shown 1920 x 1080 view in test mode on the whirl: 10-pixel cells.
 struct CWhirlView {
     CEditorDoc document;
-    CEditorView view{document.m_level};
+    CEditorView view{document.GetSession()};
+    CTestMode& testMode = view.GetTestMode();
 
     CWhirlView()
     {
-        CLevel& level = document.m_level;
+        CLevel level;
         level.Init(kSize, kSize, "whirl", "bench");
         const double pi = std::acos(-1.0);
         const double middle = kSize / 2.0;
@@ -45,20 +46,20 @@ struct CWhirlView {
                 level.SetBlock(x, y, block);
             }
         level.SetBall(middle + 25, middle);
+        document.GetSession().ReplaceLevel(level);
         view.resize(1920, 1080);
         view.show();
         QApplication::processEvents();
-        if (view.IsSoundOn())
-            CTestMode(view).OnPlaySound();
-        CTestMode(view).OnTestMode();
+        testMode.SetSoundOn(false);
+        testMode.Toggle();
     }
 
     void Shoot()
     {
         const int c = view.GetCellSize();
-        const QPoint point(view.GetOriginX() + static_cast<int>(view.GetBall().GetX() * c),
-                           view.GetOriginY() + static_cast<int>((view.GetBall().GetY() + 5) * c));
-        while (!view.IsBallMoving()) {
+        const QPoint point(CEditingSession::kOrigin.x + static_cast<int>(testMode.GetBall().GetX() * c),
+                           CEditingSession::kOrigin.y + static_cast<int>((testMode.GetBall().GetY() + 5) * c));
+        while (!testMode.GetBall().IsMoving()) {
             QMouseEvent release(QEvent::MouseButtonRelease, point, view.mapToGlobal(point), Qt::LeftButton,
                                 Qt::NoButton, Qt::NoModifier);
             QApplication::sendEvent(&view, &release);
@@ -76,7 +77,7 @@ CWhirlView& Whirl()
 void StopWhileRolling(benchmark::State& state, int speedLevel)
 {
     CWhirlView& whirl = Whirl();
-    CTestMode(whirl.view).OnSpeed(speedLevel);
+    whirl.testMode.SetSpeedLevel(speedLevel);
     double slowest = 0.0;
     int stoppedByItself = 0;
     for (auto _ : state) {
@@ -85,10 +86,10 @@ void StopWhileRolling(benchmark::State& state, int speedLevel)
         rolling.start();
         while (rolling.elapsed() < 20)
             QApplication::processEvents();
-        if (!whirl.view.IsBallMoving())
+        if (!whirl.testMode.GetBall().IsMoving())
             ++stoppedByItself;
         const auto start = std::chrono::steady_clock::now();
-        CTestMode(whirl.view).OnStopBall();
+        whirl.testMode.StopBall();
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         state.SetIterationTime(seconds);
         slowest = std::max(slowest, seconds);

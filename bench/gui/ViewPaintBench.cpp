@@ -17,7 +17,7 @@ struct CPaintSetup {
 
     CPaintSetup()
     {
-        CLevel& level = document.m_level;
+        CLevel level;
         level.Init(99, 99, "bench", "bench");
         CBlock block;
         for (int y = 0; y < 99; ++y)
@@ -25,7 +25,8 @@ struct CPaintSetup {
                 block.Set((x + y) % 5, x % 4, (x * 7 + y) % 6, (x + 2 * y) % 9, (x + 3 * y) % 6, (3 * x + y) % 9);
                 level.SetBlock(x, y, block);
             }
-        view = std::make_unique<CEditorView>(document.m_level);
+        document.GetSession().ReplaceLevel(level);
+        view = std::make_unique<CEditorView>(document.GetSession());
         view->resize(1920, 1080);
         view->show();
         QApplication::processEvents();

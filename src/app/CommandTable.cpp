@@ -5,13 +5,13 @@
 #include "app/EditorDoc.h"
 #include "app/MainFrame.h"
 #include "app/StringTable.h"
+#include "edit/EditingSession.h"
 #include "holmfc/Readme.h"
-#include "view/BlockCommands.h"
 #include "view/EditorView.h"
-#include "view/LevelCommands.h"
 #include "view/SolveTools.h"
 #include "view/TestMode.h"
 
+#include <QGuiApplication>
 #include <QtGlobal>
 
 #include <algorithm>
@@ -38,17 +38,17 @@ EditTool ToolOfCommand(int id)
 
 void SelectTool(CCommandTarget& t, int id)
 {
-    t.view.SetTool(ToolOfCommand(id));
+    t.view.GetSession().SetTool(ToolOfCommand(id));
 }
 
 bool IsCurrentTool(const CCommandTarget& t, int id)
 {
-    return t.view.GetTool() == ToolOfCommand(id);
+    return t.view.GetSession().GetTool() == ToolOfCommand(id);
 }
 
 bool IsCurrentSpeed(const CCommandTarget& t, int id)
 {
-    return t.view.GetSpeedLevel() == id - CmdSpeedNormal;
+    return t.view.GetTestMode().GetSpeedLevel() == id - CmdSpeedNormal;
 }
 
 bool IsBarVisible(const CCommandTarget& t, int id)
@@ -61,23 +61,24 @@ void ToggleBar(CCommandTarget& t, int id)
     t.frame.ShowBar(id, !t.frame.IsBarVisible(id));
 }
 
-// The commands on the current block and on the level, run by the view's command objects.
-template <void (CBlockCommands::*command)()>
-void BlockCommand(CCommandTarget& t, int)
+// The commands on the current block, which honour the Shift key as it is at that moment (so the
+// menu, the key and a click on the block sample all do), and those on the level: the session's.
+template <BlockCommand command>
+void RunBlockCommand(CCommandTarget& t, int)
 {
-    (CBlockCommands(t.view).*command)();
+    t.view.GetSession().RunBlockCommand(command, QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier));
 }
 
-template <void (CLevelCommands::*command)()>
+template <void (CEditingSession::*command)()>
 void LevelCommand(CCommandTarget& t, int)
 {
-    (CLevelCommands(t.view).*command)();
+    (t.view.GetSession().*command)();
 }
 
 template <void (CTestMode::*command)()>
 void TestModeCommand(CCommandTarget& t, int)
 {
-    (CTestMode(t.view).*command)();
+    (t.view.GetTestMode().*command)();
 }
 
 template <void (CSolveTools::*command)()>
@@ -88,7 +89,7 @@ void SolveCommand(CCommandTarget& t, int)
 
 void SetSpeed(CCommandTarget& t, int id)
 {
-    CTestMode(t.view).OnSpeed(id - CmdSpeedNormal);
+    t.view.GetTestMode().SetSpeedLevel(id - CmdSpeedNormal);
 }
 
 void OpenRecentFile(CCommandTarget& t, int id)
@@ -120,28 +121,28 @@ const CCommand s_commands[] = {
      [](CCommandTarget& t, int) { t.frame.close(); }, UpdateKind::None, nullptr},
     // Edit
     {CmdEditUndo, QT_TRANSLATE_NOOP("Command", "&Undo\tCtrl+Z"), QT_TRANSLATE_NOOP("Command", "Undo the last action\nUndo"), {"Ctrl+Z", "Alt+Backspace"},
-     LevelCommand<&CLevelCommands::OnUndo>, UpdateKind::None, nullptr},
+     LevelCommand<&CEditingSession::Undo>, UpdateKind::None, nullptr},
     {CmdRotateBack, QT_TRANSLATE_NOOP("Command", "Rotate &back material\tW"), QT_TRANSLATE_NOOP("Command", "Rotate background material\nRotate background"), {"W"},
-     BlockCommand<&CBlockCommands::OnRotateBack>, UpdateKind::None, nullptr},
+     RunBlockCommand<BlockCommand::RotateBack>, UpdateKind::None, nullptr},
     {CmdResetBackRotation, QT_TRANSLATE_NOOP("Command", "Reset b&ack rotation\tCtrl+W"), QT_TRANSLATE_NOOP("Command", "Reset background rotation\nReset background rotation"),
-     {"Ctrl+W"}, BlockCommand<&CBlockCommands::OnResetBackRotation>, UpdateKind::None, nullptr},
+     {"Ctrl+W"}, RunBlockCommand<BlockCommand::ResetBackRotation>, UpdateKind::None, nullptr},
     {CmdRotateFront, QT_TRANSLATE_NOOP("Command", "Rotate &front material\tE"), QT_TRANSLATE_NOOP("Command", "Rotate front material\nRotate front"), {"E"},
-     BlockCommand<&CBlockCommands::OnRotateFront>, UpdateKind::None, nullptr},
+     RunBlockCommand<BlockCommand::RotateFront>, UpdateKind::None, nullptr},
     {CmdResetFrontRotation, QT_TRANSLATE_NOOP("Command", "Reset f&ront rotation\tCtrl+E"), QT_TRANSLATE_NOOP("Command", "Reset front rotation\nReset front rotation"),
-     {"Ctrl+E", "Z"}, BlockCommand<&CBlockCommands::OnResetFrontRotation>, UpdateKind::None, nullptr},
+     {"Ctrl+E", "Z"}, RunBlockCommand<BlockCommand::ResetFrontRotation>, UpdateKind::None, nullptr},
     {CmdResetRotation, QT_TRANSLATE_NOOP("Command", "Rese&t front and back rotation\tA"), QT_TRANSLATE_NOOP("Command", "Reset front and back rotation\nReset rotation"),
-     {"A"}, BlockCommand<&CBlockCommands::OnResetRotation>, UpdateKind::None, nullptr},
-    {CmdRotateBlock, QT_TRANSLATE_NOOP("Command", "R&otate block\tR"), QT_TRANSLATE_NOOP("Command", "Rotate block\nRotate block"), {"R", "Shift+R"}, BlockCommand<&CBlockCommands::OnRotateBlock>, UpdateKind::None, nullptr},
+     {"A"}, RunBlockCommand<BlockCommand::ResetRotation>, UpdateKind::None, nullptr},
+    {CmdRotateBlock, QT_TRANSLATE_NOOP("Command", "R&otate block\tR"), QT_TRANSLATE_NOOP("Command", "Rotate block\nRotate block"), {"R", "Shift+R"}, RunBlockCommand<BlockCommand::RotateBlock>, UpdateKind::None, nullptr},
     {CmdSwapMaterials, QT_TRANSLATE_NOOP("Command", "&Swap materials\tS"), QT_TRANSLATE_NOOP("Command", "Swap background and front material"), {"S"},
-     BlockCommand<&CBlockCommands::OnSwapMaterials>, UpdateKind::None, nullptr},
-    {CmdRotateLevel, QT_TRANSLATE_NOOP("Command", "R&otate level\tQ"), QT_TRANSLATE_NOOP("Command", "Rotate the level 90 degrees"), {"Q"}, LevelCommand<&CLevelCommands::OnRotateLevel>, UpdateKind::None, nullptr},
-    {CmdFlipHorizontal, QT_TRANSLATE_NOOP("Command", "Flip &Horizontal"), QT_TRANSLATE_NOOP("Command", "Flips the level horizontally"), {}, LevelCommand<&CLevelCommands::OnFlipHorizontal>, UpdateKind::None, nullptr},
-    {CmdFlipVertical, QT_TRANSLATE_NOOP("Command", "Flip &Vertical"), QT_TRANSLATE_NOOP("Command", "Flips the level vertically"), {}, LevelCommand<&CLevelCommands::OnFlipVertical>, UpdateKind::None, nullptr},
+     RunBlockCommand<BlockCommand::SwapMaterials>, UpdateKind::None, nullptr},
+    {CmdRotateLevel, QT_TRANSLATE_NOOP("Command", "R&otate level\tQ"), QT_TRANSLATE_NOOP("Command", "Rotate the level 90 degrees"), {"Q"}, LevelCommand<&CEditingSession::RotateLevel>, UpdateKind::None, nullptr},
+    {CmdFlipHorizontal, QT_TRANSLATE_NOOP("Command", "Flip &Horizontal"), QT_TRANSLATE_NOOP("Command", "Flips the level horizontally"), {}, LevelCommand<&CEditingSession::FlipHorizontal>, UpdateKind::None, nullptr},
+    {CmdFlipVertical, QT_TRANSLATE_NOOP("Command", "Flip &Vertical"), QT_TRANSLATE_NOOP("Command", "Flips the level vertically"), {}, LevelCommand<&CEditingSession::FlipVertical>, UpdateKind::None, nullptr},
     {CmdRandomLevel, QT_TRANSLATE_NOOP("Command", "Create &Random Level\tCtrl+R"), QT_TRANSLATE_NOOP("Command", "Create a random level\nRandom level"), {"Ctrl+R"},
-     LevelCommand<&CLevelCommands::OnRandomLevel>, UpdateKind::None, nullptr},
-    {CmdMakeFit, QT_TRANSLATE_NOOP("Command", "&Make fit\tCtrl+F"), QT_TRANSLATE_NOOP("Command", "Remove unused area"), {"Ctrl+F"}, LevelCommand<&CLevelCommands::OnMakeFit>, UpdateKind::None, nullptr},
+     LevelCommand<&CEditingSession::CreateRandomLevel>, UpdateKind::None, nullptr},
+    {CmdMakeFit, QT_TRANSLATE_NOOP("Command", "&Make fit\tCtrl+F"), QT_TRANSLATE_NOOP("Command", "Remove unused area"), {"Ctrl+F"}, LevelCommand<&CEditingSession::MakeFit>, UpdateKind::None, nullptr},
     {CmdProperties, QT_TRANSLATE_NOOP("Command", "&Properties...\tAlt+Enter"), QT_TRANSLATE_NOOP("Command", "Change level properties\nLevel properties"),
-     {"Alt+Return", "Alt+Enter"}, LevelCommand<&CLevelCommands::OnProperties>, UpdateKind::None, nullptr},
+     {"Alt+Return", "Alt+Enter"}, [](CCommandTarget& t, int) { t.view.OnProperties(); }, UpdateKind::None, nullptr},
     // Tools
     {CmdToolPlot, QT_TRANSLATE_NOOP("Command", "&Plot\tP"), QT_TRANSLATE_NOOP("Command", "Draws single blocks\nPlot"), {"P"}, SelectTool, UpdateKind::Check, IsCurrentTool},
     {CmdToolLine, QT_TRANSLATE_NOOP("Command", "&Line\tL"), QT_TRANSLATE_NOOP("Command", "Draws line\nLine"), {"L"}, SelectTool, UpdateKind::Check, IsCurrentTool},
@@ -152,8 +153,8 @@ const CCommand s_commands[] = {
      IsCurrentTool},
     {CmdToolSetBall, QT_TRANSLATE_NOOP("Command", "&Set Ball\tB"), QT_TRANSLATE_NOOP("Command", "Set start position\nSet ball"), {"B"}, SelectTool, UpdateKind::Check,
      IsCurrentTool},
-    {CmdTestMode, QT_TRANSLATE_NOOP("Command", "Test &mode\tCtrl+T"), QT_TRANSLATE_NOOP("Command", "Test level\nTest"), {"Ctrl+T"}, TestModeCommand<&CTestMode::OnTestMode>, UpdateKind::Check,
-     [](const CCommandTarget& t, int) { return t.view.IsTestMode(); }},
+    {CmdTestMode, QT_TRANSLATE_NOOP("Command", "Test &mode\tCtrl+T"), QT_TRANSLATE_NOOP("Command", "Test level\nTest"), {"Ctrl+T"}, TestModeCommand<&CTestMode::Toggle>, UpdateKind::Check,
+     [](const CCommandTarget& t, int) { return t.view.GetTestMode().IsOn(); }},
     // Tools: the shot solver
     {CmdFindPar, QT_TRANSLATE_NOOP("Command", "Find p&ar\tF5"), QT_TRANSLATE_NOOP("Command", "Find the fewest shots that sink the ball\nFind par"), {"F5"},
      SolveCommand<&CSolveTools::OnFindPar>, UpdateKind::Enable, [](const CCommandTarget& t, int) { return !t.view.GetSolveTools().IsFindingPar(); }},
@@ -165,7 +166,7 @@ const CCommand s_commands[] = {
      SolveCommand<&CSolveTools::OnStopSearch>, UpdateKind::Enable, [](const CCommandTarget& t, int) { return t.view.GetSolveTools().IsSearching(); }},
     // Ball
     {CmdStopBall, QT_TRANSLATE_NOOP("Command", "&Stop\tSpace"), QT_TRANSLATE_NOOP("Command", "Stop ball on current position\nStop ball"), {"Space"},
-     TestModeCommand<&CTestMode::OnStopBall>, UpdateKind::Enable, [](const CCommandTarget& t, int) { return t.view.IsBallMoving(); }},
+     TestModeCommand<&CTestMode::StopBall>, UpdateKind::Enable, [](const CCommandTarget& t, int) { return t.view.GetTestMode().GetBall().IsMoving(); }},
     {CmdSpeedPaus, QT_TRANSLATE_NOOP("Command", "&Paus\tCtrl+0"), QT_TRANSLATE_NOOP("Command", "Stop ball"), {"Ctrl+0"}, SetSpeed, UpdateKind::Radio, IsCurrentSpeed},
     {CmdSpeedPaus + 1, QT_TRANSLATE_NOOP("Command", "&Half\tCtrl+1"), QT_TRANSLATE_NOOP("Command", "Half speed"), {"Ctrl+1"}, SetSpeed, UpdateKind::Radio, IsCurrentSpeed},
     {CmdSpeedNormal, QT_TRANSLATE_NOOP("Command", "&Normal\tCtrl+2"), QT_TRANSLATE_NOOP("Command", "Normal speed"), {"Ctrl+2"}, SetSpeed, UpdateKind::Radio, IsCurrentSpeed},
@@ -177,8 +178,8 @@ const CCommand s_commands[] = {
      UpdateKind::Radio, IsCurrentSpeed},
     {CmdSpeedUltra, QT_TRANSLATE_NOOP("Command", "Ultra\tCtrl+7"), QT_TRANSLATE_NOOP("Command", "Move ball to next position"), {"Ctrl+7"}, SetSpeed, UpdateKind::Radio,
      IsCurrentSpeed},
-    {CmdPlaySound, QT_TRANSLATE_NOOP("Command", "Pl&ay sound"), QT_TRANSLATE_NOOP("Command", "Toggle sound"), {"F3"}, TestModeCommand<&CTestMode::OnPlaySound>, UpdateKind::Check,
-     [](const CCommandTarget& t, int) { return t.view.IsSoundOn(); }},
+    {CmdPlaySound, QT_TRANSLATE_NOOP("Command", "Pl&ay sound"), QT_TRANSLATE_NOOP("Command", "Toggle sound"), {"F3"}, [](CCommandTarget& t, int) { t.view.GetTestMode().SetSoundOn(!t.view.GetTestMode().IsSoundOn()); }, UpdateKind::Check,
+     [](const CCommandTarget& t, int) { return t.view.GetTestMode().IsSoundOn(); }},
     // View
     {CmdViewToolbar, QT_TRANSLATE_NOOP("Command", "&Toolbar"), QT_TRANSLATE_NOOP("Command", "Show or hide the toolbar\nToggle ToolBar"), {}, ToggleBar, UpdateKind::Check,
      IsBarVisible},

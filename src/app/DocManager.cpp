@@ -48,8 +48,6 @@ void CDocManager::OnFileNew()
 {
     if (!SaveModified())
         return;
-    // The ball of test mode must not roll on a level being replaced.
-    m_view.StopBallBeforeLevelChange();
     m_document.OnNewDocument(m_window);
     m_document.SetPathName(QString());
     m_diskWatcher.Watch(QString());
@@ -98,7 +96,6 @@ bool CDocManager::OpenDocumentFile(const QString& path)
 bool CDocManager::ReadDocumentFile(const QString& absolute)
 {
     QString reason;
-    m_view.StopBallBeforeLevelChange();
     if (!m_document.OnOpenDocument(absolute, &reason)) {
         ReportError(tr("Cannot open %1.\n%2").arg(DisplayName(absolute), reason));
         return false;
@@ -194,19 +191,14 @@ void CDocManager::OnEarlierVersions()
     }
     if (!SaveModified())
         return;
-    m_view.StopBallBeforeLevelChange();
-    m_document.m_level.ReadText(text);
-    m_document.m_level.SetModified(true);
+    m_document.TakeLevelText(text);
     m_view.OnInitialUpdate(m_recentFiles.GetAt(0));
-    emit LevelRestored();
     emit DocumentChanged();
 }
 
 void CDocManager::RecoverLevel(const CRecoveryCopy& copy)
 {
-    m_view.StopBallBeforeLevelChange();
-    m_document.m_level.ReadText(copy.levelText);
-    m_document.m_level.SetModified(true);
+    m_document.TakeLevelText(copy.levelText);
     const QString path = DecodeFileName(QByteArray::fromStdString(copy.documentPath));
     m_document.SetPathName(path);
     m_diskWatcher.Watch(path);

@@ -51,8 +51,6 @@ public:
 signals:
     // The document's file, its title or the recent-file list changed, or the level was replaced.
     void DocumentChanged();
-    // The level now has unsaved changes that no edit made (an earlier version, a recovered level).
-    void LevelRestored();
     // The user chose not to save the changes of the level.
     void ChangesDiscarded();
     // A word for the status bar.

@@ -11,8 +11,6 @@
 
 #include <sstream>
 
-bool CEditorDoc::s_startingUp = true;
-
 namespace {
 
 // The reasons the file module and the level file's container give, as the user reads them; the
@@ -37,16 +35,15 @@ QString FileErrorText(const std::string& error)
 
 bool CEditorDoc::OnNewDocument(QWidget* dialogParent)
 {
-    if (s_startingUp) {
-        s_startingUp = false;
-        return true;
+    CLevel level = GetLevel();
+    if (m_startingUp) {
+        m_startingUp = false;
+    } else if (CLevelPropertiesDlg dialog(dialogParent); dialog.exec() == QDialog::Accepted) {
+        level.Init(dialog.GetLevelWidth(), dialog.GetLevelHeight(), dialog.GetName().toStdString(),
+                   dialog.GetCreator().toStdString());
+        level.Clear();
     }
-    CLevelPropertiesDlg dialog(dialogParent);
-    if (dialog.exec() == QDialog::Accepted) {
-        m_level.Init(dialog.GetLevelWidth(), dialog.GetLevelHeight(), dialog.GetName().toStdString(),
-                     dialog.GetCreator().toStdString());
-        m_level.Clear();
-    }
+    m_session.ReplaceLevel(level);
     return true;
 }
 
@@ -60,21 +57,31 @@ bool CEditorDoc::OnOpenDocument(const QString& path, QString* reason)
     }
     // The reader's verdict does not matter here: a rejected text leaves the level as the reader
     // left it, under the new file's name. Only unreadable bytes fail the open.
-    m_level.ReadText(text);
-    m_level.SetModified(false);
+    CLevel level = GetLevel();
+    level.ReadText(text);
+    level.SetModified(false);
+    m_session.ReplaceLevel(level);
     return true;
+}
+
+void CEditorDoc::TakeLevelText(const std::string& text)
+{
+    CLevel level = GetLevel();
+    level.ReadText(text);
+    level.SetModified(true);
+    m_session.ReplaceLevel(level);
 }
 
 bool CEditorDoc::OnSaveDocument(const QString& path, QString* reason)
 {
-    const bool wasModified = m_level.IsModified();
+    const bool wasModified = IsModified();
     std::ostringstream stream;
     CArchive archive(stream);
     std::string error;
-    if (!m_level.Store(archive)) {
+    if (!m_session.StoreLevel(archive)) {
         error = archive.GetError();
     } else if (!WriteFileAtomically(EncodeFileName(path).toStdString(), stream.str(), error)) {
-        m_level.SetModified(wasModified);
+        m_session.SetModified(wasModified);
     } else {
         return true;
     }

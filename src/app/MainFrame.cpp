@@ -10,7 +10,6 @@
 #include "holmfc/Registry.h"
 #include "holmfc/ResourceString.h"
 #include "view/EditorView.h"
-#include "view/TestMode.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -87,13 +86,13 @@ const QString kWindowPlacementName = QStringLiteral("WindowPlacement");
 
 CMainFrame::CMainFrame()
     : m_recentFiles(std::make_unique<CRecentFileList>()), m_document(std::make_unique<CEditorDoc>()),
-      m_view(new CEditorView(m_document->m_level, this)),
+      m_view(new CEditorView(m_document->GetSession(), this)),
       m_docManager(std::make_unique<CDocManager>(*m_document, *m_view, *m_recentFiles, this)),
       m_recovery(std::make_unique<CRecoveryKeeper>(
           [this] { return m_document->IsModified(); },
           [this] {
               return CRecoveryKeeper::CContent{EncodeFileName(m_document->GetPathName()).toStdString(),
-                                               m_document->m_level.WriteText()};
+                                               m_document->GetLevel().WriteText()};
           }))
 {
     m_recentFiles->ReadList();
@@ -112,7 +111,6 @@ CMainFrame::CMainFrame()
     connect(m_docManager.get(), &CDocManager::DocumentChanged, this, &CMainFrame::UpdateCommands);
     connect(m_docManager.get(), &CDocManager::DocumentChanged, m_recovery.get(), &CRecoveryKeeper::OnLevelSettled);
     connect(m_docManager.get(), &CDocManager::ChangesDiscarded, m_recovery.get(), &CRecoveryKeeper::DropCopy);
-    connect(m_docManager.get(), &CDocManager::LevelRestored, m_recovery.get(), &CRecoveryKeeper::OnLevelChanged);
     connect(m_view, &CEditorView::LevelEdited, m_recovery.get(), &CRecoveryKeeper::OnLevelChanged);
     connect(m_docManager.get(), &CDocManager::StatusMessage, this,
             [this](const QString& text) { statusBar()->showMessage(text, kStatusMessageMilliseconds); });
@@ -131,8 +129,9 @@ CMainFrame::CMainFrame()
 CMainFrame::~CMainFrame()
 {
     qApp->removeEventFilter(this);
-    // The ball thread reads the document's level, which goes before the view and its ball.
-    m_view->StopBallBeforeLevelChange();
+    // The view stops the ball thread, which reads the document's level, and edits through the
+    // document's session: it goes before the document.
+    delete m_view;
 }
 
 void CMainFrame::CreateActions()
@@ -236,7 +235,7 @@ void CMainFrame::CreateStatusBar()
     statusBar()->setSizeGripEnabled(true);
     // Said once, when the sound server has not started the ball's sounds and they are turned off;
     // for a while only, as it hides the pane's own text.
-    connect(&m_view->GetSounds(), &CSoundModule::Unavailable, this,
+    connect(&m_view->GetTestMode().GetSounds(), &CSoundModule::Unavailable, this,
             [this] { statusBar()->showMessage(tr("Sound is not available"), 10000); });
 }
 
@@ -359,7 +358,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         return;
     }
     // A ball rolling in test mode stops with the window, and so does a search.
-    CTestMode(*m_view).OnStopBall();
+    m_view->GetTestMode().StopBall();
     m_view->GetSolveTools().StopAll();
     event->accept();
 }

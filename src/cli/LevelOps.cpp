@@ -70,17 +70,8 @@ const char* const kOpsHelp =
 
 bool ParseBlockCode(const std::string& code, CBlock& block)
 {
-    auto isKind = [](char c) { return std::string_view("GTIHSW").find(c) != std::string_view::npos; };
-    auto isDigit = [](char c, char max) { return c >= '0' && c <= max; };
-    if (code != "$") {
-        if (code.size() != 4 && code.size() != 6)
-            return false;
-        if (std::string_view("SCPTM").find(code[0]) == std::string_view::npos || !isDigit(code[1], '3') ||
-            !isKind(code[2]) || !isDigit(code[3], '8'))
-            return false;
-        if (code.size() == 6 && (code[0] == 'S' || !isKind(code[4]) || !isDigit(code[5], '8')))
-            return false;
-    }
+    if (!CBlock::IsWellFormedCode(code))
+        return false;
     block.FromCode(code);
     return true;
 }

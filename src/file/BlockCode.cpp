@@ -87,6 +87,20 @@ void CBlock::AppendCode(std::string& out) const
         AppendMaterialCode(out, GetFrontKind(), GetFrontRotation());
 }
 
+bool CBlock::IsWellFormedCode(std::string_view text)
+{
+    auto isKind = [](char c) { return kKindLetters.find(c) != std::string_view::npos; };
+    auto isDigit = [](char c, char max) { return c >= '0' && c <= max; };
+    if (text == "$")
+        return true;
+    if (text.size() != 4 && text.size() != 6)
+        return false;
+    if (kShapeLetters.find(text[0]) == std::string_view::npos || !isDigit(text[1], '3') || !isKind(text[2]) ||
+        !isDigit(text[3], '8'))
+        return false;
+    return text.size() == 4 || (text[0] != 'S' && isKind(text[4]) && isDigit(text[5], '8'));
+}
+
 bool CBlock::FromCode(std::string_view text)
 {
     if (text == "$") {

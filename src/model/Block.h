@@ -29,6 +29,12 @@ public:
     // One-sided: the front materials are compared only when this (left-hand) block is not uniform.
     bool operator==(const CBlock& other) const;
     bool operator!=(const CBlock& other) const { return !(*this == other); }
+    // All six values equal, the front material of a uniform block too.
+    bool IsIdentical(const CBlock& other) const
+    {
+        return m_shape == other.m_shape && m_shapeRotation == other.m_shapeRotation && m_back == other.m_back &&
+               m_front == other.m_front;
+    }
 
     // Stores each of the six values only when it is valid; pass -1 to keep a field.
     void Set(int shape, int shapeRotation, int backKind, int backRotation, int frontKind, int frontRotation);
@@ -74,6 +80,10 @@ public:
     std::string ToCode() const;
     void AppendCode(std::string& out) const;
     bool FromCode(std::string_view text);
+    // Whether the text is a block code exactly as the writer makes one: "$", or a shape letter, a
+    // shape rotation 0 to 3, the back material's kind letter and rotation 0 to 8, and unless the
+    // shape is solid the front material's. FromCode reads more, taking defaults where it must.
+    static bool IsWellFormedCode(std::string_view text);
 
     // Paints the block into the size x size pixel square at (x, y). The materials' brushes are
     // built on copies, so drawing leaves the block as it was.

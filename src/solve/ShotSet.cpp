@@ -2,6 +2,7 @@
 
 #include "model/Level.h"
 #include "sim/PortableMath.h"
+#include "sim/ShotStrength.h"
 
 #include <algorithm>
 #include <cmath>
@@ -87,7 +88,7 @@ void CShotSet::GetStrengthSteps(const CLevel& level, double x, double y, double 
     while (true) {
         const double dx = column.Clamped() - x;
         const double dy = row.Clamped() - y;
-        const auto k = static_cast<std::size_t>(std::trunc(std::sqrt(dx * dx + dy * dy)));
+        const auto k = static_cast<std::size_t>(GetShotStrengthStep(dx, dy));
         if (k >= given.size())
             given.resize(k + 1);
         given[k] = true;
@@ -113,13 +114,13 @@ int CShotSet::GetStrongestStep(const CLevel& level, double x0, double y0, double
 {
     // The distance from the ball grows toward the grid's corners; the farthest cell is one of
     // them, and the farthest ball position a corner of the rectangle.
-    double farthest = 0.0;
+    int farthest = 0;
     for (const int col : {0, level.GetWidth() - 1}) {
         for (const int row : {0, level.GetHeight() - 1}) {
             const double dx = std::max(std::fabs(col - x0), std::fabs(col - x1));
             const double dy = std::max(std::fabs(row - y0), std::fabs(row - y1));
-            farthest = std::max(farthest, std::trunc(std::sqrt(dx * dx + dy * dy)));
+            farthest = std::max(farthest, GetShotStrengthStep(dx, dy));
         }
     }
-    return static_cast<int>(farthest);
+    return farthest;
 }

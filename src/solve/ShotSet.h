@@ -1,4 +1,6 @@
 #pragma once
+#include "sim/ShotStrength.h"
+
 #include <vector>
 
 class CLevel;
@@ -37,7 +39,7 @@ public:
     // The largest k any heading gives from a ball anywhere in the cell rectangle [x0, x1] x
     // [y0, y1]: the pointer's farthest cell is a corner of the grid.
     static int GetStrongestStep(const CLevel& level, double x0, double y0, double x1, double y1);
-    static double GetStrength(int step) { return 3.0 * step; }
+    static double GetStrength(int step) { return GetShotStrength(step); }
 
 private:
     int m_headings;

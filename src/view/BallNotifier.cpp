@@ -1,6 +1,5 @@
 #include "view/BallNotifier.h"
 
-#include "view/EditorView.h"
 #include "view/TestMode.h"
 
 #include <QAbstractEventDispatcher>
@@ -17,7 +16,7 @@ Q_LOGGING_CATEGORY(lcBall, "quorvale.ball", QtWarningMsg)
 
 } // namespace
 
-CBallNotifier::CBallNotifier(CEditorView& view) : m_view(&view)
+CBallNotifier::CBallNotifier(CTestMode& testMode) : m_testMode(&testMode)
 {
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { m_quitting = true; });
 }
@@ -33,15 +32,15 @@ void CBallNotifier::OnBallNotify(int id, int code)
 
 void CBallNotifier::Deliver()
 {
-    if (m_view)
-        CTestMode(*m_view).OnBallNotify(m_id, m_code);
+    if (m_testMode)
+        m_testMode->OnBallNotify(m_code);
 }
 
 bool CBallNotifier::PumpEvents()
 {
     // Input stays queued: a command run from inside the wait could start or stop the ball again.
     bool handled = false;
-    if (m_view) {
+    if (m_testMode) {
         if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
             handled = dispatcher->processEvents(QEventLoop::ExcludeUserInputEvents);
     } else {

@@ -5,9 +5,9 @@
 
 #include <atomic>
 
-class CEditorView;
+class CTestMode;
 
-// Carries the test-mode ball's notifications from the ball thread to the view. A notification
+// Carries the test-mode ball's notifications from the ball thread to test mode. A notification
 // runs on the user-interface thread while the ball thread waits for it (a blocking queued call),
 // so the view repaints the ball it reads and the ball thread never touches a widget. While the
 // user-interface thread waits for the ball to stop, PumpEvents keeps that thread's events moving,
@@ -15,7 +15,7 @@ class CEditorView;
 class CBallNotifier : public QObject, public CBallListener {
     Q_OBJECT
 public:
-    explicit CBallNotifier(CEditorView& view);
+    explicit CBallNotifier(CTestMode& testMode);
 
     // Called on the ball thread.
     void OnBallNotify(int id, int code) override;
@@ -25,7 +25,7 @@ public:
 
     // The view is going away: notifications still on their way are dropped unhandled, and
     // PumpEvents delivers nothing but them, so no event reaches a half-destroyed view.
-    void Detach() { m_view = nullptr; }
+    void Detach() { m_testMode = nullptr; }
 
 private:
     // Runs on the user-interface thread the notification that the ball thread waits in.
@@ -35,6 +35,6 @@ private:
     std::atomic<int> m_id = 0;
     std::atomic<int> m_code = 0;
     // Read and written on the user-interface thread only.
-    CEditorView* m_view;
+    CTestMode* m_testMode;
     bool m_quitting = false;
 };

@@ -3,12 +3,11 @@
 #include "holmfc/ProgramPath.h"
 #include "render/DeviceContext.h"
 #include "render/LevelImage.h"
-#include "render/SlopeArrow.h"
-#include "sim/Ball.h"
-#include "view/TestMode.h"
-#include "view/ToolInput.h"
+#include "view/EditOverlay.h"
+#include "view/LevelPropertiesDlg.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -25,9 +24,6 @@ namespace {
 
 // The view's background, shown where nothing else is drawn.
 constexpr Colour kWindowColour = MakeRgb(255, 255, 255);
-
-// The shape palette's order: the order of the shape table.
-constexpr int kPaletteShapes[] = {Solid, Circle, QuarterDisc, Triangle, HalfDisc};
 
 CRect UnionRect(const CRect& a, const CRect& b)
 {
@@ -47,15 +43,13 @@ CRect IntersectRect(const CRect& a, const CRect& b)
 
 } // namespace
 
-CEditorView::CEditorView(CLevel& level, QWidget* parent) : QWidget(parent), m_level(level)
+CEditorView::CEditorView(CEditingSession& session, QWidget* parent) : QWidget(parent), m_session(session)
 {
-    m_currentBlock.Set(Solid, 0, Grass, NoSlope, Wall, NoSlope);
     m_settings.LoadSettings();
-    m_ball.SetSoundOn(m_settings.m_playSound);
-    m_ball.SetSoundPlayer(&m_sounds);
+    m_testMode.SetSoundOn(m_settings.m_playSound);
     // Random levels draw from the C library's generator.
     std::srand(static_cast<unsigned>(std::time(nullptr)));
-    BuildPalettes();
+    m_session.SetListener(this);
 
     // Every paint covers its whole rectangle from the window image.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -67,50 +61,54 @@ CEditorView::CEditorView(CLevel& level, QWidget* parent) : QWidget(parent), m_le
 
 CEditorView::~CEditorView()
 {
-    // From here on the ball thread's notifications are dropped: the view is going away.
-    m_notifier.Detach();
-    m_ball.Stop();
-    m_settings.m_playSound = m_ball.IsSoundOn();
+    m_session.SetListener(nullptr);
+    m_testMode.Shutdown();
+    m_settings.m_playSound = m_testMode.IsSoundOn();
     m_settings.SaveSettings();
 }
 
-void CEditorView::BuildPalettes()
+// The session's reports -------------------------------------------------------------------------
+
+void CEditorView::BeforeLevelChange()
 {
-    CBlock sample;
-    for (int i = 0; i < 5; ++i) {
-        sample.Set(kPaletteShapes[i], 0, Grass, NoSlope, Wall, NoSlope);
-        m_shapePalette.emplace_back(CRect{70 + 50 * i, 5, 110 + 50 * i, 45}, sample);
+    // The ball thread reads the level: it must not run while the level changes.
+    if (m_testMode.GetBall().IsMoving())
+        m_testMode.StopBall();
+}
+
+void CEditorView::OnEditChange(const CEditChange& change)
+{
+    switch (change.kind) {
+    case CEditChange::CellsChanged:
+        RebuildLevelBitmap();
+        InvalidateRect(CellsRect(change.cells), false);
+        break;
+    case CEditChange::LevelReplaced:
+        RebuildLevelBitmap();
+        InvalidateAll(true);
+        break;
+    case CEditChange::BallStartMoved:
+        InvalidateLevelArea();
+        break;
+    case CEditChange::CurrentBlockChanged:
+        InvalidateRect(change.shapeMarkMoved
+                           ? UnionRect(m_session.GetPalettes().GetShapeSpan(), CPalettes::kBlockBox)
+                           : CPalettes::kCurrentBlockArea,
+                       false);
+        return;
     }
-    for (int kind = Grass; kind <= Water; ++kind) {
-        sample.Set(Solid, 0, kind, NoSlope, Wall, NoSlope);
-        m_materialPalette.emplace_back(CRect{330 + 50 * kind, 5, 370 + 50 * kind, 45}, sample);
-        m_materialPalette.back().SetSelected(true);
-    }
-    m_shapePalette.front().SetSelected(true);
+    // What the solver found was for the level as it was; the ball starts over on the new one.
+    m_solveTools.OnLevelChanged();
+    m_testMode.OnLevelChanged();
+    emit LevelEdited();
 }
 
-// Geometry ------------------------------------------------------------------------------------
-
-CViewGeometry CEditorView::GetGeometry() const
+CRect CEditorView::CellsRect(const CCellRect& cells) const
 {
-    const CLevel& level = m_level;
-    return {{m_originX, m_originY}, m_cellSize, level.GetWidth(), level.GetHeight(), devicePixelRatioF()};
+    return GetGeometry().CellRect(cells.left, cells.top, cells.right - 1, cells.bottom - 1);
 }
 
-void CEditorView::FitCellSize()
-{
-    const CLevel& level = m_level;
-    m_cellSize =
-        CViewGeometry::FitCellSize(width(), height(), {m_originX, m_originY}, level.GetWidth(), level.GetHeight());
-    m_ball.SetCellSize(m_cellSize);
-}
-
-CPoint CEditorView::ClientPoint(const QMouseEvent& event) const
-{
-    return GetGeometry().PointFromPointer(event.position().x(), event.position().y());
-}
-
-// Commands and document changes -----------------------------------------------------------------
+// Commands and documents --------------------------------------------------------------------------
 
 void CEditorView::OnShowGrid()
 {
@@ -120,49 +118,37 @@ void CEditorView::OnShowGrid()
     emit StateChanged();
 }
 
-void CEditorView::SelectShape(int index)
+void CEditorView::OnProperties()
 {
-    if (index < 0 || index >= static_cast<int>(m_shapePalette.size()))
-        return;
-    m_currentBlock.Set(m_shapePalette[index].GetBlock().GetShape(), -1, -1, -1, -1, -1);
-    for (CPaletteItem& item : m_shapePalette)
-        item.SetSelected(false);
-    m_shapePalette[index].SetSelected(true);
-    InvalidateRect(UnionRect(UnionRect(m_shapePalette.front().GetRect(), m_shapePalette.back().GetRect()), m_blockBox),
-                   false);
+    const CLevel& level = m_session.GetLevel();
+    CLevelPropertiesDlg dialog(this);
+    dialog.SetCreator(QString::fromStdString(level.GetCreator()));
+    dialog.SetName(QString::fromStdString(level.GetName()));
+    dialog.SetLevelSize(level.GetWidth(), level.GetHeight());
+    if (dialog.exec() == QDialog::Accepted)
+        m_session.SetProperties(dialog.GetLevelWidth(), dialog.GetLevelHeight(), dialog.GetCreator().toStdString(),
+                                dialog.GetName().toStdString());
 }
 
 void CEditorView::OnInitialUpdate(const QString& mostRecentFile)
 {
-    InvalidateAll(true);
-    FitCellSize();
-    RebuildLevelBitmap();
-    m_dragMoved = 0;
     if (s_firstInitialUpdate) {
         s_firstInitialUpdate = false;
         QDir::setCurrent(QStringLiteral("Levels"));
         if (!mostRecentFile.isEmpty())
             QDir::setCurrent(GetFolderOfPath(mostRecentFile));
     }
-    if (m_testMode)
-        CTestMode(*this).OnTestMode();
-}
-
-void CEditorView::OnUpdate()
-{
-    RebuildLevelBitmap();
-    InvalidateAll(true);
+    if (m_testMode.IsOn())
+        m_testMode.Toggle();
 }
 
 // Painting ------------------------------------------------------------------------------------
 
 void CEditorView::RebuildLevelBitmap()
 {
-    m_solveTools.OnLevelChanged();
-    emit LevelEdited();
-    const CLevel& level = m_level;
+    const CLevel& level = m_session.GetLevel();
     if (level.GetWidth() <= 0 || level.GetHeight() <= 0 ||
-        !RenderLevelImage(level, m_cellSize, m_settings.m_showGrid, m_levelBitmap))
+        !RenderLevelImage(level, GetCellSize(), m_settings.m_showGrid, m_levelBitmap))
         m_levelBitmap.Resize(0, 0);
 }
 
@@ -188,83 +174,10 @@ void CEditorView::InvalidateLevelArea()
     InvalidateRect(GetGeometry().GetLevelArea(), false);
 }
 
-void CEditorView::InvalidateCurrentBlock()
+void CEditorView::DrawNow(const std::function<void(CDeviceContext&)>& draw)
 {
-    InvalidateRect(m_currentBlockArea, false);
-}
-
-void CEditorView::StopBallBeforeLevelChange()
-{
-    m_ball.Stop();
-}
-
-// Input -----------------------------------------------------------------------------------------
-// The view takes every mouse event for itself; keys other than the arrows go on to the frame.
-
-void CEditorView::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton)
-        CToolInput(*this).OnLeftButtonDown(ClientPoint(*event));
-}
-
-void CEditorView::mouseMoveEvent(QMouseEvent* event)
-{
-    CToolInput(*this).OnMouseMove(ClientPoint(*event), event->buttons().testFlag(Qt::LeftButton));
-}
-
-void CEditorView::mouseReleaseEvent(QMouseEvent* event)
-{
-    const CPoint point = ClientPoint(*event);
-    const Qt::KeyboardModifiers modifiers = event->modifiers();
-    if (event->button() == Qt::LeftButton) {
-        // The release of a cancelled drag neither draws nor shoots.
-        if (CToolInput(*this).OnLeftButtonUp(point, modifiers.testFlag(Qt::ShiftModifier)))
-            CTestMode(*this).Shoot(point);
-    } else if (event->button() == Qt::RightButton) {
-        CToolInput(*this).OnRightButtonUp(point, modifiers.testFlag(Qt::ControlModifier),
-                                          modifiers.testFlag(Qt::ShiftModifier));
-    }
-}
-
-void CEditorView::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape && m_buttonDown) {
-        CToolInput(*this).CancelDrag();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-void CEditorView::keyReleaseEvent(QKeyEvent* event)
-{
-    // Once per release of the key, not for the releases that auto-repeat sends.
-    if (!event->isAutoRepeat() && CToolInput(*this).OnKeyUp(event->key()))
-        return;
-    QWidget::keyReleaseEvent(event);
-}
-
-void CEditorView::focusOutEvent(QFocusEvent* event)
-{
-    CToolInput(*this).CancelDrag();
-    QWidget::focusOutEvent(event);
-}
-
-bool CEditorView::event(QEvent* event)
-{
-    // A modal dialog has opened over the window: it takes the mouse and the keyboard at once.
-    if (event->type() == QEvent::WindowBlocked)
-        CToolInput(*this).CancelDrag();
-    return QWidget::event(event);
-}
-
-void CEditorView::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    if (m_windowImage.Resize(width(), height()))
-        m_windowImage.Fill(kWindowColour);
-    FitCellSize();
-    RebuildLevelBitmap();
-    InvalidateAll(false);
+    CDeviceContext dc(m_windowImage);
+    draw(dc);
 }
 
 void CEditorView::paintEvent(QPaintEvent* event)
@@ -291,65 +204,119 @@ void CEditorView::OnDraw(CDeviceContext& dc, const CRect& dirty)
     if (!copy.IsEmpty())
         dc.BitBlt(copy.left, copy.top, copy.Width(), copy.Height(), m_levelBitmap, copy.left - area.left,
                   copy.top - area.top);
-    if (m_testMode) {
-        m_ball.Draw(dc, false);
+    if (m_testMode.IsOn()) {
+        m_testMode.Draw(dc);
     } else {
         m_solveTools.Draw(dc);
-        DrawOverlay(dc);
+        DrawEditOverlay(dc, m_session);
     }
 }
 
-void CEditorView::DrawOverlay(CDeviceContext& dc)
+// Input -----------------------------------------------------------------------------------------
+// The view takes every mouse event for itself; keys other than the arrows go on to the frame.
+
+CPoint CEditorView::ClientPoint(const QMouseEvent& event) const
 {
-    m_currentBlock.Draw(dc, m_blockBox.left, m_blockBox.top, m_blockBox.Width() - 1);
-    for (const CPaletteItem& item : m_shapePalette)
-        item.Draw(dc);
-    for (const CPaletteItem& item : m_materialPalette)
-        item.Draw(dc);
-
-    DrawMaterialSwatch(dc, m_currentBlock.GetFrontKind(), m_currentBlock.GetFrontRotation(), m_frontBox);
-    DrawMaterialSwatch(dc, m_currentBlock.GetBackKind(), m_currentBlock.GetBackRotation(), m_backBox);
-
-    DrawBallStart(dc);
-    DrawRubberBand(dc);
+    return CViewGeometry::PointFromPointer(event.position().x(), event.position().y(), devicePixelRatioF());
 }
 
-void CEditorView::DrawBallStart(CDeviceContext& dc)
+void CEditorView::ApplyInputReply(const CInputReply& reply)
 {
-    // A ball of its own at the level's start position, at full brightness.
-    const CLevel& level = m_level;
-    CBall marker(0);
-    marker.SetCellSize(m_cellSize);
-    marker.SetOriginX(m_originX);
-    marker.SetOriginY(m_originY);
-    marker.SetX(level.GetBallX());
-    marker.SetY(level.GetBallY());
-    marker.Draw(dc, false);
+    if (reply.mouse == CInputReply::Mouse::Grab)
+        grabMouse();
+    else if (reply.mouse == CInputReply::Mouse::Release && QWidget::mouseGrabber() == this)
+        releaseMouse();
+    if (reply.cursor != CInputReply::Cursor::Keep) {
+        const Qt::CursorShape shape = reply.cursor == CInputReply::Cursor::Cross ? Qt::CrossCursor : Qt::ArrowCursor;
+        if (cursor().shape() != shape)
+            setCursor(shape);
+    }
+    InvalidateRect(reply.repaint, false);
 }
 
-void CEditorView::DrawRubberBand(CDeviceContext& dc)
+void CEditorView::mousePressEvent(QMouseEvent* event)
 {
-    if (!m_buttonDown)
+    if (event->button() != Qt::LeftButton)
         return;
-    const CPen red = CPen::MakeSolid(MakeRgb(255, 0, 0));
-    const CPen* oldPen = dc.SelectPen(&red);
-    const CBrush* oldBrush = dc.SelectBrush(&CBrush::Null());
-    if (m_tool == ToolRectangle || m_tool == ToolFrame) {
-        const CRect r = GetGeometry().WidenedToCells(m_dragStart, m_dragCurrent);
-        dc.Rectangle(r.left, r.top, r.right, r.bottom);
-    } else if (m_tool == ToolLine) {
-        dc.MoveTo(m_dragStart.x, m_dragStart.y);
-        dc.LineTo(m_dragCurrent.x, m_dragCurrent.y);
-    }
-    dc.SelectBrush(oldBrush);
-    dc.SelectPen(oldPen);
+    // Rotate block on the sample honours the Shift key as it is now, as the menu and the key do.
+    const bool shift = QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier);
+    ApplyInputReply(m_session.LeftButtonDown(ClientPoint(*event), shift));
 }
 
-void CEditorView::DrawMaterialSwatch(CDeviceContext& dc, int kind, int rotation, const CRect& box)
+void CEditorView::mouseMoveEvent(QMouseEvent* event)
 {
-    // The flat base colour of the kind, with an arrow for its slope.
-    CBlock swatch;
-    swatch.Set(Solid, 0, kind, -1, -1, -1);
-    swatch.Draw(dc, box.left, box.top, box.Width());
-    DrawSlopeArrow(dc, (box.left + box.right) / 2, (box.top + box.bottom) / 2, box.Width() / 2.2, rotation);
+    ApplyInputReply(m_session.MouseMove(ClientPoint(*event), event->buttons().testFlag(Qt::LeftButton)));
+}
+
+void CEditorView::mouseReleaseEvent(QMouseEvent* event)
+{
+    const CPoint point = ClientPoint(*event);
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (event->button() == Qt::LeftButton) {
+        const CInputReply reply = m_session.LeftButtonUp(point, modifiers.testFlag(Qt::ShiftModifier));
+        ApplyInputReply(reply);
+        if (reply.shoot)
+            m_testMode.Shoot(point);
+    } else if (event->button() == Qt::RightButton) {
+        m_session.RightButtonUp(point, modifiers.testFlag(Qt::ControlModifier), modifiers.testFlag(Qt::ShiftModifier));
+    }
+}
+
+void CEditorView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && m_session.GetDrag().IsActive()) {
+        ApplyInputReply(m_session.CancelDrag());
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void CEditorView::keyReleaseEvent(QKeyEvent* event)
+{
+    // Once per release of the key, not for the releases that auto-repeat sends.
+    if (event->isAutoRepeat()) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Left:
+        m_session.ShiftLevel(-1, 0);
+        break;
+    case Qt::Key_Up:
+        m_session.ShiftLevel(0, -1);
+        break;
+    case Qt::Key_Right:
+        m_session.ShiftLevel(1, 0);
+        break;
+    case Qt::Key_Down:
+        m_session.ShiftLevel(0, 1);
+        break;
+    default:
+        QWidget::keyReleaseEvent(event);
+        break;
+    }
+}
+
+void CEditorView::focusOutEvent(QFocusEvent* event)
+{
+    ApplyInputReply(m_session.CancelDrag());
+    QWidget::focusOutEvent(event);
+}
+
+bool CEditorView::event(QEvent* event)
+{
+    // A modal dialog has opened over the window: it takes the mouse and the keyboard at once.
+    if (event->type() == QEvent::WindowBlocked)
+        ApplyInputReply(m_session.CancelDrag());
+    return QWidget::event(event);
+}
+
+void CEditorView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (m_windowImage.Resize(width(), height()))
+        m_windowImage.Fill(kWindowColour);
+    m_session.SetClientSize(width(), height());
+    RebuildLevelBitmap();
+    InvalidateAll(false);
 }

@@ -76,7 +76,7 @@ bool CLevelTask::IsFor(const CLevel& level) const
         return false;
     for (int x = 0; x < level.GetWidth(); ++x)
         for (int y = 0; y < level.GetHeight(); ++y)
-            if (mine.GetBlock(x, y) != level.GetBlock(x, y))
+            if (!mine.GetBlock(x, y).IsIdentical(level.GetBlock(x, y)))
                 return false;
     return true;
 }

@@ -31,8 +31,9 @@ public:
     void Forget();
     bool IsRunning() const { return m_current != nullptr; }
     bool HasLevel() const { return m_level != nullptr; }
-    // Whether the level is the one of the last Start as the ball sees it: the same size, start
-    // position and blocks.
+    // Whether the level is the one of the last Start: the same size, start position and blocks,
+    // every value of every block compared (block equality leaves out the front of a uniform
+    // block, so a grass/grass triangle would equal the grass/water one painted over it).
     bool IsFor(const CLevel& level) const;
 
 signals:

@@ -1,7 +1,7 @@
 #include "view/SolutionPlayer.h"
 
 #include "solve/ShotPlayer.h"
-#include "view/EditorView.h"
+#include "edit/EditingSession.h"
 #include "view/TestMode.h"
 
 namespace {
@@ -12,7 +12,8 @@ constexpr int kPausePolls = 15;
 
 } // namespace
 
-CSolutionPlayer::CSolutionPlayer(CEditorView& view) : m_view(view)
+CSolutionPlayer::CSolutionPlayer(CTestMode& testMode, const CEditingSession& session)
+    : m_testMode(testMode), m_session(session)
 {
     m_timer.setInterval(kPollIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &CSolutionPlayer::Poll);
@@ -20,16 +21,12 @@ CSolutionPlayer::CSolutionPlayer(CEditorView& view) : m_view(view)
 
 void CSolutionPlayer::Play(const std::vector<CPlayedShot>& shots)
 {
-    CTestMode testMode(m_view);
-    // Test mode entered afresh: the ball at the start, full size and out of the cup.
-    if (m_view.m_testMode)
-        testMode.OnTestMode();
-    testMode.OnTestMode();
+    m_testMode.Restart();
     m_shots = shots;
-    m_start = CShotPlayer::StartState(m_view.GetLevel());
+    m_start = CShotPlayer::StartState(m_session.GetLevel());
     // The solver's first shot starts with the count of a ball that has not rolled yet; one that
     // rolled earlier in this run kept its own.
-    m_view.m_ball.SetSlowSteps(m_start.slowSteps);
+    m_testMode.SetSlowSteps(m_start.slowSteps);
     m_next = 0;
     m_stillPolls = 0;
     m_timer.start();
@@ -52,11 +49,11 @@ CBallState CSolutionPlayer::StateBefore(int shot) const
 void CSolutionPlayer::Poll()
 {
     // The last shot sinks the ball, which ends test mode.
-    if (!m_view.m_testMode) {
+    if (!m_testMode.IsOn()) {
         Stop();
         return;
     }
-    CBall& ball = m_view.m_ball;
+    const CBall& ball = m_testMode.GetBall();
     if (ball.IsMoving()) {
         m_stillPolls = 0;
         return;
@@ -71,7 +68,7 @@ void CSolutionPlayer::Poll()
         return;
     const CShot& shot = m_shots[m_next].shot;
     // Refused while the thread of the shot before is still finishing: the next poll tries again.
-    if (!ball.Start(shot.strength, shot.angle, &m_view.m_notifier, m_view.m_speedLevel))
+    if (!m_testMode.Shoot(shot.strength, shot.angle))
         return;
     m_stillPolls = 0;
     ++m_next;

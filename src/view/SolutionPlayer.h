@@ -6,7 +6,8 @@
 
 #include <vector>
 
-class CEditorView;
+class CEditingSession;
+class CTestMode;
 
 // Plays a solution in test mode: enters it afresh at the level's start and shoots the solution's
 // shots one after the other, each through the test-mode ball and its thread at the view's speed
@@ -17,7 +18,7 @@ class CEditorView;
 class CSolutionPlayer : public QObject {
     Q_OBJECT
 public:
-    explicit CSolutionPlayer(CEditorView& view);
+    CSolutionPlayer(CTestMode& testMode, const CEditingSession& session);
 
     void Play(const std::vector<CPlayedShot>& shots);
     // Stops following the solution; the ball rolls on.
@@ -37,7 +38,8 @@ private:
     // Where the shot (counted from 0) starts.
     CBallState StateBefore(int shot) const;
 
-    CEditorView& m_view;
+    CTestMode& m_testMode;
+    const CEditingSession& m_session;
     std::vector<CPlayedShot> m_shots;
     CBallState m_start;
     // The shots started so far.

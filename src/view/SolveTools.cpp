@@ -4,7 +4,7 @@
 
 #include <QStringList>
 
-CSolveTools::CSolveTools(CEditorView& view) : m_view(view), m_player(view)
+CSolveTools::CSolveTools(CEditorView& view) : m_view(view), m_player(view.GetTestMode(), view.GetSession())
 {
     connect(&m_parSearch, &CParSearch::Changed, this, &CSolveTools::OnChanged);
     connect(&m_shotMap, &CShotMapOverlay::Changed, this, &CSolveTools::OnChanged);
@@ -13,7 +13,7 @@ CSolveTools::CSolveTools(CEditorView& view) : m_view(view), m_player(view)
 
 void CSolveTools::OnFindPar()
 {
-    m_parSearch.Start(m_view.GetLevel(), m_options);
+    m_parSearch.Start(m_view.GetSession().GetLevel(), m_options);
 }
 
 void CSolveTools::OnPlaySolution()
@@ -27,7 +27,7 @@ void CSolveTools::OnShotMap()
     if (m_shotMap.IsShown())
         m_shotMap.Hide();
     else
-        m_shotMap.Show(m_view.GetLevel(), m_options.headings);
+        m_shotMap.Show(m_view.GetSession().GetLevel(), m_options.headings);
 }
 
 void CSolveTools::OnStopSearch()
@@ -55,7 +55,7 @@ QString CSolveTools::GetStatus() const
 
 void CSolveTools::OnLevelChanged()
 {
-    const CLevel& level = m_view.GetLevel();
+    const CLevel& level = m_view.GetSession().GetLevel();
     // Both, whatever the first says.
     const bool parDropped = m_parSearch.OnLevelChanged(level);
     const bool mapDropped = m_shotMap.OnLevelChanged(level);

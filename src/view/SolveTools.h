@@ -38,7 +38,7 @@ public:
     // doing or found; empty for nothing.
     QString GetStatus() const;
 
-    // Called whenever the document's level may have changed.
+    // Called whenever the level changed: what was found for another level is dropped.
     void OnLevelChanged();
     // The paths and the map over the level, in edit mode.
     void Draw(CDeviceContext& dc) const;

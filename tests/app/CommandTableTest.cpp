@@ -2,7 +2,7 @@
 #include "app/EditorApp.h"
 #include "app/MainFrame.h"
 #include "view/EditorView.h"
-#include "view/QtTestApp.h"
+#include "common/QtTestApp.h"
 
 #include <QAction>
 #include <QLabel>
@@ -95,7 +95,7 @@ TEST(MainFrame, ChecksAndStatusFollowTheState)
     CEditorView& view = frame.GetView();
     EXPECT_TRUE(frame.GetAction(CmdToolPlot)->isChecked());
     frame.GetAction(CmdToolLine)->trigger();
-    EXPECT_EQ(view.GetTool(), ToolLine);
+    EXPECT_EQ(view.GetSession().GetTool(), ToolLine);
     EXPECT_TRUE(frame.GetAction(CmdToolLine)->isChecked());
     EXPECT_FALSE(frame.GetAction(CmdToolPlot)->isChecked());
     EXPECT_TRUE(frame.GetAction(CmdSpeedNormal)->isChecked());
@@ -118,7 +118,7 @@ TEST(MainFrame, ChecksAndStatusFollowTheState)
     frame.GetAction(CmdFileNew)->showStatusText(&frame);
     EXPECT_EQ(frame.statusBar()->currentMessage(), "Create a new document");
     // The word that the sound server does not start the sounds.
-    emit view.GetSounds().Unavailable();
+    emit view.GetTestMode().GetSounds().Unavailable();
     EXPECT_EQ(frame.statusBar()->currentMessage(), "Sound is not available");
     frame.statusBar()->clearMessage();
     EXPECT_EQ(frame.statusBar()->findChildren<QLabel*>().size(), 1);

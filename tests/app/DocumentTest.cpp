@@ -5,7 +5,7 @@
 #include "app/RecentFileList.h"
 #include "file/Archive.h"
 #include "holmfc/FileName.h"
-#include "view/EditorWindowFixture.h"
+#include "common/EditorWindow.h"
 
 #include <QDropEvent>
 #include <QFile>
@@ -25,6 +25,13 @@
 #include <sys/stat.h>
 
 namespace {
+
+// An edit of the level: a new name, as Properties gives it.
+void Rename(CEditingSession& session, const char* name)
+{
+    const CLevel& level = session.GetLevel();
+    session.SetProperties(level.GetWidth(), level.GetHeight(), level.GetCreator(), name);
+}
 
 struct Document : EditorWindow {
     QTemporaryDir dir;
@@ -56,8 +63,8 @@ TEST_F(Document, StartsEmptyThenNewAsksForTheSize)
 {
     // The first new document of the run: no dialog, the empty 10 x 10 level.
     manager.OnFileNew();
-    EXPECT_EQ(document.m_level.GetWidth(), 10);
-    EXPECT_EQ(document.m_level.GetHeight(), 10);
+    EXPECT_EQ(document.GetLevel().GetWidth(), 10);
+    EXPECT_EQ(document.GetLevel().GetHeight(), 10);
     EXPECT_FALSE(document.IsModified());
     EXPECT_EQ(frame->windowTitle(), "Untitled[*] - Quorvale editor");
 
@@ -77,7 +84,7 @@ TEST_F(Document, StartsEmptyThenNewAsksForTheSize)
     }
     EXPECT_EQ(width, 20);
     EXPECT_EQ(height, 20);
-    EXPECT_EQ(document.m_level.GetWidth(), 10);
+    EXPECT_EQ(document.GetLevel().GetWidth(), 10);
 
     // 100 is refused with a message and the dialog stays open; 2 x 99 is taken.
     QString refusal;
@@ -99,10 +106,10 @@ TEST_F(Document, StartsEmptyThenNewAsksForTheSize)
     manager.OnFileNew();
     EXPECT_EQ(refusal, "Please enter an integer between 2 and 99.");
     EXPECT_TRUE(stayedOpen);
-    EXPECT_EQ(document.m_level.GetWidth(), 2);
-    EXPECT_EQ(document.m_level.GetHeight(), 99);
-    EXPECT_EQ(document.m_level.GetName(), "my best level");
-    EXPECT_DOUBLE_EQ(document.m_level.GetBallY(), 49.5);
+    EXPECT_EQ(document.GetLevel().GetWidth(), 2);
+    EXPECT_EQ(document.GetLevel().GetHeight(), 99);
+    EXPECT_EQ(document.GetLevel().GetName(), "my best level");
+    EXPECT_DOUBLE_EQ(document.GetLevel().GetBallY(), 49.5);
     EXPECT_TRUE(document.IsModified());
     EXPECT_TRUE(frame->isWindowModified());
 }
@@ -117,7 +124,7 @@ TEST_F(Document, AsksToSaveExactlyWhenTheLevelIsModified)
 
     frame = std::make_unique<CMainFrame>();
     ASSERT_TRUE(frame->GetDocManager().OpenDocumentFile(sample));
-    frame->GetDocument().m_level.SetName("Changed");
+    Rename(frame->GetDocument().GetSession(), "Changed");
     frame->show();
     QString question;
     {
@@ -149,7 +156,7 @@ TEST_F(Document, AsksToSaveExactlyWhenTheLevelIsModified)
     frame = std::make_unique<CMainFrame>();
     quitCloses.window = frame.get();
     ASSERT_TRUE(frame->GetDocManager().OpenDocumentFile(sample));
-    frame->GetDocument().m_level.SetName("Changed");
+    Rename(frame->GetDocument().GetSession(), "Changed");
     frame->show();
     for (const auto answer : {QMessageBox::Cancel, QMessageBox::No}) {
         const CModalHandler handler(Answer(answer));
@@ -169,7 +176,7 @@ TEST_F(Document, AsksToSaveExactlyWhenTheLevelIsModified)
 TEST_F(Document, UnreadableFilesAreReportedRejectedOnesAreNot)
 {
     ASSERT_TRUE(manager.OpenDocumentFile(sample));
-    const std::string before = document.m_level.WriteText();
+    const std::string before = document.GetLevel().WriteText();
     const QString missing = dir.filePath("missing.lev");
     const QString truncated = WriteFile("truncated.lev", ArchiveOf("{Quorvale1}").substr(0, 5));
     // Only regular files of at most 64 MiB are read: a FIFO would block the open for ever, and
@@ -188,7 +195,7 @@ TEST_F(Document, UnreadableFilesAreReportedRejectedOnesAreNot)
         CModalHandler report(Answer(QMessageBox::Ok, &message));
         EXPECT_FALSE(manager.OpenDocumentFile(path));
         EXPECT_EQ(message, "Cannot open " + QDir::toNativeSeparators(path) + ".\n" + reason);
-        EXPECT_EQ(document.m_level.WriteText(), before);
+        EXPECT_EQ(document.GetLevel().WriteText(), before);
         EXPECT_EQ(document.GetPathName(), sample);
     }
     // The reasons of the editor's own speak Swedish too.
@@ -206,7 +213,7 @@ TEST_F(Document, UnreadableFilesAreReportedRejectedOnesAreNot)
     const QString rejected = WriteFile("rejected.lev", ArchiveOf("{Not a level}{1}{x}{y}"));
     EXPECT_TRUE(manager.OpenDocumentFile(rejected));
     EXPECT_EQ(document.GetPathName(), rejected);
-    EXPECT_EQ(document.m_level.WriteText(), before);
+    EXPECT_EQ(document.GetLevel().WriteText(), before);
     EXPECT_FALSE(document.IsModified());
 }
 
@@ -236,7 +243,7 @@ TEST_F(Document, NamesThatAreNotUtf8OpenAndSaveUnderTheirOwnBytes)
     ASSERT_TRUE(app->InitInstance({"quorvale-editor", "--lang", "en", name}));
     EXPECT_EQ(app->GetMainFrame()->GetDocument().GetPathName(), name);
     EXPECT_EQ(app->GetMainFrame()->windowTitle(), QString::fromUtf8("level\uFFFD.lev[*] - Quorvale editor"));
-    EXPECT_EQ(app->GetMainFrame()->GetDocument().m_level.GetName(), "First steps");
+    EXPECT_EQ(app->GetMainFrame()->GetDocument().GetLevel().GetName(), "First steps");
 
     // Chosen in an Open dialog that answers with the name as Qt shows it, with U+FFFD.
     const CModalHandler open([&](QWidget* modal) {
@@ -250,7 +257,7 @@ TEST_F(Document, NamesThatAreNotUtf8OpenAndSaveUnderTheirOwnBytes)
     EXPECT_EQ(document.GetPathName(), name);
 
     // Saved back under the same bytes; nothing else is written.
-    document.m_level.SetName("Saved back");
+    Rename(document.GetSession(), "Saved back");
     ASSERT_TRUE(manager.DoSave(document.GetPathName()));
     EXPECT_FALSE(document.IsModified());
     CLevel reread;
@@ -265,10 +272,10 @@ TEST_F(Document, NamesThatAreNotUtf8OpenAndSaveUnderTheirOwnBytes)
     EXPECT_EQ(stored.GetAt(1), name);
     manager.OnOpenRecentFile(1);
     EXPECT_EQ(document.GetPathName(), name);
-    EXPECT_EQ(document.m_level.GetName(), "Saved back");
+    EXPECT_EQ(document.GetLevel().GetName(), "Saved back");
 
     // A save that cannot be written is reported and leaves the level modified, under its name.
-    document.m_level.SetName("Changed");
+    Rename(document.GetSession(), "Changed");
     QString message;
     {
         const CModalHandler report(Answer(QMessageBox::Ok, &message));
@@ -306,7 +313,7 @@ TEST_F(Document, AFileDroppedOnTheWindowOpensOnceTheDropHasEnded)
     std::filesystem::copy_file(sample.toStdString(), raw.toStdString());
     const QUrl url = QUrl::fromEncoded("file://" + raw.toPercentEncoding("/"));
     ASSERT_TRUE(manager.OpenDocumentFile(sample));
-    level.SetName("Changed");
+    Rename(session, "Changed");
     // The question comes once the drop has returned, and Cancel keeps the level.
     QString question;
     {

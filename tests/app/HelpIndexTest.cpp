@@ -2,7 +2,7 @@
 #include "app/EditorApp.h"
 #include "app/MainFrame.h"
 #include "holmfc/ProgramPath.h"
-#include "view/QtTestApp.h"
+#include "common/QtTestApp.h"
 
 #include <QAction>
 #include <QCoreApplication>

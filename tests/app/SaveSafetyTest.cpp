@@ -7,7 +7,7 @@
 #include "app/MainFrame.h"
 #include "common/FileSizeLimit.h"
 #include "file/Archive.h"
-#include "view/QtTestApp.h"
+#include "common/QtTestApp.h"
 
 #include <QDir>
 #include <QFile>
@@ -132,7 +132,7 @@ struct SaveSafety : ::testing::Test {
 TEST_F(SaveSafety, KillingTheEditorDuringSavesLeavesAWholeFile)
 {
     CEditorDoc document;
-    document.m_level = edited;
+    document.GetSession().ReplaceLevel(edited);
     QString reason;
     if (const QString target = qEnvironmentVariable("QV_SAVE_LOOP"); !target.isEmpty()) {
         std::printf("saving\n");
@@ -190,9 +190,9 @@ TEST_F(SaveSafety, AFullDiskKeepsTheFileAndTheLevel)
         CEditorDoc& document = frame.GetDocument();
         CDocManager& manager = frame.GetDocManager();
         ASSERT_TRUE(manager.OpenDocumentFile(path));
-        document.m_level = MakeLevel(side, "edited", 1);
-        document.m_level.SetModified(true);
-        const std::string inWindow = ContentOf(document.m_level);
+        document.GetSession().ReplaceLevel(MakeLevel(side, "edited", 1));
+        document.GetSession().SetModified(true);
+        const std::string inWindow = ContentOf(document.GetLevel());
 
         // Room for half of the level: Save, and the question before New answered Yes, fail part way
         // through writing.
@@ -217,14 +217,14 @@ TEST_F(SaveSafety, AFullDiskKeepsTheFileAndTheLevel)
         EXPECT_TRUE(ReadBytes(path) == bytes) << "the old file was changed";
         EXPECT_EQ(FilesIn(dir.path()), QStringList{"level.lev"}) << "a partial file was left behind";
         EXPECT_TRUE(document.IsModified());
-        EXPECT_EQ(ContentOf(document.m_level), inWindow);
+        EXPECT_EQ(ContentOf(document.GetLevel()), inWindow);
     }
 }
 
 TEST_F(SaveSafety, ALinkIsFollowedAndItsTargetKeepsItsPermissions)
 {
     CEditorDoc document;
-    document.m_level = edited;
+    document.GetSession().ReplaceLevel(edited);
     QTemporaryDir other;
     const QString target = other.filePath("target.lev");
     WriteLevelFile(target, saved);
@@ -254,8 +254,8 @@ TEST_F(SaveSafety, AReadOnlyTargetIsNeverReplaced)
 
     for (const QString& target : {path, inOpenFolder}) {
         CEditorDoc document;
-        document.m_level = edited;
-        document.m_level.SetModified(true);
+        document.GetSession().ReplaceLevel(edited);
+        document.GetSession().SetModified(true);
         QString reason;
         bool savedAnyway = true;
         {
@@ -298,17 +298,17 @@ TEST_F(SaveSafety, OpeningAndDiscardingNeverWriteTheFile)
         frame.show();
         for (const QString& file : {path, old, refused}) {
             ASSERT_TRUE(manager.OpenDocumentFile(file));
-            frame.GetDocument().m_level.SetBlock(0, 0, CBlock());
+            frame.GetDocument().GetSession().ShiftLevel(1, 0);
             question.emplace(Answer(QMessageBox::No));
         }
         ASSERT_TRUE(manager.OpenDocumentFile(path));
-        frame.GetDocument().m_level.Rotate90();
-        frame.GetDocument().m_level.SetModified(true);
+        frame.GetDocument().GetSession().RotateLevel();
+        frame.GetDocument().GetSession().SetModified(true);
         // A question closed without an answer keeps the edited level, like Cancel.
-        const std::string inWindow = frame.GetDocument().m_level.WriteText();
+        const std::string inWindow = frame.GetDocument().GetLevel().WriteText();
         question.emplace([](QWidget* box) { static_cast<QDialog*>(box)->done(QMessageBox::NoButton); });
         EXPECT_FALSE(manager.OpenDocumentFile(old));
-        EXPECT_EQ(frame.GetDocument().m_level.WriteText(), inWindow);
+        EXPECT_EQ(frame.GetDocument().GetLevel().WriteText(), inWindow);
         question.emplace(Answer(QMessageBox::No));
         EXPECT_TRUE(frame.close());
     }

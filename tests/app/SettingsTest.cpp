@@ -3,7 +3,7 @@
 #include "view/ProfileKey.h"
 #include "app/RecentFileList.h"
 #include "holmfc/Registry.h"
-#include "view/QtTestApp.h"
+#include "common/QtTestApp.h"
 
 #include <QAction>
 #include <QCoreApplication>

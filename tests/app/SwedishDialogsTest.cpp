@@ -3,7 +3,7 @@
 #include "app/CommandTable.h"
 #include "app/EditorApp.h"
 #include "app/MainFrame.h"
-#include "view/QtTestApp.h"
+#include "common/QtTestApp.h"
 
 #include <QAction>
 #include <QDialogButtonBox>

@@ -8,7 +8,7 @@
 #include "file/Archive.h"
 #include "file/FileAccess.h"
 #include "holmfc/FileName.h"
-#include "view/EditorWindowFixture.h"
+#include "common/EditorWindow.h"
 
 #include <QDir>
 #include <QListWidget>
@@ -113,8 +113,7 @@ TEST_F(WorkSafety, AChangeOnDiskReloadsAnUnmodifiedLevelAndAsksForAModifiedOne)
     EXPECT_EQ(frame->statusBar()->currentMessage(), "a.lev changed on disk and was reloaded.");
 
     // A modified level: No keeps it, and Save then asks before it overwrites the file.
-    level.SetBlock(0, 0, CBlock());
-    level.SetModified(true);
+    session.ShiftLevel(1, 0);
     QString question;
     {
         CModalHandler keep(Answer(QMessageBox::No, &question));
@@ -150,9 +149,7 @@ TEST_F(WorkSafety, TheRecoveryCopyThreadFollowsTheChangesUntilSaveOrDiscard)
     };
     auto change = [&](int times) {
         for (int i = 0; i < times; ++i) {
-            level.SetBlock(i % 10, 0, CBlock());
-            level.SetModified(true);
-            keeper.OnLevelChanged();
+            session.ShiftLevel(i % 2 == 0 ? 1 : -1, 0);
         }
     };
     // Twenty changes write the copy at once; fewer wait for the time to run out.
@@ -197,7 +194,7 @@ TEST(WorkSafetyStateFolder, AVersionThatCannotBeKeptNeverStopsTheSave)
         CMainFrame frame;
         qputenv("XDG_STATE_HOME", state);
         ASSERT_TRUE(frame.GetDocManager().OpenDocumentFile(path));
-        frame.GetDocument().m_level.Init(10, 10, "new", "");
+        frame.GetDocument().GetSession().SetProperties(10, 10, "", "new");
         bool saved = false;
         {
             const std::optional<CFileSizeLimit> limit =

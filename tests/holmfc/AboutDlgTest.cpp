@@ -7,7 +7,7 @@
 #include "app/MainFrame.h"
 #include "holmfc/HyperLink.h"
 #include "holmfc/ProgramPath.h"
-#include "view/QtTestApp.h"
+#include "common/QtTestApp.h"
 
 #include <QAction>
 #include <QDir>

@@ -2,7 +2,7 @@
 #include "QStringPrinter.h"
 
 #include "holmfc/HyperLink.h"
-#include "view/QtTestApp.h"
+#include "common/QtTestApp.h"
 
 #include <QKeyEvent>
 

@@ -1,25 +1,29 @@
-#include "view/EditorWindowFixture.h"
+#include "app/CommandTable.h"
+#include "common/EditorWindow.h"
+
+#include <QGuiApplication>
 
 namespace {
 
-// A Rectangle drag with a wall from cell (1, 1) to cell (4, 3), interrupted before its release.
-struct DragInterrupted : EditorWindow {
-    DragInterrupted()
+// A Rectangle drag with a wall from cell (1, 1) to cell (4, 3).
+struct Dragging : EditorWindow {
+    Dragging()
     {
-        Click({400, 25}); // the wall of the material palette
-        view.SetTool(ToolRectangle);
+        session.SetBackKind(Wall);
+        session.SetTool(ToolRectangle);
     }
 
     void StartDrag()
     {
-        head = view.GetUndoHistory().GetHead();
+        head = UndoHead();
         QTest::mousePress(&view, Qt::LeftButton, {}, CellCentre(1, 1));
         QTest::mouseMove(&view, CellCentre(1, 1) + QPoint(1, 0));
         QTest::mouseMove(&view, CellCentre(4, 3));
-        ASSERT_TRUE(view.IsDragging());
+        ASSERT_TRUE(session.GetDrag().IsActive());
+        ASSERT_EQ(QWidget::mouseGrabber(), &view);
         ASSERT_TRUE(RubberBandShown());
     }
-    // The release that ends the drag, when the mouse sends it after what interrupted it.
+    // The release that ends the drag, when the mouse sends it.
     void Release() { QTest::mouseRelease(&view, Qt::LeftButton, {}, CellCentre(4, 3)); }
 
     bool RubberBandShown() { return CountPixels(MakeRgb(255, 0, 0)) > 0; }
@@ -28,12 +32,12 @@ struct DragInterrupted : EditorWindow {
     void ExpectCancelled(const char* interruption)
     {
         SCOPED_TRACE(interruption);
-        EXPECT_FALSE(view.IsDragging());
+        EXPECT_FALSE(session.GetDrag().IsActive());
         EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
         EXPECT_FALSE(RubberBandShown());
         Release();
         EXPECT_EQ(NonEmptyCells(level), CCellSet{});
-        EXPECT_EQ(view.GetUndoHistory().GetHead(), (head + 1) % 5);
+        EXPECT_EQ(UndoHead(), (head + 1) % 5);
     }
 
     int head = 0;
@@ -41,15 +45,20 @@ struct DragInterrupted : EditorWindow {
 
 } // namespace
 
-// Test mode and Escape entered during a drag end it too: the end-to-end run checks those.
-TEST_F(DragInterrupted, WhatTakesTheInputCancelsTheDrag)
+TEST_F(Dragging, TheMouseDrawsAndWhatTakesTheInputCancels)
 {
+    // The pointer's cursor over the level area and above it.
+    SendMouse(&view, QEvent::MouseMove, CellCentre(2, 2));
+    EXPECT_EQ(view.cursor().shape(), Qt::CrossCursor);
+    SendMouse(&view, QEvent::MouseMove, {60, 30});
+    EXPECT_EQ(view.cursor().shape(), Qt::ArrowCursor);
+
     // Dialogs opened by keys while the button is held: Properties and Open.
     for (const auto& [key, modifiers] :
          {std::pair{Qt::Key_Return, Qt::AltModifier}, std::pair{Qt::Key_O, Qt::ControlModifier}}) {
         StartDrag();
         const CModalHandler dialog([&](QWidget* modal) {
-            EXPECT_TRUE(!view.IsDragging() && QWidget::mouseGrabber() == nullptr) << "the mouse is held";
+            EXPECT_TRUE(!session.GetDrag().IsActive() && QWidget::mouseGrabber() == nullptr) << "the mouse is held";
             modal->close();
         });
         Key(key, modifiers);
@@ -70,4 +79,28 @@ TEST_F(DragInterrupted, WhatTakesTheInputCancelsTheDrag)
     // Undo puts back the level of the last press: the same blank level.
     Key(Qt::Key_Z);
     EXPECT_EQ(NonEmptyCells(level), CCellSet{});
+
+    // A drag to its end draws, repaints and lets the mouse go.
+    StartDrag();
+    Release();
+    EXPECT_EQ(NonEmptyCells(level).size(), 12u);
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    EXPECT_FALSE(RubberBandShown());
+    // Every cell of the rectangle shows the wall, less the grid lines on its top and left edges.
+    const int inner = view.GetCellSize() - (view.IsGridShown() ? 1 : 0);
+    EXPECT_EQ(CountPixels(MakeRgb(97, 1, 18)), 12 * inner * inner);
+}
+
+TEST_F(EditorWindow, RotateBlockHonoursTheShiftKeyAsItIsNow)
+{
+    session.RunBlockCommand(BlockCommand::RotateFront, false);
+    Run(CmdRotateBlock);
+    EXPECT_EQ(session.GetCurrentBlock().GetShapeRotation(), 1);
+    EXPECT_EQ(session.GetCurrentBlock().GetFrontRotation(), 7);
+    QTest::keyPress(&view, Qt::Key_Shift, Qt::ShiftModifier);
+    Run(CmdRotateBlock);
+    Click({45, 25}, Qt::ShiftModifier); // the block sample
+    QTest::keyRelease(&view, Qt::Key_Shift);
+    EXPECT_EQ(session.GetCurrentBlock().GetShapeRotation(), 3);
+    EXPECT_EQ(session.GetCurrentBlock().GetFrontRotation(), 3);
 }

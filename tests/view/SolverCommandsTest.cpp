@@ -3,7 +3,8 @@
 #include "render/Colour.h"
 #include "solve/ShotSolver.h"
 #include "solve/SolveLevels.h"
-#include "view/EditorWindowFixture.h"
+#include "view/LevelTask.h"
+#include "common/EditorWindow.h"
 
 #include <QAction>
 
@@ -17,11 +18,7 @@ constexpr Colour kCupDotColour = MakeRgb(255, 230, 0);
 struct SolverCommands : EditorWindow {
     void Load(const CLevel& course, int headings, int maxShots = 3)
     {
-        level = course;
-        level.SetModified(false);
-        view.FitCellSize();
-        view.RebuildLevelBitmap();
-        view.InvalidateAll(true);
+        Put(course);
         CSolveOptions options;
         options.headings = headings;
         options.maxShots = maxShots;
@@ -30,7 +27,7 @@ struct SolverCommands : EditorWindow {
     // An edit: a wall plotted at the cell, the back material chosen on its palette item first.
     void PlotWall(int x, int y)
     {
-        const CRect wall = view.GetMaterialPalette()[Wall].GetRect();
+        const CRect wall = session.GetPalettes().GetMaterials()[Wall].GetRect();
         Click({(wall.left + wall.right) / 2, (wall.top + wall.bottom) / 2});
         Click(CellCentre(x, y));
     }
@@ -58,6 +55,22 @@ CLevel MakeUnreachableLevel()
 using SolverCommandsThread = SolverCommands;
 
 } // namespace
+
+TEST(LevelTask, TheSameLevelHasEveryValueOfEveryBlockAndTheBallStart)
+{
+    CLevel level = MakeStraightLevel();
+    level.SetBlock(1, 1, MakeBlock(Triangle, 0, Grass, NoSlope, Grass));
+    CLevelTask task;
+    ASSERT_TRUE(task.Start(level, [](const CLevel&, const std::atomic<bool>&) {}));
+    EXPECT_TRUE(task.IsFor(level));
+    // The uniform grass triangle painted grass on water: equal blocks, but not the same level.
+    CLevel painted = level;
+    painted.SetBlock(1, 1, MakeBlock(Triangle, 0, Grass, NoSlope, Water));
+    EXPECT_FALSE(task.IsFor(painted));
+    CLevel moved = level;
+    moved.SetBall(level.GetBallX(), level.GetBallY() + 1.0);
+    EXPECT_FALSE(task.IsFor(moved));
+}
 
 TEST_F(SolverCommands, ShotMapAndFindParShowUntilTheNextEdit)
 {
@@ -113,6 +126,14 @@ TEST_F(SolverCommands, ShotMapAndFindParShowUntilTheNextEdit)
     // Undo brings that level back, not what was found for it.
     Key(Qt::Key_Z);
     EXPECT_EQ(CountPixels(kPathColour), 0);
+    // A new ball start drops what was found for the old one.
+    Run(CmdFindPar);
+    ASSERT_TRUE(WaitForSearchEnd());
+    ASSERT_TRUE(Enabled(CmdPlaySolution));
+    session.SetTool(ToolSetBall);
+    Click(CellCentre(2, 1));
+    EXPECT_TRUE(WaitFor([&] { return !Enabled(CmdPlaySolution); }));
+    EXPECT_EQ(CountPixels(kPathColour), 0);
 
     // A cup in a ring of wall has no par.
     CLevel walled = MakeCourse(7, 5, 1.5, 2.5);
@@ -139,32 +160,32 @@ TEST_F(SolverCommandsThread, PlaySolutionSinksTheBallShotByShot)
     Key(Qt::Key_7);
     ASSERT_TRUE(WaitFor([&] {
         Click(CellCentre(3, 4));
-        return view.IsBallMoving();
+        return BallMoving();
     }));
-    ASSERT_TRUE(WaitFor([&] { return !view.IsBallMoving(); }));
-    ASSERT_NE(view.GetBall().GetSlowSteps(), 0);
+    ASSERT_TRUE(WaitFor([&] { return !BallMoving(); }));
+    ASSERT_NE(testMode.GetBall().GetSlowSteps(), 0);
 
     Key(Qt::Key_F7, Qt::NoModifier);
-    EXPECT_TRUE(view.IsTestMode());
+    EXPECT_TRUE(testMode.IsOn());
     EXPECT_FALSE(Enabled(CmdPlaySolution));
     // The first shot's end, where the ball lies still before the second.
     ASSERT_TRUE(WaitFor([&] {
-        return Status() == "Playing the solution: shot 1 of 2" && !view.IsBallMoving() &&
-               view.GetBall().GetX() == solution[0].end.x && view.GetBall().GetY() == solution[0].end.y;
+        return Status() == "Playing the solution: shot 1 of 2" && !BallMoving() &&
+               testMode.GetBall().GetX() == solution[0].end.x && testMode.GetBall().GetY() == solution[0].end.y;
     })) << Status().toStdString();
     ASSERT_TRUE(WaitFor([&] { return Status() == "Playing the solution: shot 2 of 2"; }));
-    ASSERT_TRUE(WaitFor([&] { return !view.IsTestMode(); }));
-    EXPECT_TRUE(view.GetBall().IsInCup());
+    ASSERT_TRUE(WaitFor([&] { return !testMode.IsOn(); }));
+    EXPECT_TRUE(testMode.GetBall().IsInCup());
     ASSERT_TRUE(WaitFor([&] { return Enabled(CmdPlaySolution); }));
     EXPECT_TRUE(Status().startsWith("Par 2, "));
 
     // Stopping the ball leaves the solution's way: playing ends, test mode stays.
     Key(Qt::Key_0);
     Run(CmdPlaySolution);
-    ASSERT_TRUE(WaitFor([&] { return view.IsBallMoving(); }));
+    ASSERT_TRUE(WaitFor([&] { return BallMoving(); }));
     Key(Qt::Key_Space, Qt::NoModifier);
     ASSERT_TRUE(WaitFor([&] { return Enabled(CmdPlaySolution); }));
-    EXPECT_TRUE(view.IsTestMode());
+    EXPECT_TRUE(testMode.IsOn());
     EXPECT_TRUE(Status().startsWith("Par 2, "));
 }
 
@@ -200,7 +221,7 @@ TEST_F(SolverCommandsThread, EscapeOrAnEditCancelsARunningSearch)
     Run(CmdFindPar);
     ASSERT_TRUE(WaitFor(searching));
     // Without the question to save the walls plotted.
-    level.SetModified(false);
+    session.SetModified(false);
     EXPECT_TRUE(frame->close());
     EXPECT_FALSE(view.GetSolveTools().IsSearching());
     frame.reset();

@@ -1,4 +1,4 @@
-#include "view/EditorWindowFixture.h"
+#include "common/EditorWindow.h"
 #include "view/SoundModule.h"
 
 #include <QDir>

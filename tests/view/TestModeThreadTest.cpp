@@ -1,9 +1,9 @@
 #include "app/CommandTable.h"
 #include "app/DocManager.h"
-#include "view/LevelPropertiesDlg.h"
 #include "app/MainFrame.h"
 #include "common/TestBlocks.h"
-#include "view/EditorWindowFixture.h"
+#include "common/EditorWindow.h"
+#include "view/LevelPropertiesDlg.h"
 
 #include <QAction>
 #include <QDialog>
@@ -24,14 +24,12 @@ namespace {
 struct TestModeThread : EditorWindow {
     TestModeThread()
     {
-        level = CLevel();
+        CLevel course;
         for (int x = 7; x <= 8; ++x)
             for (int y = 4; y <= 5; ++y)
-                level.SetBlock(x, y, MakeBlock(Solid, 0, Hole));
-        level.SetBall(2.5, 5.0);
-        level.SetModified(false);
-        view.FitCellSize();
-        view.RebuildLevelBitmap();
+                course.SetBlock(x, y, MakeBlock(Solid, 0, Hole));
+        course.SetBall(2.5, 5.0);
+        Put(course);
     }
 
     // Test mode, the speed chosen, and a shot toward the middle of cell (8, 5): strength 15. Then
@@ -39,13 +37,13 @@ struct TestModeThread : EditorWindow {
     // ticking every 10 ms, waits in a notification.
     void Shoot(Qt::Key speedKey)
     {
-        if (!view.IsTestMode())
+        if (!testMode.IsOn())
             Key(Qt::Key_T);
         Key(speedKey);
         // A click while the previous shot's thread is still finishing is ignored: click again.
         ASSERT_TRUE(WaitFor([&] {
             Click(CellCentre(8, 5));
-            return view.IsBallMoving();
+            return BallMoving();
         }));
         std::this_thread::sleep_for(std::chrono::milliseconds(40));
     }
@@ -62,35 +60,35 @@ TEST_F(TestModeThread, ShotIntoTheCupEndsTestMode)
     };
     EXPECT_EQ(cursorAt(CellCentre(2, 2)), Qt::CrossCursor);
     Key(Qt::Key_T);
-    ASSERT_TRUE(view.IsTestMode());
+    ASSERT_TRUE(testMode.IsOn());
     EXPECT_EQ(view.cursor().shape(), Qt::ArrowCursor);
     EXPECT_EQ(cursorAt(CellCentre(3, 3)), Qt::ArrowCursor);
     EXPECT_TRUE(Checked(CmdTestMode));
     EXPECT_FALSE(Enabled(CmdStopBall));
     // Bound to the level at its start. (What test mode paints, the end-to-end run checks.)
-    EXPECT_EQ(view.GetBall().GetX(), 2.5);
-    EXPECT_EQ(view.GetBall().GetY(), 5.0);
+    EXPECT_EQ(testMode.GetBall().GetX(), 2.5);
+    EXPECT_EQ(testMode.GetBall().GetY(), 5.0);
 
     // A click in the ball's own cell shoots with strength 0: the ball stays where it is.
     Key(Qt::Key_6);
     Click(CellCentre(2, 5));
-    ASSERT_TRUE(WaitFor([&] { return !view.IsBallMoving(); }));
-    EXPECT_TRUE(view.IsTestMode());
-    EXPECT_NEAR(view.GetBall().GetX(), 2.5, 1e-9);
+    ASSERT_TRUE(WaitFor([&] { return !BallMoving(); }));
+    EXPECT_TRUE(testMode.IsOn());
+    EXPECT_NEAR(testMode.GetBall().GetX(), 2.5, 1e-9);
 
     Shoot(Qt::Key_6);
     EXPECT_TRUE(WaitFor([&] { return Enabled(CmdStopBall); }));
-    ASSERT_TRUE(WaitFor([&] { return !view.IsTestMode(); }));
-    EXPECT_TRUE(view.GetBall().IsInCup());
-    EXPECT_FALSE(view.IsBallMoving());
+    ASSERT_TRUE(WaitFor([&] { return !testMode.IsOn(); }));
+    EXPECT_TRUE(testMode.GetBall().IsInCup());
+    EXPECT_FALSE(BallMoving());
     EXPECT_FALSE(Checked(CmdTestMode));
     EXPECT_FALSE(Enabled(CmdStopBall));
     EXPECT_EQ(cursorAt(CellCentre(3, 3)), Qt::CrossCursor);
 
     // Entering again puts the ball back at the start, out of the cup.
     Key(Qt::Key_T);
-    EXPECT_FALSE(view.GetBall().IsInCup());
-    EXPECT_EQ(view.GetBall().GetX(), 2.5);
+    EXPECT_FALSE(testMode.GetBall().IsInCup());
+    EXPECT_EQ(testMode.GetBall().GetX(), 2.5);
 }
 
 TEST_F(TestModeThread, StopWhileTheBallThreadWaitsInANotification)
@@ -100,34 +98,34 @@ TEST_F(TestModeThread, StopWhileTheBallThreadWaitsInANotification)
     EXPECT_TRUE(Checked(CmdSpeedPaus));
     ASSERT_TRUE(WaitFor([&] { return Enabled(CmdStopBall); }));
     Key(Qt::Key_Space, Qt::NoModifier);
-    EXPECT_FALSE(view.IsBallMoving());
-    EXPECT_TRUE(view.IsTestMode());
+    EXPECT_FALSE(BallMoving());
+    EXPECT_TRUE(testMode.IsOn());
     EXPECT_TRUE(WaitFor([&] { return !Enabled(CmdStopBall); }));
-    EXPECT_EQ(view.GetBall().GetX(), 2.5);
+    EXPECT_EQ(testMode.GetBall().GetX(), 2.5);
 
     // The next shot starts from where the ball stopped.
     Shoot(Qt::Key_0);
     Key(Qt::Key_Space, Qt::NoModifier);
-    EXPECT_FALSE(view.IsBallMoving());
+    EXPECT_FALSE(BallMoving());
 }
 
 TEST_F(TestModeThread, SpeedChangesDuringAShot)
 {
     Shoot(Qt::Key_0);
     QApplication::processEvents();
-    EXPECT_EQ(view.GetBall().GetX(), 2.5);
+    EXPECT_EQ(testMode.GetBall().GetX(), 2.5);
 
     Key(Qt::Key_2);
-    EXPECT_EQ(view.GetSpeedLevel(), 0);
-    EXPECT_EQ(view.GetBall().GetSpeedLevel(), 0);
+    EXPECT_EQ(testMode.GetSpeedLevel(), 0);
+    EXPECT_EQ(testMode.GetBall().GetSpeedLevel(), 0);
     EXPECT_TRUE(Checked(CmdSpeedNormal));
     EXPECT_FALSE(Checked(CmdSpeedPaus));
-    ASSERT_TRUE(WaitFor([&] { return view.GetBall().GetX() > 2.6; }));
+    ASSERT_TRUE(WaitFor([&] { return testMode.GetBall().GetX() > 2.6; }));
 
     // Ultra sends nothing while the ball rolls: it is repainted when it stops, in the cup here.
     Key(Qt::Key_7);
     EXPECT_TRUE(Checked(CmdSpeedUltra));
-    EXPECT_TRUE(WaitFor([&] { return !view.IsTestMode(); }));
+    EXPECT_TRUE(WaitFor([&] { return !testMode.IsOn(); }));
 }
 
 TEST_F(TestModeThread, LeavingTestModeNewOpenAndClosingStopTheBall)
@@ -142,25 +140,25 @@ TEST_F(TestModeThread, LeavingTestModeNewOpenAndClosingStopTheBall)
         const CModalHandler accept([](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); });
         frame->GetDocManager().OnFileNew();
     }
-    EXPECT_FALSE(view.IsTestMode());
-    EXPECT_FALSE(view.IsBallMoving());
+    EXPECT_FALSE(testMode.IsOn());
+    EXPECT_FALSE(BallMoving());
     EXPECT_FALSE(Checked(CmdTestMode));
 
     Shoot(Qt::Key_2);
     ASSERT_TRUE(frame->GetDocManager().OpenDocumentFile(path));
-    EXPECT_FALSE(view.IsTestMode());
-    EXPECT_FALSE(view.IsBallMoving());
+    EXPECT_FALSE(testMode.IsOn());
+    EXPECT_FALSE(BallMoving());
     EXPECT_EQ(level.GetBallX(), 2.5);
 
     Shoot(Qt::Key_0);
     Key(Qt::Key_T);
-    EXPECT_FALSE(view.IsTestMode());
-    EXPECT_FALSE(view.IsBallMoving());
+    EXPECT_FALSE(testMode.IsOn());
+    EXPECT_FALSE(BallMoving());
 
     // Closing the window in the middle of a shot, the ball thread waiting in a notification.
     Shoot(Qt::Key_0);
     EXPECT_TRUE(frame->close());
-    EXPECT_FALSE(view.IsBallMoving());
+    EXPECT_FALSE(BallMoving());
 
     // Destroying the window: the ball, rolling at Normal speed, reads the level until it stops.
     frame->show();
@@ -176,12 +174,12 @@ TEST_F(TestModeThread, LevelChangesStopTheBallAndPutItOnTheChangedLevel)
     // changed level's start, where the view paints it.
     auto expectOnTheLevel = [&](const char* command) {
         SCOPED_TRACE(command);
-        EXPECT_FALSE(view.IsBallMoving());
-        EXPECT_TRUE(view.IsTestMode());
-        const CBall& ball = view.GetBall();
+        EXPECT_FALSE(BallMoving());
+        EXPECT_TRUE(testMode.IsOn());
+        const CBall& ball = testMode.GetBall();
         EXPECT_EQ(ball.GetX(), level.GetBallX());
         EXPECT_EQ(ball.GetY(), level.GetBallY());
-        const CRect shown = view.GetBallRect();
+        const CRect shown = testMode.GetBallRect();
         EXPECT_EQ(shown, ball.GetRect());
         const CRect area = view.GetGeometry().GetLevelArea();
         EXPECT_TRUE(area.PtInRect({shown.left, shown.top}) && area.PtInRect({shown.right - 1, shown.bottom - 1}));
@@ -189,7 +187,9 @@ TEST_F(TestModeThread, LevelChangesStopTheBallAndPutItOnTheChangedLevel)
         EXPECT_EQ(view.GetWindowImage().GetPixel((shown.left + shown.right) / 2, (shown.top + shown.bottom) / 2),
                   MakeRgb(230, 230, 230));
     };
-    level.SetBlock(0, 0, MakeBlock(Solid, 0, Wall));
+    CLevel walled = level;
+    walled.SetBlock(0, 0, MakeBlock(Solid, 0, Wall));
+    Put(walled);
     Shoot(Qt::Key_2);
     Key(Qt::Key_F);
     EXPECT_EQ(level.GetWidth(), 9);
@@ -224,15 +224,16 @@ TEST_F(TestModeThread, LevelChangesStopTheBallAndPutItOnTheChangedLevel)
 
     // Undo turns a 20 x 5 level, the ball at its start (15.5, 2.5), back into the 10 x 10 one
     // before the arrow key: the ball starts at (2.5, 5.0) there and reaches the cup.
-    level.Init(20, 5, "", "");
-    level.SetBall(15.5, 2.5);
-    view.FitCellSize();
+    CLevel wide = level;
+    wide.Init(20, 5, "", "");
+    wide.SetBall(15.5, 2.5);
+    Put(wide);
     Key(Qt::Key_T);
     Key(Qt::Key_T);
-    ASSERT_EQ(view.GetBall().GetX(), 15.5);
+    ASSERT_EQ(testMode.GetBall().GetX(), 15.5);
     Key(Qt::Key_Z);
     expectOnTheLevel("Undo from a 20 x 5 level");
     Shoot(Qt::Key_6);
-    EXPECT_TRUE(WaitFor([&] { return !view.IsTestMode(); }));
-    EXPECT_TRUE(view.GetBall().IsInCup());
+    EXPECT_TRUE(WaitFor([&] { return !testMode.IsOn(); }));
+    EXPECT_TRUE(testMode.GetBall().IsInCup());
 }

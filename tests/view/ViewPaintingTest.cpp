@@ -1,18 +1,16 @@
-#include "common/TestBlocks.h"
+#include "common/EditorWindow.h"
 #include "render/DeviceContext.h"
-#include "view/EditingFixture.h"
 
 namespace {
 
-struct ViewPainting : EditingView {
+struct ViewPainting : EditorWindow {
     void SetUp() override
     {
-        // A level with something in every corner, the ball in the middle.
-        level.SetBlock(0, 0, CBlock());
-        level.SetBlock(9, 9, MakeBlock(Solid, 0, Wall, NoSlope, Wall));
-        level.SetBall(5.0, 5.0);
-        view.show();
-        QApplication::processEvents();
+        // A level with something in a corner, the ball in the middle.
+        CLevel corners;
+        corners.SetBlock(9, 9, MakeBlock(Solid, 0, Wall, NoSlope, Wall));
+        Put(corners);
+        SetViewSize(405, 450);
     }
 
     // Whether the window image holds, in the rectangle, the pixels of the expected image at
@@ -32,15 +30,15 @@ struct ViewPainting : EditingView {
 
 TEST_F(ViewPainting, StartsWithPlotSolidGrassOnWallAndMarkedPalettes)
 {
-    EXPECT_EQ(view.GetTool(), ToolPlot);
-    const CBlock& block = view.GetCurrentBlock();
+    EXPECT_EQ(session.GetTool(), ToolPlot);
+    const CBlock& block = session.GetCurrentBlock();
     EXPECT_EQ(block.GetShape(), Solid);
     EXPECT_EQ(block.GetBackKind(), Grass);
     EXPECT_EQ(block.GetFrontKind(), Wall);
     EXPECT_EQ(block.GetBackRotation(), NoSlope);
     EXPECT_EQ(block.GetFrontRotation(), NoSlope);
 
-    const auto& shapes = view.GetShapePalette();
+    const auto& shapes = session.GetPalettes().GetShapes();
     ASSERT_EQ(shapes.size(), 5u);
     const int order[] = {Solid, Circle, QuarterDisc, Triangle, HalfDisc};
     for (int i = 0; i < 5; ++i) {
@@ -49,15 +47,15 @@ TEST_F(ViewPainting, StartsWithPlotSolidGrassOnWallAndMarkedPalettes)
         EXPECT_EQ(shapes[i].IsSelected(), i == 0);
     }
     // Every material marked; where each lies, the end-to-end run reads from its colour there.
-    EXPECT_EQ(view.GetMaterialPalette().size(), 6u);
-    for (const CPaletteItem& item : view.GetMaterialPalette())
+    EXPECT_EQ(session.GetPalettes().GetMaterials().size(), 6u);
+    for (const CPaletteItem& item : session.GetPalettes().GetMaterials())
         EXPECT_TRUE(item.IsSelected());
 
-    view.SelectShape(2);
-    EXPECT_EQ(view.GetCurrentBlock().GetShape(), QuarterDisc);
-    EXPECT_EQ(view.GetCurrentBlock().GetFrontKind(), Wall);
-    EXPECT_FALSE(view.GetShapePalette()[0].IsSelected());
-    EXPECT_TRUE(view.GetShapePalette()[2].IsSelected());
+    session.SelectShape(2);
+    EXPECT_EQ(session.GetCurrentBlock().GetShape(), QuarterDisc);
+    EXPECT_EQ(session.GetCurrentBlock().GetFrontKind(), Wall);
+    EXPECT_FALSE(session.GetPalettes().GetShapes()[0].IsSelected());
+    EXPECT_TRUE(session.GetPalettes().GetShapes()[2].IsSelected());
 }
 
 TEST_F(ViewPainting, WindowShowsThePalettesAndTheLevelInTheirPlaces)
@@ -69,11 +67,11 @@ TEST_F(ViewPainting, WindowShowsThePalettesAndTheLevelInTheirPlaces)
     // Each palette item as it draws itself.
     CRasterImage items(shown.GetWidth(), shown.GetHeight(), MakeRgb(255, 255, 255));
     CDeviceContext dc(items);
-    for (const CPaletteItem& item : view.GetShapePalette())
+    for (const CPaletteItem& item : session.GetPalettes().GetShapes())
         item.Draw(dc);
-    for (const CPaletteItem& item : view.GetMaterialPalette())
+    for (const CPaletteItem& item : session.GetPalettes().GetMaterials())
         item.Draw(dc);
-    for (const auto* palette : {&view.GetShapePalette(), &view.GetMaterialPalette()})
+    for (const auto* palette : {&session.GetPalettes().GetShapes(), &session.GetPalettes().GetMaterials()})
         for (const CPaletteItem& item : *palette)
             EXPECT_TRUE(SameIn(items, item.GetRect()));
 

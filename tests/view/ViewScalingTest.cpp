@@ -1,11 +1,11 @@
-#include "view/EditingFixture.h"
+#include "common/EditorWindow.h"
 
 #include <QImage>
 #include <QPixmap>
 
 namespace {
 
-using ViewScaling = EditingView;
+using ViewScaling = EditorWindow;
 
 // A left click at a pointer position as a scaled screen reports it: a whole device pixel divided
 // by the scale, so not a whole view pixel.
@@ -20,8 +20,7 @@ void ClickAt(QWidget& view, QPointF position)
 // CTest runs this also under QT_SCALE_FACTOR=1.5 and 2, as on a 150 % and a 200 % desktop.
 TEST_F(ViewScaling, ScalesLikeTheWindowUnblurredAndClicksLandOnTheCellsDrawn)
 {
-    view.show();
-    QApplication::processEvents();
+    SetViewSize(405, 450);
     const double scale = view.devicePixelRatioF();
     const QString asked = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1"));
     ASSERT_NEAR(scale, asked.toDouble(), 1e-3);
@@ -34,12 +33,11 @@ TEST_F(ViewScaling, ScalesLikeTheWindowUnblurredAndClicksLandOnTheCellsDrawn)
     // Every device pixel shows one pixel of the view's image, unblended: the pixel that a pointer
     // on that device pixel maps to.
     const QImage shown = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const CViewGeometry geometry = view.GetGeometry();
     const CRasterImage& image = view.GetWindowImage();
     int checked = 0;
     for (int y = 0; y < shown.height(); ++y)
         for (int x = 0; x < shown.width(); ++x) {
-            const CPoint p = geometry.PointFromPointer(x / scale, y / scale);
+            const CPoint p = CViewGeometry::PointFromPointer(x / scale, y / scale, scale);
             if (p.x >= image.GetWidth() || p.y >= image.GetHeight())
                 continue;
             ASSERT_EQ(shown.pixel(x, y) & 0xFFFFFFu, image.GetPixel(p.x, p.y)) << x << "," << y;
@@ -56,11 +54,10 @@ TEST_F(ViewScaling, ScalesLikeTheWindowUnblurredAndClicksLandOnTheCellsDrawn)
             line = x;
     ASSERT_GE(line, 0);
     ClickAt(view, QPointF(400, 25)); // the wall of the material palette
-    view.SetTool(ToolPlot);
     for (int x = line - 3; x <= line + 3; ++x) {
-        document.m_level = CLevel();
+        Put(CLevel());
         ClickAt(view, QPointF(x / scale, row / scale));
-        EXPECT_EQ(document.m_level.GetBlock(0, 0).IsEmpty(), x >= line) << x;
-        EXPECT_EQ(document.m_level.GetBlock(1, 0).IsEmpty(), x < line) << x;
+        EXPECT_EQ(level.GetBlock(0, 0).IsEmpty(), x >= line) << x;
+        EXPECT_EQ(level.GetBlock(1, 0).IsEmpty(), x < line) << x;
     }
 }

@@ -1,10 +1,14 @@
 #pragma once
+#include "app/EditorDoc.h"
 #include "app/MainFrame.h"
+#include "common/QtTestApp.h"
+#include "common/TestBlocks.h"
 #include "render/Colour.h"
-#include "view/EditingFixture.h"
+#include "view/EditorView.h"
 
 #include <QAction>
 #include <QElapsedTimer>
+#include <QTest>
 
 #include <functional>
 #include <memory>
@@ -24,7 +28,9 @@ inline bool WaitFor(const std::function<bool()>& condition)
 struct EditorWindow : ::testing::Test {
     std::unique_ptr<CMainFrame> frame = std::make_unique<CMainFrame>();
     CEditorView& view = frame->GetView();
-    CLevel& level = frame->GetDocument().m_level;
+    CEditingSession& session = view.GetSession();
+    CTestMode& testMode = view.GetTestMode();
+    const CLevel& level = session.GetLevel();
 
     EditorWindow()
     {
@@ -34,6 +40,20 @@ struct EditorWindow : ::testing::Test {
     }
     ~EditorWindow() override { frame.reset(); }
 
+    // The view at that size: 405 x 450 gives a 10 x 10 level 40-pixel cells, the level area
+    // (5, 50)-(405, 450).
+    void SetViewSize(int width, int height)
+    {
+        view.setFixedSize(width, height);
+        QApplication::processEvents();
+        ASSERT_EQ(view.size(), QSize(width, height));
+    }
+    // The level as a document brings it, not modified.
+    void Put(CLevel level)
+    {
+        level.SetModified(false);
+        session.ReplaceLevel(level);
+    }
     // Keys go to the window, as typed: shortcuts run the commands, arrows reach the view. The
     // window is made active again first, as a closed dialog may leave none active.
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
@@ -42,12 +62,12 @@ struct EditorWindow : ::testing::Test {
         QTest::keyClick(frame.get(), key, modifiers);
     }
     void KeyToView(Qt::Key key) { QTest::keyClick(&view, key); }
-    void Click(QPoint point) { QTest::mouseClick(&view, Qt::LeftButton, {}, point); }
+    void Click(QPoint point, Qt::KeyboardModifiers keys = {}) { QTest::mouseClick(&view, Qt::LeftButton, keys, point); }
     // The middle of a cell.
     QPoint CellCentre(int x, int y) const
     {
-        const int c = frame->GetView().GetCellSize();
-        return {view.GetOriginX() + x * c + c / 2, view.GetOriginY() + y * c + c / 2};
+        const int c = view.GetCellSize();
+        return {CEditingSession::kOrigin.x + x * c + c / 2, CEditingSession::kOrigin.y + y * c + c / 2};
     }
     void Run(int id) { frame->GetAction(id)->trigger(); }
     // The pixels of that colour in the level area as the view shows it now.
@@ -63,4 +83,6 @@ struct EditorWindow : ::testing::Test {
     }
     bool Checked(int id) const { return frame->GetAction(id)->isChecked(); }
     bool Enabled(int id) const { return frame->GetAction(id)->isEnabled(); }
+    bool BallMoving() const { return testMode.GetBall().IsMoving(); }
+    int UndoHead() const { return session.GetUndoHistory().GetHead(); }
 };

@@ -2,8 +2,8 @@
 #include "render/Rect.h"
 
 // Where the level lies in the view and how the view's pixels meet the pointer: the level's
-// top-left corner, the cell size, the level's size in cells, and the screen's device pixels per
-// view pixel. Points and rectangles are view pixels; cells are column x, row y of the level.
+// top-left corner, the cell size and the level's size in cells. Points and rectangles are view
+// pixels; cells are column x, row y of the level.
 //
 // On a scaled screen each view pixel is shown on a patch of whole device pixels: at a whole
 // factor a square, at a fractional one a patch one device pixel wider or taller here and there.
@@ -12,7 +12,7 @@
 // drawn under it.
 class CViewGeometry {
 public:
-    CViewGeometry(CPoint origin, int cellSize, int columns, int rows, double pixelRatio = 1.0);
+    CViewGeometry(CPoint origin, int cellSize, int columns, int rows);
 
     // The largest whole cell size at which a level of columns x rows fits into a client area of
     // width x height right of and below origin; 0 or less when there is no room or no cell.
@@ -45,15 +45,12 @@ public:
     double BlockY(int y) const;
 
     // The view pixel shown under a pointer at (x, y), given in view pixels that need not be
-    // whole on a scaled screen.
-    CPoint PointFromPointer(double x, double y) const;
+    // whole on a screen with pixelRatio device pixels per view pixel.
+    static CPoint PointFromPointer(double x, double y, double pixelRatio);
 
 private:
-    int ViewPixelFromPointer(double v) const;
-
     CPoint m_origin;
     int m_cellSize;
     int m_columns;
     int m_rows;
-    double m_pixelRatio;
 };

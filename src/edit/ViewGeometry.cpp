@@ -1,11 +1,10 @@
-#include "view/ViewGeometry.h"
+#include "edit/ViewGeometry.h"
 
 #include <algorithm>
 #include <cmath>
 
-CViewGeometry::CViewGeometry(CPoint origin, int cellSize, int columns, int rows, double pixelRatio)
-    : m_origin(origin), m_cellSize(cellSize), m_columns(columns), m_rows(rows),
-      m_pixelRatio(pixelRatio > 0.0 ? pixelRatio : 1.0)
+CViewGeometry::CViewGeometry(CPoint origin, int cellSize, int columns, int rows)
+    : m_origin(origin), m_cellSize(cellSize), m_columns(columns), m_rows(rows)
 {
 }
 
@@ -100,20 +99,25 @@ double CViewGeometry::BlockY(int y) const
     return m_cellSize > 0 ? static_cast<double>(y - m_origin.y) / m_cellSize : 0.0;
 }
 
-int CViewGeometry::ViewPixelFromPointer(double v) const
+namespace {
+
+int ViewPixelFromPointer(double v, double ratio)
 {
     // The device pixel under the pointer: a position that is a whole device pixel divided by the
     // ratio must not fall into the pixel before it.
-    const double device = std::floor(v * m_pixelRatio + 1e-9);
+    const double device = std::floor(v * ratio + 1e-9);
     // The view pixel its centre falls in, or the one before where the centre lies on the edge
     // between two, as the window's nearest-pixel scaling picks it. That scaling steps through the
     // view pixels in fixed point rounded down, so on a screen whose ratio is not a binary fraction
     // a centre a hair past an edge is still shown from the pixel before.
     constexpr double kEdge = 1e-2;
-    return static_cast<int>(std::ceil((device + 0.5) / m_pixelRatio - kEdge)) - 1;
+    return static_cast<int>(std::ceil((device + 0.5) / ratio - kEdge)) - 1;
 }
 
-CPoint CViewGeometry::PointFromPointer(double x, double y) const
+} // namespace
+
+CPoint CViewGeometry::PointFromPointer(double x, double y, double pixelRatio)
 {
-    return {ViewPixelFromPointer(x), ViewPixelFromPointer(y)};
+    const double ratio = pixelRatio > 0.0 ? pixelRatio : 1.0;
+    return {ViewPixelFromPointer(x, ratio), ViewPixelFromPointer(y, ratio)};
 }

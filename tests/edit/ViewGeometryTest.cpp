@@ -1,36 +1,28 @@
-#include "view/EditingFixture.h"
-#include "view/ViewGeometry.h"
+#include "edit/ViewGeometry.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
 // A 10 x 10 level at (5, 50) with 40-pixel cells: the level area is (5, 50)-(405, 450).
 const CViewGeometry kGeometry({5, 50}, 40, 10, 10);
 
-using ViewGeometry = EditingView;
-
 } // namespace
 
-TEST_F(ViewGeometry, CellSizeIsTheLargestThatFits)
+TEST(ViewGeometry, CellSizeIsTheLargestThatFits)
 {
-    auto fit = [&](int width, int height) {
-        view.resize(width, height);
-        view.FitCellSize();
-        return view.GetCellSize();
-    };
-    EXPECT_EQ(fit(405, 450), 40);
-    EXPECT_EQ(view.GetGeometry().GetLevelArea(), (CRect{5, 50, 405, 450}));
-    EXPECT_EQ(fit(300, 600), 29);
-    document.m_level.Init(20, 10, "", "");
-    EXPECT_EQ((view.FitCellSize(), view.GetCellSize()), 14);
-    // Too small for the margins: no level area, no cell anywhere.
-    EXPECT_LE(fit(4, 40), 0);
-    CPoint cell;
-    EXPECT_FALSE(view.GetGeometry().CellFromPoint({5, 50}, &cell));
-    EXPECT_EQ(view.GetGeometry().ClampedCellFromPoint({100, 100}), (CPoint{19, 9}));
+    EXPECT_EQ(CViewGeometry::FitCellSize(405, 450, {5, 50}, 10, 10), 40);
+    EXPECT_EQ(CViewGeometry::FitCellSize(300, 600, {5, 50}, 10, 10), 29);
+    EXPECT_EQ(CViewGeometry::FitCellSize(405, 450, {5, 50}, 20, 10), 20);
+    // Too small for the margins, or no cells: no level area, no cell anywhere.
+    EXPECT_LE(CViewGeometry::FitCellSize(4, 40, {5, 50}, 10, 10), 0);
     EXPECT_EQ(CViewGeometry::FitCellSize(405, 450, {5, 50}, 0, 10), 0);
+    const CViewGeometry none({5, 50}, -1, 10, 10);
+    CPoint cell;
+    EXPECT_FALSE(none.CellFromPoint({5, 50}, &cell));
 }
 
-TEST_F(ViewGeometry, PixelsMapToCells)
+TEST(ViewGeometry, PixelsMapToCells)
 {
     CPoint cell{-1, -1};
     EXPECT_TRUE(kGeometry.CellFromPoint({5, 50}, &cell));
@@ -45,6 +37,8 @@ TEST_F(ViewGeometry, PixelsMapToCells)
     EXPECT_EQ(kGeometry.ClampedCellFromPoint({1000, 1000}), (CPoint{9, 9}));
     EXPECT_EQ(kGeometry.ClampedCellFromPoint({130, 1000}), (CPoint{3, 9}));
     EXPECT_EQ(kGeometry.ClampedCellFromPoint({-20, 95}), (CPoint{0, 1}));
+    // The first pixel past the level area is past its last cell too.
+    EXPECT_EQ(kGeometry.ClampedCellFromPoint({405, 450}), (CPoint{9, 9}));
     // A pointer confined to the level area reaches its last pixel column and row.
     EXPECT_EQ(kGeometry.ClampToLevelArea({-20, 1000}), (CPoint{5, 449}));
     EXPECT_EQ(kGeometry.ClampToLevelArea({404, 60}), (CPoint{404, 60}));
@@ -56,7 +50,7 @@ TEST_F(ViewGeometry, PixelsMapToCells)
     EXPECT_DOUBLE_EQ(kGeometry.BlockY(30), -0.5);
 }
 
-TEST_F(ViewGeometry, RubberBandRectCoversOldAndNewPreviews)
+TEST(ViewGeometry, RubberBandRectCoversOldAndNewPreviews)
 {
     // The pointer moved back towards the start: the old, larger preview must be repainted.
     EXPECT_EQ(kGeometry.GetRubberBandRect({50, 95}, {100, 140}, {300, 300}), (CRect{45, 90, 325, 330}));

@@ -1,4 +1,4 @@
-#include "view/UndoHistory.h"
+#include "edit/UndoHistory.h"
 
 void CUndoHistory::Push(const CLevel& level)
 {
