@@ -193,6 +193,26 @@ void CEditorView::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(QPoint(0, 0), image);
+    if (const QString message = GetTooLargeMessage(); !message.isEmpty()) {
+        const CPoint origin = CEditingSession::kOrigin;
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(origin.x, origin.y, width() - 2 * origin.x, height() - origin.y),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, message);
+    }
+}
+
+QString CEditorView::GetTooLargeMessage() const
+{
+    const CLevel& level = m_session.GetLevel();
+    if (GetCellSize() > 0 || level.GetWidth() <= 0 || level.GetHeight() <= 0)
+        return {};
+    // At one pixel a block, the level area holds as many blocks as it has pixels.
+    const CPoint origin = CEditingSession::kOrigin;
+    return tr("The level is %1 x %2 blocks; the window shows at most %3 x %4 blocks at this size")
+        .arg(level.GetWidth())
+        .arg(level.GetHeight())
+        .arg(std::max(width() - origin.x, 0))
+        .arg(std::max(height() - origin.y, 0));
 }
 
 void CEditorView::OnDraw(CDeviceContext& dc, const CRect& dirty)

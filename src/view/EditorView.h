@@ -62,6 +62,8 @@ public:
     // The view's picture as shown: the client area at one pixel per client pixel.
     const CRasterImage& GetWindowImage() const { return m_windowImage; }
     const CRasterImage& GetLevelBitmap() const { return m_levelBitmap; }
+    // Why the level is not shown, when the window is too small for a pixel a block; else empty.
+    QString GetTooLargeMessage() const;
 
 signals:
     // Something that the menus and the toolbar show changed.

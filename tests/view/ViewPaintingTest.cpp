@@ -99,3 +99,21 @@ TEST_F(ViewPainting, GridFollowsTheSetting)
     view.OnShowGrid();
     EXPECT_EQ(lineShown(), grid);
 }
+
+// A level that would get less than a pixel a block is not shown: the window says why instead.
+TEST_F(ViewPainting, ALevelTooLargeToShowIsExplained)
+{
+    EXPECT_TRUE(view.GetTooLargeMessage().isEmpty());
+    CLevel large;
+    large.Resize(1000, 1000);
+    Put(large);
+    EXPECT_EQ(view.GetCellSize(), 0);
+    EXPECT_EQ(view.GetTooLargeMessage(),
+              "The level is 1000 x 1000 blocks; the window shows at most 400 x 400 blocks at this size");
+    const QImage shown = view.grab(QRect(5, 50, 400, 400)).toImage();
+    int written = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            written += shown.pixel(x, y) != qRgb(255, 255, 255);
+    EXPECT_GT(written, 100);
+}

@@ -132,6 +132,13 @@
     </message>
 </context>
 <context>
+    <name>CEditorView</name>
+    <message>
+        <source>The level is %1 x %2 blocks; the window shows at most %3 x %4 blocks at this size</source>
+        <translation>Banan är %1 x %2 block; fönstret visar högst %3 x %4 block i den här storleken</translation>
+    </message>
+</context>
+<context>
     <name>CHyperLink</name>
     <message>
         <source>The operating system is out
