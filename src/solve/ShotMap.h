@@ -1,4 +1,5 @@
 #pragma once
+#include "render/Colour.h"
 #include "solve/Shot.h"
 
 #include <atomic>
@@ -43,6 +44,8 @@ public:
     // block: the paths of the shots into the cup, then a dot at the end of every shot, white
     // where it came to rest, cyan where it went into water, yellow in the cup.
     void Draw(CDeviceContext& dc, int x0, int y0, int cell) const;
+    // The colour of the dot of a shot that ended so (a ShotResult).
+    static Colour GetDotColour(int result);
     // One path as a line through the ball's centres.
     static void DrawPath(CDeviceContext& dc, const std::vector<CPathPoint>& path, int x0, int y0, int cell);
 

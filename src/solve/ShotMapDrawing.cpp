@@ -38,6 +38,11 @@ void CShotMap::DrawPath(CDeviceContext& dc, const std::vector<CPathPoint>& path,
     dc.SelectPen(previous);
 }
 
+Colour CShotMap::GetDotColour(int result)
+{
+    return result == ShotCup ? kCupColour : result == ShotWater ? kWaterColour : kRestColour;
+}
+
 void CShotMap::Draw(CDeviceContext& dc, int x0, int y0, int cell) const
 {
     for (const CPlayedShot& shot : m_cupShots)
@@ -46,7 +51,7 @@ void CShotMap::Draw(CDeviceContext& dc, int x0, int y0, int cell) const
     const CPen* previousPen = dc.SelectPen(&CPen::Null());
     // Rest first, so that the rarer outcomes stay visible where they share a pixel.
     for (const int result : {ShotRest, ShotWater, ShotCup}) {
-        const CBrush brush = CBrush::MakeSolid(result == ShotCup ? kCupColour : result == ShotWater ? kWaterColour : kRestColour);
+        const CBrush brush = CBrush::MakeSolid(GetDotColour(result));
         const CBrush* previousBrush = dc.SelectBrush(&brush);
         for (const CMapShot& shot : m_shots) {
             if (shot.result != result)

@@ -227,7 +227,7 @@ void CEditorView::OnDraw(CDeviceContext& dc, const CRect& dirty)
     if (m_testMode.IsOn()) {
         m_testMode.Draw(dc);
     } else {
-        m_solveTools.Draw(dc);
+        m_solveTools.Draw(dc, devicePixelRatioF());
         DrawEditOverlay(dc, m_session);
     }
 }

@@ -9,13 +9,15 @@ bool CLevelOverlay::OnLevelChanged(const CLevel& level)
 {
     if (!m_task.HasLevel() || m_task.IsFor(level))
         return false;
-    Drop();
+    Drop(IsRunning());
     return true;
 }
 
-void CLevelOverlay::Drop()
+void CLevelOverlay::Drop(bool stoppedByEdit)
 {
     m_task.Forget();
     Clear();
+    if (stoppedByEdit)
+        OnStoppedByEdit();
     emit Changed();
 }

@@ -8,6 +8,7 @@
 
 class CDeviceContext;
 class CLevel;
+class CViewGeometry;
 
 // What is computed for one level in the background and drawn over it: the solution of a search,
 // the shot map. Once the document's level is another, OnLevelChanged drops it, and cancels the
@@ -18,13 +19,13 @@ public:
     CLevelOverlay();
 
     // Drops everything unless the level is the one computed for. True when there was something
-    // to drop.
+    // to drop; a computation still running is then stopped by an edit.
     bool OnLevelChanged(const CLevel& level);
     bool IsRunning() const { return m_task.IsRunning(); }
     // A line for the status bar; empty for nothing.
     virtual QString GetStatus() const = 0;
-    // Over a level picture whose top-left corner is at (x0, y0).
-    virtual void Draw(CDeviceContext& dc, int x0, int y0, int cell) const = 0;
+    // Over the level picture where the geometry places it, pixelRatio device pixels a pixel.
+    virtual void Draw(CDeviceContext& dc, const CViewGeometry& geometry, double pixelRatio) const = 0;
 
 signals:
     // The status, what is drawn or the running state changed.
@@ -36,11 +37,16 @@ protected:
     bool StartWork(const CLevel& level, CLevelTask::Work work) { return m_task.Start(level, std::move(work)); }
     // Stops the work, keeping what was computed and the level.
     void CancelWork() { m_task.Cancel(); }
-    // Cancels the work, forgets the level and, through Clear, what was computed.
-    void Drop();
+    // Cancels the work, forgets the level and, through Clear, what was computed; then, when a
+    // change of the level stopped the work, OnStoppedByEdit.
+    void Drop(bool stoppedByEdit = false);
+    // The copy of the level the work was started on; null when dropped.
+    const CLevel* GetLevel() const { return m_task.GetLevel(); }
 
     virtual void OnFinished() = 0;
     virtual void Clear() = 0;
+    // A change of the level dropped the work while it was still running.
+    virtual void OnStoppedByEdit() {}
 
 private:
     CLevelTask m_task;

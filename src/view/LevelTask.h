@@ -31,6 +31,8 @@ public:
     void Forget();
     bool IsRunning() const { return m_current != nullptr; }
     bool HasLevel() const { return m_level != nullptr; }
+    // The copy of the level of the last Start; null after Forget.
+    const CLevel* GetLevel() const { return m_level.get(); }
     // Whether the level is the one of the last Start: the same size, start position and blocks,
     // every value of every block compared (block equality leaves out the front of a uniform
     // block, so a grass/grass triangle would equal the grass/water one painted over it).

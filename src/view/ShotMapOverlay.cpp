@@ -1,6 +1,58 @@
 #include "view/ShotMapOverlay.h"
 
+#include "edit/ViewGeometry.h"
 #include "model/Level.h"
+#include "render/DeviceContext.h"
+#include "view/SolutionDrawing.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+QColor ToQColor(Colour colour)
+{
+    return QColor(GetRed(colour), GetGreen(colour), GetBlue(colour));
+}
+
+// One row of a dot and its outcome for each kind of dot, on a dark box inside the level area's
+// bottom-left corner (as much of it as the image holds).
+void DrawLegend(CRasterImage& image, const CViewGeometry& geometry)
+{
+    const CRect area = geometry.GetLevelArea();
+    const int left = std::max(area.left, 0) + 4;
+    const int bottom = std::min(area.bottom, image.GetHeight()) - 4;
+    const std::pair<int, QString> entries[] = {{ShotRest, CShotMapOverlay::tr("rest")},
+                                               {ShotWater, CShotMapOverlay::tr("water")},
+                                               {ShotCup, CShotMapOverlay::tr("cup")}};
+    QImage target = WrapRasterImage(image);
+    QPainter painter(&target);
+    QFont font = painter.font();
+    font.setPixelSize(12);
+    painter.setFont(font);
+    const QFontMetrics metrics(font);
+    const int height = metrics.height() + 6;
+    const int dot = 8;
+    int width = 6;
+    for (const auto& [result, label] : entries)
+        width += dot + 4 + metrics.horizontalAdvance(label) + 10;
+    const QRect box(left, bottom - height, width, height);
+    painter.fillRect(box, QColor(0, 0, 0, 170));
+    int x = box.left() + 6;
+    for (const auto& [result, label] : entries) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ToQColor(CShotMap::GetDotColour(result)));
+        painter.drawEllipse(QRect(x, box.center().y() - dot / 2, dot, dot));
+        x += dot + 4;
+        painter.setPen(Qt::white);
+        const int advance = metrics.horizontalAdvance(label);
+        painter.drawText(QRect(x, box.top(), advance, height), Qt::AlignVCenter | Qt::AlignLeft, label);
+        x += advance + 10;
+    }
+}
+
+} // namespace
 
 void CShotMapOverlay::Show(const CLevel& level, int headings)
 {
@@ -44,8 +96,11 @@ QString CShotMapOverlay::GetStatus() const
         .arg(m_map->GetShots().size());
 }
 
-void CShotMapOverlay::Draw(CDeviceContext& dc, int x0, int y0, int cell) const
+void CShotMapOverlay::Draw(CDeviceContext& dc, const CViewGeometry& geometry, double) const
 {
-    if (m_map)
-        m_map->Draw(dc, x0, y0, cell);
+    if (!m_map)
+        return;
+    const CPoint origin = geometry.GetOrigin();
+    m_map->Draw(dc, origin.x, origin.y, geometry.GetCellSize());
+    DrawLegend(dc.GetImage(), geometry);
 }

@@ -6,7 +6,7 @@
 
 // The shot map over the level: where every first shot from the start ends, computed in the
 // background on a copy of the level, shown once it is ready and until it is hidden or the level
-// changes.
+// changes, with a legend of its dots in the level's bottom-left corner.
 class CShotMapOverlay : public CLevelOverlay {
     Q_OBJECT
 public:
@@ -17,7 +17,7 @@ public:
 
     QString GetStatus() const override;
     // Nothing until the map is ready.
-    void Draw(CDeviceContext& dc, int x0, int y0, int cell) const override;
+    void Draw(CDeviceContext& dc, const CViewGeometry& geometry, double pixelRatio) const override;
 
 private:
     void OnFinished() override;

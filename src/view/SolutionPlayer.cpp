@@ -19,10 +19,11 @@ CSolutionPlayer::CSolutionPlayer(CTestMode& testMode, const CEditingSession& ses
     connect(&m_timer, &QTimer::timeout, this, &CSolutionPlayer::Poll);
 }
 
-void CSolutionPlayer::Play(const std::vector<CPlayedShot>& shots)
+void CSolutionPlayer::Play(const CSolution& solution)
 {
+    // Copied first: entering test mode may change what the caller holds.
+    m_solution = solution;
     m_testMode.Restart();
-    m_shots = shots;
     m_start = CShotPlayer::StartState(m_session.GetLevel());
     // The solver's first shot starts with the count of a ball that has not rolled yet; one that
     // rolled earlier in this run kept its own.
@@ -43,7 +44,18 @@ void CSolutionPlayer::Stop()
 
 CBallState CSolutionPlayer::StateBefore(int shot) const
 {
-    return shot == 0 ? m_start : m_shots[shot - 1].end;
+    return shot == 0 ? m_start : m_solution.shots[shot - 1].end;
+}
+
+int CSolutionPlayer::GetForgiveness(int shot) const
+{
+    const std::vector<int>& forgiveness = m_solution.forgiveness;
+    return shot >= 1 && shot <= static_cast<int>(forgiveness.size()) ? forgiveness[shot - 1] : 0;
+}
+
+bool CSolutionPlayer::IsThroughWall(int shot) const
+{
+    return shot >= 1 && shot <= GetShotCount() && m_solution.shots[shot - 1].throughWall;
 }
 
 void CSolutionPlayer::Poll()
@@ -66,7 +78,7 @@ void CSolutionPlayer::Poll()
     }
     if (++m_stillPolls < kPausePolls)
         return;
-    const CShot& shot = m_shots[m_next].shot;
+    const CShot& shot = m_solution.shots[m_next].shot;
     // Refused while the thread of the shot before is still finishing: the next poll tries again.
     if (!m_testMode.Shoot(shot.strength, shot.angle))
         return;

@@ -1,5 +1,5 @@
 #pragma once
-#include "solve/Shot.h"
+#include "solve/ShotSolver.h"
 
 #include <QObject>
 #include <QTimer>
@@ -20,13 +20,17 @@ class CSolutionPlayer : public QObject {
 public:
     CSolutionPlayer(CTestMode& testMode, const CEditingSession& session);
 
-    void Play(const std::vector<CPlayedShot>& shots);
+    // Plays its own copy of the solution, taken before test mode starts.
+    void Play(const CSolution& solution);
     // Stops following the solution; the ball rolls on.
     void Stop();
     bool IsPlaying() const { return m_timer.isActive(); }
     // The shot rolling now or last, counted from 1; 0 before the first.
     int GetShotNumber() const { return m_next; }
-    int GetShotCount() const { return static_cast<int>(m_shots.size()); }
+    int GetShotCount() const { return static_cast<int>(m_solution.shots.size()); }
+    // How forgiving the shot (counted from 1) is, in percent, and whether it passes through a wall.
+    int GetForgiveness(int shot) const;
+    bool IsThroughWall(int shot) const;
 
 signals:
     void Changed();
@@ -40,7 +44,7 @@ private:
 
     CTestMode& m_testMode;
     const CEditingSession& m_session;
-    std::vector<CPlayedShot> m_shots;
+    CSolution m_solution;
     CBallState m_start;
     // The shots started so far.
     int m_next = 0;

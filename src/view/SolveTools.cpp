@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 CSolveTools::CSolveTools(CEditorView& view) : m_view(view), m_player(view.GetTestMode(), view.GetSession())
 {
     connect(&m_parSearch, &CParSearch::Changed, this, &CSolveTools::OnChanged);
@@ -18,6 +20,7 @@ void CSolveTools::OnFindPar()
 
 void CSolveTools::OnPlaySolution()
 {
+    // The solution as shown now: the player keeps its own copy, whatever the search finds next.
     if (CanPlaySolution())
         m_player.Play(m_parSearch.GetSolution());
 }
@@ -46,8 +49,14 @@ void CSolveTools::StopAll()
 
 QString CSolveTools::GetStatus() const
 {
-    if (m_player.IsPlaying())
-        return tr("Playing the solution: shot %1 of %2").arg(m_player.GetShotNumber()).arg(m_player.GetShotCount());
+    if (m_player.IsPlaying()) {
+        // Before the first shot starts, the first is the one to come.
+        const int shot = std::max(m_player.GetShotNumber(), 1);
+        const QString playing = tr("Playing the solution: shot %1 of %2, forgiveness %3%")
+                                    .arg(QString::number(shot), QString::number(m_player.GetShotCount()),
+                                         QString::number(m_player.GetForgiveness(shot)));
+        return m_player.IsThroughWall(shot) ? tr("%1, through a wall").arg(playing) : playing;
+    }
     QStringList parts{m_parSearch.GetStatus(), m_shotMap.GetStatus()};
     parts.removeAll(QString());
     return parts.join(QStringLiteral("; "));
@@ -63,12 +72,11 @@ void CSolveTools::OnLevelChanged()
         m_player.Stop();
 }
 
-void CSolveTools::Draw(CDeviceContext& dc) const
+void CSolveTools::Draw(CDeviceContext& dc, double pixelRatio) const
 {
     const CViewGeometry geometry = m_view.GetGeometry();
-    const CPoint origin = geometry.GetOrigin();
-    m_shotMap.Draw(dc, origin.x, origin.y, geometry.GetCellSize());
-    m_parSearch.Draw(dc, origin.x, origin.y, geometry.GetCellSize());
+    m_shotMap.Draw(dc, geometry, pixelRatio);
+    m_parSearch.Draw(dc, geometry, pixelRatio);
 }
 
 void CSolveTools::OnChanged()

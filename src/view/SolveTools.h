@@ -30,18 +30,19 @@ public:
 
     bool IsSearching() const { return m_parSearch.IsRunning() || m_shotMap.IsRunning(); }
     bool IsFindingPar() const { return m_parSearch.IsRunning(); }
-    bool CanPlaySolution() const { return !GetSolution().empty() && !m_player.IsPlaying(); }
-    // The solution found for the document's level, each shot with its path; empty for none.
-    const std::vector<CPlayedShot>& GetSolution() const { return m_parSearch.GetSolution(); }
+    bool CanPlaySolution() const { return !GetSolution().shots.empty() && !m_player.IsPlaying(); }
+    // The solution shown for the document's level (the best so far while the search runs), each
+    // shot with its path and forgiveness; empty for none.
+    const CSolution& GetSolution() const { return m_parSearch.GetSolution(); }
     bool IsShotMapShown() const { return m_shotMap.IsShown(); }
-    // The status bar's line: the solution being played, else what the search and the map are
-    // doing or found; empty for nothing.
+    // The status bar's line: the solution being played with the forgiveness of its shot, else
+    // what the search and the map are doing or found; empty for nothing.
     QString GetStatus() const;
 
     // Called whenever the level changed: what was found for another level is dropped.
     void OnLevelChanged();
-    // The paths and the map over the level, in edit mode.
-    void Draw(CDeviceContext& dc) const;
+    // The paths and the map over the level, in edit mode, at pixelRatio device pixels a pixel.
+    void Draw(CDeviceContext& dc, double pixelRatio) const;
 
     // The search's options and the map's headings; the editor uses the solver's defaults, tests
     // take fewer headings.

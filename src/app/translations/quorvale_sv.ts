@@ -306,20 +306,60 @@ with the given filename extension.</source>
 <context>
     <name>CParSearch</name>
     <message>
-        <source>Par search stopped</source>
-        <translation>Sökningen efter par avbröts</translation>
+        <source>1 shot</source>
+        <translation>1 slag</translation>
+    </message>
+    <message>
+        <source>%1 shots</source>
+        <translation>%1 slag</translation>
+    </message>
+    <message>
+        <source>Par search stopped by an edit</source>
+        <translation>Sökningen efter par avbröts av en ändring</translation>
+    </message>
+    <message>
+        <source>Par at most %1, proving… %2 s</source>
+        <translation>Par högst %1, bevisar… %2 s</translation>
+    </message>
+    <message>
+        <source>Finding par within %1: none of %2 or fewer… %3 s</source>
+        <translation>Söker par inom %1: inget på %2 eller färre… %3 s</translation>
+    </message>
+    <message>
+        <source>Finding par within %1… %2 s</source>
+        <translation>Söker par inom %1… %2 s</translation>
     </message>
     <message>
         <source>Par %1, found in %2 s</source>
         <translation>Par %1, hittat på %2 s</translation>
     </message>
     <message>
-        <source>No par within %1 shots</source>
-        <translation>Inget par inom %1 slag</translation>
+        <source>Par at most %1, none of %2 or fewer (stopped after %3 s)</source>
+        <translation>Par högst %1, inget på %2 eller färre (avbröts efter %3 s)</translation>
     </message>
     <message>
-        <source>Finding par: solutions of %1 shots, %2 shots played</source>
-        <translation>Söker par: lösningar på %1 slag, %2 slag spelade</translation>
+        <source>Par at most %1 (stopped after %2 s)</source>
+        <translation>Par högst %1 (avbröts efter %2 s)</translation>
+    </message>
+    <message>
+        <source>This level has no cup</source>
+        <translation>Banan har inget hål</translation>
+    </message>
+    <message>
+        <source>The cup cannot be reached</source>
+        <translation>Hålet går inte att nå</translation>
+    </message>
+    <message>
+        <source>No par found, none of %1 or fewer (stopped after %2 s)</source>
+        <translation>Inget par hittat, inget på %1 eller färre (avbröts efter %2 s)</translation>
+    </message>
+    <message>
+        <source>No par found (stopped after %1 s)</source>
+        <translation>Inget par hittat (avbröts efter %1 s)</translation>
+    </message>
+    <message>
+        <source>No par within %1</source>
+        <translation>Inget par inom %1</translation>
     </message>
 </context>
 <context>
@@ -339,12 +379,28 @@ with the given filename extension.</source>
         <source>Shot map: %1 of %2 first shots end in the cup</source>
         <translation>Slagkarta: %1 av %2 första slag hamnar i hålet</translation>
     </message>
+    <message>
+        <source>rest</source>
+        <translation>stilla</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>vatten</translation>
+    </message>
+    <message>
+        <source>cup</source>
+        <translation>hål</translation>
+    </message>
 </context>
 <context>
     <name>CSolveTools</name>
     <message>
-        <source>Playing the solution: shot %1 of %2</source>
-        <translation>Spelar lösningen: slag %1 av %2</translation>
+        <source>Playing the solution: shot %1 of %2, forgiveness %3%</source>
+        <translation>Spelar lösningen: slag %1 av %2, tolerans %3%</translation>
+    </message>
+    <message>
+        <source>%1, through a wall</source>
+        <translation>%1, genom en vägg</translation>
     </message>
 </context>
 <context>
