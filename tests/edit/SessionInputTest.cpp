@@ -61,6 +61,10 @@ TEST_F(SessionInput, ACancelledDragDrawsNothingAndItsReleaseDoesNothing)
 
 TEST_F(SessionInput, PaletteAndSampleClicksChangeOnlyTheCurrentBlock)
 {
+    // A new session plots solid grass on wall, the first shape marked.
+    EXPECT_EQ(session.GetTool(), ToolPlot);
+    EXPECT_EQ(Values(session.GetCurrentBlock()), Values(MakeBlock(Solid, 0, Grass, NoSlope, Wall)));
+    EXPECT_TRUE(session.GetPalettes().GetShapes()[0].IsSelected());
     Click(kBackBox); // back slope: none, then 7
     Click(kFrontBox);
     Click(kFrontBox);

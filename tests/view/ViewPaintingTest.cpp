@@ -28,36 +28,6 @@ struct ViewPainting : EditorWindow {
 
 } // namespace
 
-TEST_F(ViewPainting, StartsWithPlotSolidGrassOnWallAndMarkedPalettes)
-{
-    EXPECT_EQ(session.GetTool(), ToolPlot);
-    const CBlock& block = session.GetCurrentBlock();
-    EXPECT_EQ(block.GetShape(), Solid);
-    EXPECT_EQ(block.GetBackKind(), Grass);
-    EXPECT_EQ(block.GetFrontKind(), Wall);
-    EXPECT_EQ(block.GetBackRotation(), NoSlope);
-    EXPECT_EQ(block.GetFrontRotation(), NoSlope);
-
-    const auto& shapes = session.GetPalettes().GetShapes();
-    ASSERT_EQ(shapes.size(), 5u);
-    const int order[] = {Solid, Circle, QuarterDisc, Triangle, HalfDisc};
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(shapes[i].GetRect(), (CRect{70 + 50 * i, 5, 110 + 50 * i, 45}));
-        EXPECT_EQ(shapes[i].GetBlock().GetShape(), order[i]);
-        EXPECT_EQ(shapes[i].IsSelected(), i == 0);
-    }
-    // Every material marked; where each lies, the end-to-end run reads from its colour there.
-    EXPECT_EQ(session.GetPalettes().GetMaterials().size(), 6u);
-    for (const CPaletteItem& item : session.GetPalettes().GetMaterials())
-        EXPECT_TRUE(item.IsSelected());
-
-    session.SelectShape(2);
-    EXPECT_EQ(session.GetCurrentBlock().GetShape(), QuarterDisc);
-    EXPECT_EQ(session.GetCurrentBlock().GetFrontKind(), Wall);
-    EXPECT_FALSE(session.GetPalettes().GetShapes()[0].IsSelected());
-    EXPECT_TRUE(session.GetPalettes().GetShapes()[2].IsSelected());
-}
-
 TEST_F(ViewPainting, WindowShowsThePalettesAndTheLevelInTheirPlaces)
 {
     ASSERT_EQ(view.GetCellSize(), 40);
