@@ -107,7 +107,7 @@ const CCommand s_commands[] = {
     {CmdFileSave, QT_TRANSLATE_NOOP("Command", "&Save\tCtrl+S"), QT_TRANSLATE_NOOP("Command", "Save the active document\nSave"), {"Ctrl+S"},
      [](CCommandTarget& t, int) { t.frame.GetDocManager().OnFileSave(); }, UpdateKind::None, nullptr},
     // Save As and Exit also take the keys desktop programs use for them; their menu texts show no key.
-    {CmdFileSaveAs, QT_TRANSLATE_NOOP("Command", "Save &As..."), QT_TRANSLATE_NOOP("Command", "Save the active document with a new name\nSave As"), {"Ctrl+Shift+S"},
+    {CmdFileSaveAs, QT_TRANSLATE_NOOP("Command", "Save &As...\tCtrl+Shift+S"), QT_TRANSLATE_NOOP("Command", "Save the active document with a new name\nSave As"), {"Ctrl+Shift+S"},
      [](CCommandTarget& t, int) { t.frame.GetDocManager().OnFileSaveAs(); }, UpdateKind::None, nullptr},
     {CmdEarlierVersions, QT_TRANSLATE_NOOP("Command", "Earlier &Versions..."),
      QT_TRANSLATE_NOOP("Command", "Open a version that this file had before one of its saves\nEarlier Versions"), {},
@@ -117,7 +117,7 @@ const CCommand s_commands[] = {
     {CmdRecentFile1 + 1, QT_TRANSLATE_NOOP("Command", "Recent File"), QT_TRANSLATE_NOOP("Command", "Open this document"), {}, OpenRecentFile, UpdateKind::None, nullptr},
     {CmdRecentFile1 + 2, QT_TRANSLATE_NOOP("Command", "Recent File"), QT_TRANSLATE_NOOP("Command", "Open this document"), {}, OpenRecentFile, UpdateKind::None, nullptr},
     {CmdRecentFile4, QT_TRANSLATE_NOOP("Command", "Recent File"), QT_TRANSLATE_NOOP("Command", "Open this document"), {}, OpenRecentFile, UpdateKind::None, nullptr},
-    {CmdAppExit, QT_TRANSLATE_NOOP("Command", "E&xit"), QT_TRANSLATE_NOOP("Command", "Quit the application; prompts to save documents\nExit"), {"Ctrl+Q"},
+    {CmdAppExit, QT_TRANSLATE_NOOP("Command", "E&xit\tCtrl+Q"), QT_TRANSLATE_NOOP("Command", "Quit the application; prompts to save documents\nExit"), {"Ctrl+Q"},
      [](CCommandTarget& t, int) { t.frame.close(); }, UpdateKind::None, nullptr},
     // Edit
     {CmdEditUndo, QT_TRANSLATE_NOOP("Command", "&Undo\tCtrl+Z"), QT_TRANSLATE_NOOP("Command", "Undo the last action\nUndo"), {"Ctrl+Z", "Alt+Backspace"},

@@ -32,6 +32,21 @@ CPalettes::CPalettes()
     m_shapes.front().SetSelected(true);
 }
 
+CPalettes::CSpot CPalettes::FindSpot(CPoint point) const
+{
+    if (kBackBox.PtInRect(point))
+        return {CSpot::BackSample};
+    if (kFrontBox.PtInRect(point))
+        return {CSpot::FrontSample};
+    if (kBlockBox.PtInRect(point))
+        return {CSpot::BlockSample};
+    if (const int index = FindShape(point); index >= 0)
+        return {CSpot::ShapeItem, m_shapes[index].GetBlock().GetShape()};
+    if (const int kind = FindMaterial(point); kind >= 0)
+        return {CSpot::MaterialItem, kind};
+    return {};
+}
+
 int CPalettes::FindShape(CPoint point) const
 {
     return FindItem(m_shapes, point);

@@ -21,6 +21,14 @@ public:
 
     const std::vector<CPaletteItem>& GetShapes() const { return m_shapes; }
     const std::vector<CPaletteItem>& GetMaterials() const { return m_materials; }
+    // What lies under a client point: a sample of the current block, a shape item (value: its
+    // shape), a material item (value: its kind), or nothing.
+    struct CSpot {
+        enum Kind { None, BackSample, FrontSample, BlockSample, ShapeItem, MaterialItem };
+        Kind kind = None;
+        int value = -1;
+    };
+    CSpot FindSpot(CPoint point) const;
     // The index of the first shape item under the point, or -1.
     int FindShape(CPoint point) const;
     // The kind of the material item under the point, or -1.

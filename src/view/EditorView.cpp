@@ -5,16 +5,20 @@
 #include "render/LevelImage.h"
 #include "view/EditOverlay.h"
 #include "view/LevelPropertiesDlg.h"
+#include "view/PaletteTips.h"
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <ctime>
 
@@ -237,7 +241,19 @@ void CEditorView::OnDraw(CDeviceContext& dc, const CRect& dirty)
 
 CPoint CEditorView::ClientPoint(const QMouseEvent& event) const
 {
-    return CViewGeometry::PointFromPointer(event.position().x(), event.position().y(), devicePixelRatioF());
+    // Qt rounds a widget's event position to whole pixels; the position in the window keeps the
+    // pointer's device pixel on a scaled screen. The picture is shown on the window's grid of
+    // device pixels, so the pixel is found in the window and moved by the view's place there. An
+    // event made by hand may give the view's own position for the window's: that one is taken.
+    const double ratio = devicePixelRatioF();
+    const QPoint offset = mapTo(window(), QPoint(0, 0));
+    const QPointF scene = event.scenePosition();
+    const QPointF local = event.position();
+    if (std::abs(scene.x() - local.x() - offset.x()) <= 0.5 && std::abs(scene.y() - local.y() - offset.y()) <= 0.5) {
+        const CPoint inWindow = CViewGeometry::PointFromPointer(scene.x(), scene.y(), ratio);
+        return {inWindow.x - offset.x(), inWindow.y - offset.y()};
+    }
+    return CViewGeometry::PointFromPointer(local.x(), local.y(), ratio);
 }
 
 void CEditorView::ApplyInputReply(const CInputReply& reply)
@@ -328,6 +344,20 @@ bool CEditorView::event(QEvent* event)
     // A modal dialog has opened over the window: it takes the mouse and the keyboard at once.
     if (event->type() == QEvent::WindowBlocked)
         ApplyInputReply(m_session.CancelDrag());
+    // The palette items and the samples of the current block say what they are and do.
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QPoint position = help->pos();
+        const QString text = PaletteTipText(m_session.GetPalettes().FindSpot(
+            CViewGeometry::PointFromPointer(position.x(), position.y(), devicePixelRatioF())));
+        if (text.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), text, this);
+        }
+        return true;
+    }
     return QWidget::event(event);
 }
 

@@ -43,6 +43,8 @@ TEST(CommandTable, ActionsCarryTheTextsKeysAndPrompts)
     EXPECT_EQ(frame.GetAction(CmdPlaySound)->text(), "Pl&ay sound\t");
     EXPECT_EQ(frame.GetAction(CmdPlaySound)->shortcut(), Key("F3"));
     EXPECT_EQ(frame.GetAction(CmdSwapMaterials)->statusTip(), "Swap background and front material");
+    EXPECT_EQ(frame.GetAction(CmdFileSaveAs)->text(), "Save &As...\tCtrl+Shift+S");
+    EXPECT_EQ(frame.GetAction(CmdAppExit)->text(), "E&xit\tCtrl+Q");
 
     QStringList menus;
     for (QAction* menu : frame.menuBar()->actions())

@@ -93,12 +93,14 @@ private:
 inline ::testing::Environment* const g_qtTestEnvironment =
     ::testing::AddGlobalTestEnvironment(new CQtTestEnvironment);
 
-// A mouse event sent straight to the widget, at a point that may lie between pixels as on a scaled
-// screen; a press holds the button.
+// A mouse event sent straight to the widget as the window system's come on a scaled screen: the
+// point, which may lie between pixels, exact in the window and rounded to whole pixels in the
+// widget; a press holds the button.
 inline void SendMouse(QWidget* widget, QEvent::Type type, QPointF point, Qt::MouseButton button = Qt::NoButton)
 {
     const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::MouseButtons();
-    QMouseEvent event(type, point, widget->mapToGlobal(point), button, held, Qt::NoModifier);
+    QMouseEvent event(type, point.toPoint(), widget->mapTo(widget->window(), point), widget->mapToGlobal(point),
+                      button, held, Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
 }
 

@@ -2,6 +2,8 @@
 #include "common/EditorWindow.h"
 
 #include <QGuiApplication>
+#include <QHelpEvent>
+#include <QToolTip>
 
 namespace {
 
@@ -103,4 +105,21 @@ TEST_F(EditorWindow, RotateBlockHonoursTheShiftKeyAsItIsNow)
     QTest::keyRelease(&view, Qt::Key_Shift);
     EXPECT_EQ(session.GetCurrentBlock().GetShapeRotation(), 3);
     EXPECT_EQ(session.GetCurrentBlock().GetFrontRotation(), 3);
+}
+
+TEST_F(EditorWindow, PaletteItemsAndSamplesSayWhatTheyAreAndWhatClicksDo)
+{
+    auto tipAt = [this](QPoint point) {
+        QHelpEvent help(QEvent::ToolTip, point, view.mapToGlobal(point));
+        QApplication::sendEvent(&view, &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_EQ(tipAt(CellCentre(2, 2)), "");
+    EXPECT_EQ(tipAt({600, 25}), "Material: Water\nLeft click: background material\nRight click: front material");
+    EXPECT_EQ(tipAt({250, 25}), "Shape: Triangle\nLeft click: the current block takes this shape");
+    EXPECT_EQ(tipAt({15, 30}), "Front material of the current block\nLeft click: turn its slope\nRight click: no slope");
+    ASSERT_TRUE(CEditorApp::SetLanguage(QStringLiteral("sv")));
+    EXPECT_EQ(tipAt({45, 25}), "Aktuellt block\nVänsterklick: ett kvarts varv (med Skift vrids även lutningarna)");
+    EXPECT_EQ(tipAt({350, 25}), "Material: Gräs\nVänsterklick: bakgrundsmaterial\nHögerklick: förgrundsmaterial");
+    ASSERT_TRUE(CEditorApp::SetLanguage(QStringLiteral("en")));
 }

@@ -304,6 +304,89 @@ with the given filename extension.</source>
     </message>
 </context>
 <context>
+    <name>CPaletteTips</name>
+    <message>
+        <source>Solid</source>
+        <translation>Hel</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Cirkel</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>Triangel</translation>
+    </message>
+    <message>
+        <source>Quarter disc</source>
+        <translation>Kvartscirkel</translation>
+    </message>
+    <message>
+        <source>Half disc</source>
+        <translation>Halvcirkel</translation>
+    </message>
+    <message>
+        <source>Grass</source>
+        <translation>Gräs</translation>
+    </message>
+    <message>
+        <source>Wall</source>
+        <translation>Vägg</translation>
+    </message>
+    <message>
+        <source>Ice</source>
+        <translation>Is</translation>
+    </message>
+    <message>
+        <source>Hole</source>
+        <translation>Hål</translation>
+    </message>
+    <message>
+        <source>Sand</source>
+        <translation>Sand</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Vatten</translation>
+    </message>
+    <message>
+        <source>Background material of the current block
+Left click: turn its slope
+Right click: no slope</source>
+        <translation>Det aktuella blockets bakgrundsmaterial
+Vänsterklick: vrid lutningen
+Högerklick: ingen lutning</translation>
+    </message>
+    <message>
+        <source>Front material of the current block
+Left click: turn its slope
+Right click: no slope</source>
+        <translation>Det aktuella blockets förgrundsmaterial
+Vänsterklick: vrid lutningen
+Högerklick: ingen lutning</translation>
+    </message>
+    <message>
+        <source>Current block
+Left click: a quarter turn (with Shift its slopes turn too)</source>
+        <translation>Aktuellt block
+Vänsterklick: ett kvarts varv (med Skift vrids även lutningarna)</translation>
+    </message>
+    <message>
+        <source>Shape: %1
+Left click: the current block takes this shape</source>
+        <translation>Form: %1
+Vänsterklick: det aktuella blocket får denna form</translation>
+    </message>
+    <message>
+        <source>Material: %1
+Left click: background material
+Right click: front material</source>
+        <translation>Material: %1
+Vänsterklick: bakgrundsmaterial
+Högerklick: förgrundsmaterial</translation>
+    </message>
+</context>
+<context>
     <name>CParSearch</name>
     <message>
         <source>1 shot</source>
@@ -436,8 +519,8 @@ Save</source>
 Spara</translation>
     </message>
     <message>
-        <source>Save &amp;As...</source>
-        <translation>Spara so&amp;m...</translation>
+        <source>Save &amp;As...	Ctrl+Shift+S</source>
+        <translation>Spara so&amp;m...	Ctrl+Shift+S</translation>
     </message>
     <message>
         <source>Save the active document with a new name
@@ -464,8 +547,8 @@ Tidigare versioner</translation>
         <translation>Öppnar det här dokumentet.</translation>
     </message>
     <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Avsluta</translation>
+        <source>E&amp;xit	Ctrl+Q</source>
+        <translation>&amp;Avsluta	Ctrl+Q</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents
