@@ -161,6 +161,8 @@ TEST_F(SaveSafety, KillingTheEditorDuringSavesLeavesAWholeFile)
             WriteLevelFile(path, saved);
         QProcess saver;
         saver.setProcessEnvironment(environment);
+        // Another test's New or Open may have left the current folder in a folder since removed.
+        saver.setWorkingDirectory(dir.path());
         saver.start(QCoreApplication::applicationFilePath(),
                     {"--gtest_filter=SaveSafety.KillingTheEditorDuringSavesLeavesAWholeFile"});
         while (saver.waitForReadyRead(60000) && !saver.readAll().contains("saving\n")) {
