@@ -13,14 +13,18 @@
 #include <functional>
 #include <memory>
 
-// Handles events until the condition holds or five seconds have passed.
+// Handles events until the condition holds or five seconds have passed. The condition is asked
+// once a round and its last answer returned: a condition that acts (a click) is not run again.
 inline bool WaitFor(const std::function<bool()>& condition)
 {
     QElapsedTimer clock;
     clock.start();
-    while (!condition() && clock.elapsed() < 5000)
+    bool met = condition();
+    while (!met && clock.elapsed() < 5000) {
         QApplication::processEvents(QEventLoop::AllEvents, 5);
-    return condition();
+        met = condition();
+    }
+    return met;
 }
 
 // The editor's main window, shown and active, so that keys reach its shortcuts and the view
