@@ -50,8 +50,7 @@ struct Document : EditorWindow {
     void SetUp() override
     {
         sample = dir.filePath("first-steps.lev");
-        ASSERT_TRUE(QFile::copy(qEnvironmentVariable("QV_SOURCE_DIR") + "/data/Levels/first-steps.lev", sample))
-            << "QV_SOURCE_DIR is not set";
+        ASSERT_TRUE(QFile::copy(QStringLiteral(QV_TEST_SOURCE_DIR "/data/Levels/first-steps.lev"), sample));
     }
 };
 

@@ -95,8 +95,7 @@ QStringList FindFaults(const std::map<CMessageKey, CMessage>& file, const std::m
 TEST(SwedishTranslation, EveryTextTheShellShowsIsTranslated)
 {
     QTemporaryDir folder;
-    const QString sourceDir = qEnvironmentVariable("QV_SOURCE_DIR");
-    ASSERT_FALSE(sourceDir.isEmpty()) << "QV_SOURCE_DIR is not set";
+    const QString sourceDir = QStringLiteral(QV_TEST_SOURCE_DIR);
     const std::map<CMessageKey, CMessage> used = UsedTexts(sourceDir, folder.path());
     ASSERT_GT(used.size(), 100U); // lupdate found the sources
     const QStringList faults =
