@@ -5,9 +5,7 @@
 #include "random/RandomLevelGenerator.h"
 #include "state/VersionStore.h"
 
-#include <sys/stat.h>
-
-#include <cctype>
+#include <regex>
 
 namespace {
 
@@ -99,14 +97,11 @@ TEST_F(CliTest, RenderWritesAnRgbPngOfTheLevelImage)
     EXPECT_EQ(RunCli({"render", file, Path("upper.PNG")}).status, 0) << "the extension's case does not matter";
 }
 
+// Which files and levels are refused, and why, is the reader's (FileAccessTest, LevelTextTest);
+// here one case of each exit status, and every argument check.
 TEST_F(CliTest, FailuresUseTheirExitStatusesAndSayWhy)
 {
     const std::string good = WriteLevel("good.lev", kExample);
-    // Only regular files are read, none above 64 MiB, and a FIFO never makes the reader wait.
-    const std::string fifo = Path("fifo.lev");
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    const std::string huge = Write("huge.lev", "");
-    fs::resize_file(huge, (std::uintmax_t{64} << 20) + 1);
     const std::string missing = Path("missing.lev");
     struct CCase {
         std::vector<std::string> args;
@@ -115,14 +110,8 @@ TEST_F(CliTest, FailuresUseTheirExitStatusesAndSayWhy)
     };
     const std::vector<CCase> cases = {
         {{"info", missing}, 1, "missing.lev: No such file"},
-        {{"info", m_dir.string()}, 1, "Is a directory"},
-        {{"info", Write("empty.lev", "")}, 1, "unexpected end of file"},
         {{"info", WriteLevel("header.lev", "{Quorvale2}{}{}{}{2}{2}{0}{0}{$}{$}{$}{$}")}, 2, "header"},
-        {{"info", WriteLevel("narrow.lev", "{Quorvale1}{}{}{}{1}{5}{0}{0}{$}")}, 2, "below 2"},
-        {{"info", WriteLevel("cells.lev", "{Quorvale1}{}{}{}{2}{2}{0}{0}{$}{$}{$}")}, 2, "missing cell"},
         {{"info", "-"}, 1, "standard input: unexpected end of file"},
-        {{"info", fifo}, 1, "fifo.lev: Not a regular file"},
-        {{"render", huge, Path("huge.png")}, 1, "huge.lev: Larger than 64 MiB"},
         {{"solve", missing}, 1, "missing.lev: No such file"},
         {{"info"}, 64, "missing FILE"},
         {{"info", good, good}, 64, "unexpected argument '" + good + "'"},
@@ -131,8 +120,6 @@ TEST_F(CliTest, FailuresUseTheirExitStatusesAndSayWhy)
         {{"cat", good, "rect", "1", "2"}, 64, "needs 5"},
         {{"cat", good, "resize", "1001", "1000"}, 64, "sides from 2 and at most 1000000 cells, not 1001 x 1000"},
         {{"cat", good, "resize", "2", "1"}, 64, "not 2 x 1"},
-        {{"info", WriteLevel("large.lev", "{Quorvale1}{}{}{}{5790}{5790}{0}{0}{$}")}, 2,
-         "size 5790 x 5790 is more than the 1000000 cells a level may have"},
         {{"cat", good, "ball", "nan", "1"}, 64, "bad argument 'nan'"},
         {{"save", good}, 64, "missing OUT"},
         {{"save", good, Path("no/such/dir/out.lev")}, 1, "No such file"},
@@ -149,7 +136,6 @@ TEST_F(CliTest, FailuresUseTheirExitStatusesAndSayWhy)
         {{"random", Path("r.lev"), "--seed", "-1"}, 64, "--seed needs a whole number from 0 to 4294967295, not '-1'"},
         {{"random", Path("r.lev"), Path("p.lev")}, 64, "unexpected argument"},
         {{"random", Path("r.lev"), "--playable", "0"}, 64, "--playable needs a whole number from 1 to 100, not '0'"},
-        {{"random", Path("no/such/dir/r.lev"), "--seed", "1"}, 1, "No such file"},
         {{"solve", good, "--max-shots", "0"}, 64, "--max-shots needs a whole number from 1 to 100, not '0'"},
         {{"solve", good, "--headings", "x"}, 64, "--headings needs a whole number from 1 to 1048576, not 'x'"},
         {{"solve", good, "--time-limit", "-1"}, 64, "--time-limit needs a number of seconds above 0, not '-1'"},
@@ -177,9 +163,8 @@ TEST_F(CliTest, FailuresUseTheirExitStatusesAndSayWhy)
     EXPECT_EQ(endless.status, 1);
     EXPECT_EQ(endless.err, "quorvale-level: error: standard input: Larger than 64 MiB, the most a level file may hold\n");
     // Nothing was written by a command that failed.
-    for (const char* name : {"no", "x.png", "x.jpg", "r.lev", "huge.png"})
+    for (const char* name : {"no", "x.png", "x.jpg", "r.lev"})
         EXPECT_FALSE(fs::exists(m_dir / name)) << name;
-    EXPECT_TRUE(fs::is_fifo(fifo));
 }
 
 // How a file is replaced (links, permissions, a full disk) is the writer's, in FileAccessTest;
@@ -209,21 +194,15 @@ TEST_F(CliTest, VersionsListsTheCopiesTheEditorKeptAndSaveKeepsNone)
     fs::current_path(start);
     unsetenv("XDG_STATE_HOME");
     EXPECT_EQ(run.status, 0) << run.err;
-    // "TIME SIZE PATH", TIME in the form of the pattern, 9 standing for a digit and + for a sign.
-    const std::string pattern = "9999-99-99T99:99:99+99:99 ";
+    // "TIME SIZE PATH", newest first.
+    const std::regex form(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d[+-]\d\d:\d\d (\d+) (.+))");
     std::istringstream lines(run.out);
     std::vector<std::string> contents;
+    std::smatch match;
     for (std::string text; std::getline(lines, text);) {
-        ASSERT_GT(text.size(), pattern.size()) << text;
-        for (std::size_t i = 0; i < pattern.size(); ++i)
-            EXPECT_TRUE(pattern[i] == '9' ? std::isdigit(static_cast<unsigned char>(text[i]))
-                        : pattern[i] == '+' ? text[i] == '+' || text[i] == '-'
-                                            : text[i] == pattern[i])
-                << text;
-        const std::size_t space = text.find(' ', pattern.size());
-        const std::string copy = text.substr(space + 1);
-        EXPECT_EQ(text.substr(pattern.size(), space - pattern.size()), std::to_string(Slurp(copy).size()));
-        contents.push_back(Slurp(copy));
+        ASSERT_TRUE(std::regex_match(text, match, form)) << text;
+        contents.push_back(Slurp(match[2].str()));
+        EXPECT_EQ(match[1], std::to_string(contents.back().size()));
     }
     EXPECT_EQ(contents, (std::vector<std::string>{second, Archived(kExample)}));
     EXPECT_EQ(RunCli({"versions", "-"}).status, 64);

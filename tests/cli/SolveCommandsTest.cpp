@@ -7,20 +7,11 @@
 #include "solve/SolveLevels.h"
 
 #include <algorithm>
+#include <regex>
 #include <cstdio>
 
 
 namespace {
-
-// The words of a line, split at spaces.
-std::vector<std::string> Words(const std::string& line)
-{
-    std::vector<std::string> words;
-    std::istringstream in(line);
-    for (std::string word; in >> word;)
-        words.push_back(word);
-    return words;
-}
 
 std::vector<std::string> Lines(const std::string& text)
 {
@@ -187,14 +178,9 @@ TEST_F(CliTest, ShotmapDrawsOverTheLevelImage)
     ASSERT_EQ(RunCli({"render", file, Path("plain.png"), "--cell", "10"}).status, 0);
     const CRun run = RunCli({"shotmap", file, Path("map.png"), "--cell", "10", "--headings", "6"});
     ASSERT_EQ(run.status, 0) << run.err;
-    // "shots: 32 cup: C rest: R water: 0 moving: 0": the strengths the mouse gives along each of
-    // the six headings.
-    const std::vector<std::string> counts = Words(run.out);
-    ASSERT_EQ(counts.size(), 10u) << run.out;
-    EXPECT_EQ(counts[1], "32");
-    EXPECT_EQ(std::stoi(counts[3]) + std::stoi(counts[5]), 32);
-    EXPECT_GT(std::stoi(counts[3]), 0);
-    EXPECT_EQ(counts[7] + counts[9], "00");
+    // The strengths the mouse gives along each of the six headings, and how they ended.
+    EXPECT_TRUE(std::regex_match(run.out, std::regex(R"(shots: 32 cup: [1-9]\d* rest: \d+ water: 0 moving: 0\n)")))
+        << run.out;
     // The same image size, other pixels.
     const std::string map = Slurp(Path("map.png"));
     EXPECT_EQ(PngHeader(map), "91 x 61 8/2");
