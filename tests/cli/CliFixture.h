@@ -41,8 +41,7 @@ inline CRun RunCli(const std::vector<std::string>& args, const std::string& inpu
 
 inline std::string ProgramFile()
 {
-    const char* bin = std::getenv("QV_BINARY_DIR");
-    return std::string(bin ? bin : ".") + "/bin/quorvale-level";
+    return QV_TEST_PROGRAM;
 }
 
 // A shell command line: its standard output and exit status.
@@ -62,8 +61,7 @@ inline CRun RunProgram(const std::string& command)
 
 inline std::string SourceDir()
 {
-    const char* source = std::getenv("QV_SOURCE_DIR");
-    return source ? source : ".";
+    return QV_TEST_SOURCE_DIR;
 }
 
 // "width x height depth/colour type" from the header chunk of a PNG file's bytes.
