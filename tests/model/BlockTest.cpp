@@ -10,12 +10,7 @@ TEST(Material, SetIgnoresInvalidValuesAndRotationsFollowTheTurns)
 {
     CBlock block = MakeBlock(Triangle, 2, Ice, 3, Sand, 5);
     block.Set(-1, 7, 9, 9, 6, -2);
-    EXPECT_EQ(block.GetShape(), Triangle);
-    EXPECT_EQ(block.GetShapeRotation(), 2);
-    EXPECT_EQ(block.GetBackKind(), Ice);
-    EXPECT_EQ(block.GetBackRotation(), 3);
-    EXPECT_EQ(block.GetFrontKind(), Sand);
-    EXPECT_EQ(block.GetFrontRotation(), 5);
+    EXPECT_EQ(Values(block), (std::array<int, 6>{Triangle, 2, Ice, 3, Sand, 5}));
 
     for (int r = 0; r < 9; ++r) {
         block.Set(-1, -1, -1, r, -1, -1);
@@ -101,22 +96,21 @@ TEST(Block, TurnsWithOrWithoutMaterialsAndHalfDiscMirrors)
 
 TEST(Block, FrontRegionBoundaries)
 {
-    auto back = [](int shape, int rotation, double u, double v) {
-        return MakeBlock(shape, rotation, Grass, 8, Wall, 8).IsBackAt(u, v);
+    struct CCase {
+        int shape, rotation;
+        double u, v;
+        bool back;
     };
-    EXPECT_TRUE(back(Triangle, 0, 0.5, 0.5));
-    EXPECT_FALSE(back(Triangle, 1, 0.5, 0.5));
-    EXPECT_FALSE(back(Triangle, 2, 0.5, 0.5));
-    EXPECT_TRUE(back(Triangle, 3, 0.5, 0.5));
-    EXPECT_FALSE(back(Triangle, 0, 0.9, 0.1));
-    EXPECT_TRUE(back(Triangle, 0, 0.0, 1.0));
-    EXPECT_FALSE(back(QuarterDisc, 1, 1.0, 0.0));
-    EXPECT_TRUE(back(QuarterDisc, 1, 1.0, 0.01));
-    EXPECT_FALSE(back(HalfDisc, 3, 0.5, 0.5));
-    EXPECT_TRUE(back(HalfDisc, 3, 0.5, 0.51));
-    EXPECT_FALSE(back(Circle, 2, 0.5, 0.0));
-    EXPECT_TRUE(back(Circle, 0, 0.01, 0.01));
-    EXPECT_TRUE(back(Solid, 0, 0.5, 0.5));
+    const CCase cases[] = {
+        {Triangle, 0, 0.5, 0.5, true},     {Triangle, 1, 0.5, 0.5, false},    {Triangle, 2, 0.5, 0.5, false},
+        {Triangle, 3, 0.5, 0.5, true},     {Triangle, 0, 0.9, 0.1, false},    {Triangle, 0, 0.0, 1.0, true},
+        {QuarterDisc, 1, 1.0, 0.0, false}, {QuarterDisc, 1, 1.0, 0.01, true}, {HalfDisc, 3, 0.5, 0.5, false},
+        {HalfDisc, 3, 0.5, 0.51, true},    {Circle, 2, 0.5, 0.0, false},      {Circle, 0, 0.01, 0.01, true},
+        {Solid, 0, 0.5, 0.5, true},
+    };
+    for (const CCase& c : cases)
+        EXPECT_EQ(MakeBlock(c.shape, c.rotation, Grass, 8, Wall, 8).IsBackAt(c.u, c.v), c.back)
+            << "shape " << c.shape << " rotation " << c.rotation << " at " << c.u << "," << c.v;
     // A uniform circle is back material everywhere.
     EXPECT_TRUE(MakeBlock(Circle, 0, Ice, 3, Ice, 3).IsBackAt(0.5, 0.5));
     EXPECT_EQ(MakeBlock(Circle, 0, Grass, 8, Water, 8).GetKindAt(0.5, 0.5), Water);

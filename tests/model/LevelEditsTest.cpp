@@ -6,7 +6,6 @@
 
 namespace {
 
-
 int CountKind(const CLevel& level, int kind)
 {
     int count = 0;
@@ -49,7 +48,7 @@ TEST(FloodFill, FillsTheConnectedRegionOnly)
     EXPECT_EQ(CountKind(same, Wall), 0);
 }
 
-TEST(FloodFill, RegionFollowsOneSidedEquality)
+TEST(FloodFill, RegionFollowsOneSidedEqualityAndEnds)
 {
     CLevel level;
     level.SetBlock(5, 5, MakeBlock(Triangle, 0, Sand, 8, Water));
@@ -59,18 +58,15 @@ TEST(FloodFill, RegionFollowsOneSidedEquality)
     EXPECT_EQ(level.GetCellBackKind(5, 5), Wall);
     EXPECT_EQ(level.GetCellBackKind(6, 5), Wall);
     EXPECT_EQ(level.GetCellBackKind(4, 5), Sand);
-}
 
-TEST(FloodFill, TerminatesWhenFilledCellsStillEqualTheStart)
-{
     // The uniform fill equals the non-uniform start only with the fill on the left, so every
     // filled cell still matches the start block: without a visit mark this would never end.
-    CLevel level;
-    level.FillRect(0, 0, 9, 9, MakeBlock(Triangle, 1, Grass, 8, Water));
-    level.FloodFill(0, 0, MakeBlock(Triangle, 1, Grass, 8, Grass));
+    CLevel triangles;
+    triangles.FillRect(0, 0, 9, 9, MakeBlock(Triangle, 1, Grass, 8, Water));
+    triangles.FloodFill(0, 0, MakeBlock(Triangle, 1, Grass, 8, Grass));
     for (int x = 0; x < 10; ++x)
         for (int y = 0; y < 10; ++y)
-            ASSERT_EQ(level.GetCellFrontKind(x, y), Grass);
+            ASSERT_EQ(triangles.GetCellFrontKind(x, y), Grass);
 }
 
 TEST(LevelEdits, ShiftMovesBlocksButNotTheBall)

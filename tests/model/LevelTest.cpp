@@ -8,25 +8,12 @@
 #include <climits>
 #include <cmath>
 
-namespace {
-
-int CountNonEmpty(const CLevel& level)
-{
-    int count = 0;
-    for (int x = 0; x < level.GetWidth(); ++x)
-        for (int y = 0; y < level.GetHeight(); ++y)
-            count += level.GetBlock(x, y).IsEmpty() ? 0 : 1;
-    return count;
-}
-
-} // namespace
-
 TEST(Level, NewLevelAndResizeKeepTheOverlap)
 {
     CLevel level;
     EXPECT_EQ(level.GetWidth(), 10);
     EXPECT_EQ(level.GetHeight(), 10);
-    EXPECT_EQ(CountNonEmpty(level), 0);
+    EXPECT_EQ(NonEmptyCells(level).size(), 0u);
     EXPECT_EQ(level.GetBallX(), 5.0);
     EXPECT_EQ(level.GetBallY(), 5.0);
     EXPECT_FALSE(level.IsModified());
@@ -80,37 +67,21 @@ TEST(Level, RectanglesAndFramesNeedBothCornersInside)
     CLevel level;
     const CBlock wall = MakeBlock(Solid, 0, Wall);
     level.FillRect(5, 5, 12, 7, wall);
-    EXPECT_EQ(CountNonEmpty(level), 0);
+    EXPECT_EQ(NonEmptyCells(level).size(), 0u);
     EXPECT_FALSE(level.IsModified());
 
     level.FillRect(7, 6, 2, 3, wall);
-    EXPECT_EQ(CountNonEmpty(level), 6 * 4);
+    EXPECT_EQ(NonEmptyCells(level).size(), 6u * 4);
     EXPECT_EQ(level.GetCellBackKind(2, 3), Wall);
     EXPECT_EQ(level.GetCellBackKind(7, 6), Wall);
     EXPECT_EQ(level.GetCellBackKind(8, 6), Grass);
 
     CLevel framed;
     framed.DrawFrame(2, 2, 2, 2, wall);
-    EXPECT_EQ(CountNonEmpty(framed), 1);
+    EXPECT_EQ(NonEmptyCells(framed).size(), 1u);
     framed.DrawFrame(1, 1, 5, 4, wall);
-    EXPECT_EQ(CountNonEmpty(framed), 2 * 5 + 2 * 2 + 1); // the border plus (2, 2) inside it
+    EXPECT_EQ(NonEmptyCells(framed).size(), 2u * 5 + 2 * 2 + 1); // the border plus (2, 2) inside it
     EXPECT_TRUE(framed.GetBlock(3, 3).IsEmpty());
-}
-
-TEST(Level, NameCreatorAndModifiedFlag)
-{
-    CLevel level;
-    level.SetName("a{b}c");
-    EXPECT_EQ(level.GetName(), "abc");
-    level.SetModified(false);
-    level.SetName("abc");
-    EXPECT_FALSE(level.IsModified());
-    level.SetCreator(level.GetCreator());
-    EXPECT_TRUE(level.IsModified());
-    level.SetModified(false);
-    level.SetId("x{y}");
-    EXPECT_EQ(level.GetId(), "x{y}");
-    EXPECT_FALSE(level.IsModified());
 }
 
 TEST(Level, PointQueriesTreatTheOutsideAsWall)
@@ -136,20 +107,30 @@ TEST(Level, PointQueriesTreatTheOutsideAsWall)
     EXPECT_EQ(level.FindBlock(3, 10), nullptr);
 }
 
-TEST(Level, AssignmentCopiesEverythingAndSharesNothing)
+TEST(Level, NamesModifiedFlagAndCopies)
 {
-    CLevel small;
-    small.Resize(3, 7);
-    small.SetBlock(2, 6, MakeBlock(HalfDisc, 3, Ice, 2, Wall, 8));
-    small.SetBall(1.5, 2.5);
-    small.SetName("n");
-    small.SetCreator("c");
-    small.SetId("id");
+    CLevel level;
+    level.SetName("a{b}c");
+    EXPECT_EQ(level.GetName(), "abc");
+    level.SetModified(false);
+    level.SetName("abc");
+    EXPECT_FALSE(level.IsModified());
+    level.SetCreator(level.GetCreator());
+    EXPECT_TRUE(level.IsModified());
+    level.SetModified(false);
+    level.SetId("x{y}");
+    EXPECT_EQ(level.GetId(), "x{y}");
+    EXPECT_FALSE(level.IsModified());
+
+    level.Resize(3, 7);
+    level.SetBlock(2, 6, MakeBlock(HalfDisc, 3, Ice, 2, Wall, 8));
+    level.SetBall(1.5, 2.5);
+    level.SetCreator("c");
     CLevel target;
-    target = small;
+    target = level;
     // The text holds every field but the modified flag: identity, names, size, ball, every block.
-    EXPECT_EQ(target.WriteText(), small.WriteText());
-    EXPECT_EQ(target.IsModified(), small.IsModified());
+    EXPECT_EQ(target.WriteText(), level.WriteText());
+    EXPECT_EQ(target.IsModified(), level.IsModified());
     target.SetBlock(2, 6, CBlock());
-    EXPECT_EQ(small.GetCellShape(2, 6), HalfDisc);
+    EXPECT_EQ(level.GetCellShape(2, 6), HalfDisc);
 }

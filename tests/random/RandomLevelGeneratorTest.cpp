@@ -3,18 +3,18 @@
 #include "random/BiteSet.h"
 #include "random/RandomLevelGenerator.h"
 
+#include "common/ScratchFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include <functional>
 #include <queue>
 #include <set>
 #include <string>
 #include <vector>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -25,36 +25,27 @@ std::string ShippedBiteFolder()
     return source ? std::string(source) + "/data/RBites/" : GetBiteFolder();
 }
 
-// A temporary copy of the shipped bites, removed with the object.
-class CBiteFolderCopy {
-public:
-    explicit CBiteFolderCopy(const std::string& tag)
-        : m_folder((std::filesystem::temp_directory_path() / ("qv-bites-" + tag + std::to_string(getpid()))).string() +
-                   "/")
+// A copy of the shipped bites in the test's own folder, to change or remove bites in.
+class RandomLevel : public CScratchTest {
+protected:
+    void SetUp() override
     {
-        std::filesystem::remove_all(m_folder);
-        std::filesystem::copy(ShippedBiteFolder(), m_folder);
+        CScratchTest::SetUp();
+        fs::copy(ShippedBiteFolder(), m_dir);
+        m_bites = m_dir.string() + "/";
     }
-    ~CBiteFolderCopy() { std::filesystem::remove_all(m_folder); }
-    CBiteFolderCopy(const CBiteFolderCopy&) = delete;
-    CBiteFolderCopy& operator=(const CBiteFolderCopy&) = delete;
-
-    const std::string& GetFolder() const { return m_folder; }
-    CLevel Read(const std::string& file) const
+    // Loads a bite, lets change change it and stores it back.
+    void ChangeBite(const std::string& file, const std::function<void(CLevel&)>& change) const
     {
         CLevel bite;
-        bite.LoadFromFile(m_folder + file);
-        return bite;
-    }
-    void Write(const std::string& file, CLevel& bite) const
-    {
-        std::ofstream out(m_folder + file, std::ios::binary | std::ios::trunc);
+        ASSERT_TRUE(bite.LoadFromFile(m_bites + file));
+        change(bite);
+        std::ofstream out(m_bites + file, std::ios::binary | std::ios::trunc);
         CArchive archive(out);
         bite.Store(archive);
     }
 
-private:
-    std::string m_folder;
+    std::string m_bites;
 };
 
 // Seeds rand() and generates one level from the bites in folder; optionally hands back the course.
@@ -133,7 +124,7 @@ bool IsStraight(const std::vector<int>& course, std::size_t k)
 
 } // namespace
 
-TEST(RandomLevel, EveryCourseCellHasABiteAndTheLevelIsPlayable)
+TEST(RandomLevelGenerator, EveryCourseCellHasABiteAndTheLevelIsPlayable)
 {
     for (unsigned seed = 0; seed < 200; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
@@ -164,18 +155,15 @@ TEST(RandomLevel, EveryCourseCellHasABiteAndTheLevelIsPlayable)
     }
 }
 
-TEST(RandomLevel, StraightBiteKeepsTheHalfTurnOfNorthSouthRuns)
+TEST_F(RandomLevel, StraightBiteKeepsTheHalfTurnOfNorthSouthRuns)
 {
-    CBiteFolderCopy bites("straight");
-    CLevel straight = bites.Read("vetinte7.lev");
-    straight.SetBlock(1, 1, Solid, 0, Sand, NoSlope, Grass, NoSlope);
-    bites.Write("vetinte7.lev", straight);
+    ChangeBite("vetinte7.lev", [](CLevel& bite) { bite.SetBlock(1, 1, Solid, 0, Sand, NoSlope, Grass, NoSlope); });
     // Where the marker at (1, 1) lands after 0, 1, 2 and 3 quarter turns.
     const int marker[4][2] = {{1, 1}, {5, 1}, {5, 5}, {1, 5}};
     std::set<int> seenTurns;
     for (unsigned seed = 0; seed < 300; ++seed) {
         std::vector<int> course;
-        const CLevel level = GenerateWithSeed(seed, bites.GetFolder(), &course);
+        const CLevel level = GenerateWithSeed(seed, m_bites, &course);
         int northSouthBefore = 0;
         for (std::size_t k = 1; k + 1 < course.size(); ++k) {
             if (!IsStraight(course, k))
@@ -194,14 +182,13 @@ TEST(RandomLevel, StraightBiteKeepsTheHalfTurnOfNorthSouthRuns)
     EXPECT_EQ(seenTurns.size(), 4u);
 }
 
-TEST(RandomLevel, MissingAndUnreadableBitesBlankTheirSquares)
+TEST_F(RandomLevel, MissingAndUnreadableBitesBlankTheirSquares)
 {
-    CBiteFolderCopy bites("missing");
-    std::filesystem::remove(bites.GetFolder() + "vetinte7.lev");
+    fs::remove(m_bites + "vetinte7.lev");
     int straightCells = 0;
     for (unsigned seed = 0; seed < 100; ++seed) {
         std::vector<int> course;
-        const CLevel level = GenerateWithSeed(seed, bites.GetFolder(), &course);
+        const CLevel level = GenerateWithSeed(seed, m_bites, &course);
         ASSERT_EQ(level.GetWidth(), 50);
         // A straight cell pastes 10 x 10 empty blocks; later cells only cover their own squares.
         for (std::size_t k = 1; k + 1 < course.size(); ++k)
@@ -213,39 +200,33 @@ TEST(RandomLevel, MissingAndUnreadableBitesBlankTheirSquares)
     EXPECT_GT(straightCells, 0);
 
     // A bite that is not a regular file is as good as missing, silently: a FIFO does not make the
-    // generator wait for a writer, and /dev/zero does not fill the memory.
-    const std::string missing = GenerateWithSeed(11, bites.GetFolder()).WriteText();
-    const std::string straight = bites.GetFolder() + "vetinte7.lev";
-    ASSERT_EQ(mkfifo(straight.c_str(), 0600), 0);
-    EXPECT_EQ(GenerateWithSeed(11, bites.GetFolder()).WriteText(), missing);
-    std::filesystem::remove(straight);
-    std::filesystem::create_symlink("/dev/zero", straight);
-    EXPECT_EQ(GenerateWithSeed(11, bites.GetFolder()).WriteText(), missing);
+    // generator wait for a writer.
+    const std::string missing = GenerateWithSeed(11, m_bites).WriteText();
+    ASSERT_EQ(mkfifo((m_bites + "vetinte7.lev").c_str(), 0600), 0);
+    EXPECT_EQ(GenerateWithSeed(11, m_bites).WriteText(), missing);
 
     // Without any bite the level stays empty and the ball is a new level's, turned once.
     std::vector<int> course;
-    const CLevel level = GenerateWithSeed(5, bites.GetFolder() + "none/", &course);
+    const CLevel level = GenerateWithSeed(5, m_bites + "none/", &course);
     EXPECT_TRUE(IsAreaEmpty(level, 0, 0, 50, 50));
     EXPECT_EQ(level.GetBallX(), course[0] % kSide * kSide + 5.0);
     EXPECT_EQ(level.GetBallY(), course[0] / kSide * kSide + 5.0);
 }
 
-TEST(RandomLevel, BitesAreReadAfreshFromBesideTheProgram)
+TEST_F(RandomLevel, BitesAreReadAfreshFromBesideTheProgram)
 {
-    CBiteFolderCopy bites("afresh");
     std::vector<int> course;
-    const CLevel before = GenerateWithSeed(7, bites.GetFolder(), &course);
+    const CLevel before = GenerateWithSeed(7, m_bites, &course);
     EXPECT_NE(before.GetCellBackKind(course[0] % kSide * kSide + 3, course[0] / kSide * kSide + 3), Sand);
     // A sand cell in the start bites and their ball off the centre, which is read in the bite's
     // resting state (a quarter turn from home) whichever way the bite was pasted.
-    for (const char* name : {"utslag7.lev", "runtutslag7.lev"}) {
-        CLevel start = bites.Read(name);
-        start.SetBlock(3, 3, Solid, 0, Sand, NoSlope, Grass, NoSlope);
-        start.SetBall(3.5, 1.5);
-        bites.Write(name, start);
-    }
+    for (const char* name : {"utslag7.lev", "runtutslag7.lev"})
+        ChangeBite(name, [](CLevel& start) {
+            start.SetBlock(3, 3, Solid, 0, Sand, NoSlope, Grass, NoSlope);
+            start.SetBall(3.5, 1.5);
+        });
     for (unsigned seed = 0; seed < 8; ++seed) {
-        const CLevel level = GenerateWithSeed(seed, bites.GetFolder(), &course);
+        const CLevel level = GenerateWithSeed(seed, m_bites, &course);
         const int left = course[0] % kSide * kSide;
         const int top = course[0] / kSide * kSide;
         EXPECT_EQ(level.GetCellBackKind(left + 3, top + 3), Sand) << seed;
@@ -254,11 +235,11 @@ TEST(RandomLevel, BitesAreReadAfreshFromBesideTheProgram)
     }
 
     // By default the bites beside the binary are used, whatever the current directory.
-    const std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::current_path(bites.GetFolder());
+    const fs::path previous = fs::current_path();
+    fs::current_path(m_bites);
     CRandomLevelGenerator generator;
     std::srand(7);
     generator.Generate();
-    std::filesystem::current_path(previous);
+    fs::current_path(previous);
     EXPECT_EQ(generator.GetLevel().WriteText(), before.WriteText());
 }

@@ -144,10 +144,8 @@ TEST_F(DeviceContextTest, PenOutlinesAndLinesExcludeTheirEndPoint)
     m_image.Fill(kPaper);
     m_dc.MoveTo(0, 0);
     m_dc.LineTo(4, 2); // x-major: y = round(t / 2), halves upward
-    EXPECT_EQ(m_image.GetPixel(0, 0), kInk);
-    EXPECT_EQ(m_image.GetPixel(1, 1), kInk);
-    EXPECT_EQ(m_image.GetPixel(2, 1), kInk);
-    EXPECT_EQ(m_image.GetPixel(3, 2), kInk);
+    for (const CPoint& p : {CPoint{0, 0}, CPoint{1, 1}, CPoint{2, 1}, CPoint{3, 2}})
+        EXPECT_EQ(m_image.GetPixel(p.x, p.y), kInk) << p.x;
     EXPECT_EQ(Cover(m_image, kInk).count, 4);
 
     m_image.Fill(kPaper);

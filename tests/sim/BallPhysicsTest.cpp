@@ -68,59 +68,57 @@ TEST(BallPhysics, FirstStepsOnFlatGrassAndSlopedIce)
     EXPECT_NEAR(still.ball.GetSpeed(), 0.031495, 1e-6);
 }
 
-TEST(BallPhysics, ComingToRest)
-{
-    const CLevel level = MakeGrassLevel();
-    CShot shot(level, 5.5, 5.5, 0.4, 0.0);
-    // Slow from the first step: the 202nd slow step stops the ball.
-    EXPECT_EQ(shot.RunToEnd(), 202);
-    // The slow-step count carries over: a new slow shot stops on its first step.
-    shot.ball.Launch(0.3, 0.0, CBall::kNormal);
-    EXPECT_FALSE(shot.ball.Advance());
-    // A fast shot resets it and rolls on.
-    shot.ball.Launch(5.0, kPi, CBall::kNormal);
-    EXPECT_TRUE(shot.ball.Advance());
-    EXPECT_TRUE(shot.ball.Advance());
-}
-
-TEST(BallPhysics, WaterAndLevelEdgePutTheBallBack)
+// Whole shots to their end: how many steps, where and how the ball ends, what was heard.
+TEST(BallPhysics, ShotsToTheirEnd)
 {
     CLevel level = MakeGrassLevel();
     SetCell(level, 7, 5, Water);
-    {
-        CShot shot(level, 5.5, 5.5, 10.0, 0.0);
-        shot.RunToEnd();
-        EXPECT_FALSE(shot.ball.IsMoving());
-        EXPECT_TRUE(shot.ball.WasPutBack());
-        EXPECT_EQ(shot.ball.GetX(), 5.5);
-        EXPECT_EQ(shot.ball.GetY(), 5.5);
-        EXPECT_EQ(shot.player.Played(), std::vector<std::string>{CBall::kWaterSound});
+    level.FillRect(1, 7, 3, 9, Solid, 0, Hole, NoSlope, Hole, NoSlope);
+    struct CCase {
+        const char* what;
+        double x, y, speed;
+        int speedLevel;
+        bool soundOn;
+        int steps;
+        const char* end;
+        std::vector<std::string> heard;
+    };
+    const CCase cases[] = {
+        // Slow from the first step: the 202nd slow step stops the ball.
+        {"slow on grass", 5.5, 3.5, 0.4, CBall::kNormal, true, 202, "rest", {}},
+        {"into water", 5.5, 5.5, 10.0, CBall::kNormal, true, 32, "water", {CBall::kWaterSound}},
+        // A step longer than the radius jumps the border unseen: treated as water.
+        {"over the border", 9.5, 2.5, 200.0, CBall::kNormal, false, 1, "water", {}},
+        // Drops in on the first step and shrinks by 0.01 a step until the radius is below 0; the
+        // cup is heard at Ultra speed too.
+        {"into the cup", 2.5, 8.5, 0.0, CBall::kUltra, true, 35, "cup", {CBall::kInCupSound}},
+    };
+    for (const CCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        CShot shot(level, c.x, c.y, c.speed, 0.0, c.speedLevel);
+        shot.ball.SetSoundOn(c.soundOn);
+        EXPECT_EQ(shot.RunToEnd(), c.steps);
+        EXPECT_EQ(shot.ball.IsInCup() ? "cup" : shot.ball.WasPutBack() ? "water" : "rest", std::string(c.end));
+        // Put back where it was shot from; sunk where it dropped in.
+        if (c.end != std::string("rest")) {
+            EXPECT_EQ(shot.ball.GetX(), c.x);
+            EXPECT_EQ(shot.ball.GetY(), c.y);
+        }
+        EXPECT_EQ(shot.player.Played(), c.heard);
+        if (c.speedLevel == CBall::kUltra) {
+            EXPECT_LT(shot.ball.GetRadius(), 0.0);
+            EXPECT_FALSE(shot.ball.Tick());
+        }
     }
-    {
-        // A step longer than the radius jumps the border unseen: treated as water, sound off.
-        CShot shot(level, 9.5, 2.5, 200.0, 0.0);
-        shot.ball.SetSoundOn(false);
-        EXPECT_FALSE(shot.ball.Advance());
-        EXPECT_TRUE(shot.ball.WasPutBack());
-        EXPECT_EQ(shot.ball.GetX(), 9.5);
-        EXPECT_TRUE(shot.player.Played().empty());
-    }
-}
-
-TEST(BallPhysics, SinkingInTheCup)
-{
-    CLevel level = MakeGrassLevel();
-    level.FillRect(4, 4, 6, 6, Solid, 0, Hole, NoSlope, Hole, NoSlope);
-    CShot shot(level, 5.5, 5.5, 0.0, 0.0, CBall::kUltra);
-    // Drops in on the first step and shrinks by 0.01 a step until the radius is below 0.
-    EXPECT_EQ(shot.RunToEnd(), 35);
-    EXPECT_TRUE(shot.ball.IsInCup());
-    EXPECT_LT(shot.ball.GetRadius(), 0.0);
-    EXPECT_EQ(shot.ball.GetX(), 5.5);
-    EXPECT_FALSE(shot.ball.WasPutBack());
-    // The cup sound plays at Ultra speed too.
-    EXPECT_EQ(shot.player.Played(), std::vector<std::string>{CBall::kInCupSound});
-    EXPECT_FALSE(shot.ball.Tick());
+    // The slow-step count carries over: a new slow shot stops on its first step; a fast shot
+    // resets it and rolls on.
+    CShot shot(level, 5.5, 3.5, 0.4, 0.0);
+    shot.RunToEnd();
+    shot.ball.Launch(0.3, 0.0, CBall::kNormal);
+    EXPECT_FALSE(shot.ball.Advance());
+    shot.ball.Launch(5.0, kPi, CBall::kNormal);
+    EXPECT_TRUE(shot.ball.Advance());
+    EXPECT_TRUE(shot.ball.Advance());
 }
 
 TEST(BallPhysics, HeadOnWallReversesDampsAndIsHeard)

@@ -80,7 +80,7 @@ TEST(BallThread, ShotsEndWithTheirNotification)
     EXPECT_EQ(player.Played().back(), CBall::kInCupSound);
 }
 
-TEST(BallThread, StopWhileTheThreadWaitsInANotification)
+TEST(BallThread, StopAndCloseWhileTheThreadWaitsInANotification)
 {
     const CLevel level = MakeGrassLevel();
     CFakeView view;
@@ -110,23 +110,20 @@ TEST(BallThread, StopWhileTheThreadWaitsInANotification)
         ball.Stop();
         ball.SetSoundOn(true);
     }
-}
 
-TEST(BallThread, ClosingApplicationEndsTheWaitAtOnce)
-{
-    const CLevel level = MakeGrassLevel();
-    CFakeView view;
+    // A closing application ends the wait at once: the thread still waits in its notification,
+    // and the ball's end handles it and joins.
+    CFakeView closing;
     {
-        CBall ball(0);
-        ball.AttachLevel(&level);
-        ball.Start(0.0, 0.0, &view, CBall::kNormal);
-        view.WaitForPending();
-        view.SetClosing();
-        ball.Stop();
-        // The thread still waits in its notification; the ball's end handles it and joins.
-        EXPECT_TRUE(ball.IsMoving());
+        CBall last(0);
+        last.AttachLevel(&level);
+        last.Start(0.0, 0.0, &closing, CBall::kNormal);
+        closing.WaitForPending();
+        closing.SetClosing();
+        last.Stop();
+        EXPECT_TRUE(last.IsMoving());
     }
-    EXPECT_EQ(view.Codes(), std::vector<int>{BallMoved});
+    EXPECT_EQ(closing.Codes(), std::vector<int>{BallMoved});
 }
 
 // Painting, speed and sound changes from this thread while the ball thread runs on its own

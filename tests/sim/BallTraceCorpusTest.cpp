@@ -9,8 +9,8 @@
 // only for a change that is meant to change how the ball moves.
 #include "sim/Ball.h"
 
+#include "SimFakes.h"
 #include "random/RandomLevelGenerator.h"
-#include "sim/SoundPlayer.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <numbers>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -52,16 +51,6 @@ private:
     std::uint64_t m_hash = 0x243F6A8885A308D3ull;
 };
 
-// Sounds go into the shot's digest at the moment the step plays them.
-class CDigestPlayer : public CSoundPlayer {
-public:
-    explicit CDigestPlayer(CDigest& digest) : m_digest(digest) {}
-    void Play(const std::string& relativePath) override { m_digest.Add(relativePath); }
-
-private:
-    CDigest& m_digest;
-};
-
 struct CShotSpec {
     double x, y, strength, angle;
     int speedLevel = CBall::kNormal;
@@ -87,19 +76,6 @@ std::string Hex(std::uint64_t value)
     char text[17];
     std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(value));
     return text;
-}
-
-// Blocks and ball start: a changed sample file or a C library whose rand() builds other random
-// levels shows here, not as a changed trace.
-std::uint64_t LevelDigest(const CLevel& level)
-{
-    CDigest digest;
-    for (int x = 0; x < level.GetWidth(); ++x)
-        for (int y = 0; y < level.GetHeight(); ++y)
-            digest.Add(level.GetBlock(x, y).ToCode());
-    digest.Add(level.GetBallX());
-    digest.Add(level.GetBallY());
-    return digest.Get();
 }
 
 // Every strength at n headings evenly spaced from offset.
@@ -291,56 +267,48 @@ std::vector<CCourse> BuildCourses()
     return courses;
 }
 
-// One line of the corpus: steps, how the shot ended, and the digest of every step.
-std::string PlayShot(CBall& ball, const CShotSpec& shot, CDigest& digest)
-{
-    ball.Launch(shot.strength, shot.angle, shot.speedLevel);
-    int steps = 0;
-    bool moving = true;
-    while (moving && steps < kMaxSteps) {
-        moving = ball.Advance();
-        ++steps;
-        digest.Add(ball.GetX());
-        digest.Add(ball.GetY());
-        digest.Add(ball.GetSpeed());
-        digest.Add(ball.GetAngle());
-        digest.Add(ball.GetRadius());
-        digest.Add(std::uint64_t{moving} | std::uint64_t{ball.IsInCup()} << 1);
-    }
-    const char* end = moving ? "moving" : ball.IsInCup() ? "cup" : ball.WasPutBack() ? "water" : "rest";
-    return std::to_string(steps) + " " + end + " " + Hex(digest.Get());
-}
-
-// The corpus as text: a header line per course with the digest of its level, then a line a shot.
-std::vector<std::string> PlayCorpus(const std::vector<CCourse>& courses, std::vector<std::string>& labels)
+// The corpus as text: a header line per course with the digest of its level, then a line a shot:
+// steps, how the shot ended, and the digest of every step and sound.
+std::vector<std::string> PlayCorpus(const std::vector<CCourse>& courses)
 {
     std::vector<std::string> lines;
     for (const CCourse& course : courses) {
-        lines.push_back("course " + course.name + " " + Hex(LevelDigest(course.level)));
-        labels.push_back(course.name);
+        // The level's text (blocks, ball start, names): a changed sample file or a C library whose
+        // rand() builds other random levels shows here, not as a changed trace.
+        CDigest levelDigest;
+        levelDigest.Add(course.level.WriteText());
+        lines.push_back("course " + course.name + " " + Hex(levelDigest.Get()));
         CBall chainBall(0);
         chainBall.AttachLevel(&course.level);
-        for (std::size_t i = 0; i < course.shots.size(); ++i) {
-            const CShotSpec& shot = course.shots[i];
-            CDigest digest;
-            CDigestPlayer player(digest);
+        for (const CShotSpec& shot : course.shots) {
             CBall freshBall(0);
             CBall& ball = course.chained ? chainBall : freshBall;
-            if (course.chained && ball.IsInCup())
+            if (!course.chained || ball.IsInCup())
                 ball.AttachLevel(&course.level);
             if (!course.chained) {
-                ball.AttachLevel(&course.level);
                 ball.SetX(shot.x);
                 ball.SetY(shot.y);
             }
+            CDigest digest;
+            CRecordingPlayer player;
+            std::size_t heard = 0;
             ball.SetSoundPlayer(&player);
-            lines.push_back(PlayShot(ball, shot, digest));
+            ball.Launch(shot.strength, shot.angle, shot.speedLevel);
+            int steps = 0;
+            bool moving = true;
+            while (moving && steps < kMaxSteps) {
+                moving = ball.Advance();
+                ++steps;
+                // The sounds of the step, then where it left the ball.
+                for (const std::vector<std::string> played = player.Played(); heard < played.size(); ++heard)
+                    digest.Add(played[heard]);
+                for (const double value : {ball.GetX(), ball.GetY(), ball.GetSpeed(), ball.GetAngle(), ball.GetRadius()})
+                    digest.Add(value);
+                digest.Add(std::uint64_t{moving} | std::uint64_t{ball.IsInCup()} << 1);
+            }
             ball.SetSoundPlayer(nullptr);
-            std::ostringstream label;
-            label.precision(17);
-            label << course.name << " shot " << i << ": from (" << shot.x << ", " << shot.y << ") strength "
-                  << shot.strength << " angle " << shot.angle << " speed level " << shot.speedLevel;
-            labels.push_back(label.str());
+            const char* end = moving ? "moving" : ball.IsInCup() ? "cup" : ball.WasPutBack() ? "water" : "rest";
+            lines.push_back(std::to_string(steps) + " " + end + " " + Hex(digest.Get()));
         }
     }
     return lines;
@@ -351,8 +319,7 @@ std::vector<std::string> PlayCorpus(const std::vector<CCourse>& courses, std::ve
 TEST(BallTraceCorpus, EveryStepOfEveryShotIsAsRecorded)
 {
     const std::vector<CCourse> courses = BuildCourses();
-    std::vector<std::string> labels;
-    const std::vector<std::string> lines = PlayCorpus(courses, labels);
+    const std::vector<std::string> lines = PlayCorpus(courses);
     ASSERT_GT(lines.size(), 1500u);
     const std::string path = SourceDir() + "/tests/sim/ball-traces.txt";
 
@@ -371,11 +338,15 @@ TEST(BallTraceCorpus, EveryStepOfEveryShotIsAsRecorded)
         recorded.push_back(line);
     ASSERT_EQ(recorded.size(), lines.size()) << "the corpus and the shots of this test differ in number";
     int mismatches = 0;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i] == recorded[i])
-            continue;
-        if (++mismatches <= 10)
-            ADD_FAILURE() << labels[i] << "\n  recorded: " << recorded[i] << "\n  now:      " << lines[i];
+    std::string course;
+    int shot = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i, ++shot) {
+        if (lines[i].starts_with("course ")) {
+            course = lines[i];
+            shot = -1;
+        }
+        if (lines[i] != recorded[i] && ++mismatches <= 10)
+            ADD_FAILURE() << course << ", shot " << shot << "\n  recorded: " << recorded[i] << "\n  now:      " << lines[i];
     }
     EXPECT_EQ(mismatches, 0) << "of " << lines.size() << " lines";
 }

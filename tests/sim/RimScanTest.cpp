@@ -15,7 +15,7 @@
 #include <cstdint>
 #include <numbers>
 #include <random>
-#include <sstream>
+#include <iomanip>
 
 namespace {
 
@@ -171,15 +171,11 @@ TEST(RimScan, AgreesWithThePlainScanToTheBit)
             if (actual.found == expected.found && Bits(actual.delta) == Bits(expected.delta) &&
                 Bits(actual.loss) == Bits(expected.loss))
                 continue;
-            if (++differences <= 10) {
-                std::ostringstream where;
-                where.precision(17);
-                where << "level " << levelIndex << " x " << x << " y " << y << " r " << r << " heading " << heading
-                      << ": found " << actual.found << " delta " << actual.delta << " loss " << actual.loss
-                      << ", plain: found " << expected.found << " delta " << expected.delta << " loss "
-                      << expected.loss;
-                ADD_FAILURE() << where.str();
-            }
+            if (++differences <= 10)
+                ADD_FAILURE() << std::setprecision(17) << "level " << levelIndex << " x " << x << " y " << y << " r " << r
+                              << " heading " << heading << ": found " << actual.found << " delta " << actual.delta
+                              << " loss " << actual.loss << ", plain: found " << expected.found << " delta "
+                              << expected.delta << " loss " << expected.loss;
         }
     }
     EXPECT_EQ(differences, 0);
