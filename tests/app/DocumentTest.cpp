@@ -3,9 +3,8 @@
 #include "view/LevelPropertiesDlg.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
-#include "file/Archive.h"
-#include "holmfc/FileName.h"
 #include "common/EditorWindow.h"
+#include "common/LevelFiles.h"
 
 #include <QDropEvent>
 #include <QFile>
@@ -38,11 +37,7 @@ struct Document : EditorWindow {
 
     QString WriteFile(const char* name, const std::string& bytes)
     {
-        const QString path = dir.filePath(QLatin1String(name));
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-        return path;
+        return WriteBytes(dir.filePath(QLatin1String(name)), bytes);
     }
     static std::string ArchiveOf(const std::string& text) { return CArchive::EncodeLength(text.size()) + text; }
     // A copy of the sample level, which the tests may overwrite.

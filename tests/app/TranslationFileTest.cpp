@@ -103,24 +103,4 @@ TEST(SwedishTranslation, EveryTextTheShellShowsIsTranslated)
     EXPECT_TRUE(faults.isEmpty()) << faults.join(QLatin1Char('\n')).toStdString();
     // Our Swedish for Qt's own dialogs has nothing unfinished either.
     EXPECT_EQ(FindFaults(ReadTsFile(sourceDir + "/src/app/translations/qt/qtdialogs_sv.ts"), {}), QStringList());
-
-    // The check sees each kind of fault, and accepts an obsolete entry that nothing uses.
-    QFile faulty(folder.filePath("faulty_sv.ts"));
-    ASSERT_TRUE(faulty.open(QIODevice::WriteOnly));
-    faulty.write(R"(<?xml version="1.0" encoding="utf-8"?>
-<TS version="2.1" language="sv_SE">
-<context><name>C</name>
-  <message><source>Done</source><translation>Klar</translation></message>
-  <message><source>Half</source><translation type="unfinished"></translation></message>
-  <message><source>Back</source><translation type="vanished">Tillbaka</translation></message>
-  <message><source>Gone</source><translation type="obsolete">Borta</translation></message>
-  <message><source>Two</source><comment>pair</comment><translation>Par</translation></message>
-</context>
-</TS>)");
-    faulty.close();
-    const std::map<CMessageKey, CMessage> sample = {
-        {{"C", "Done", ""}, {}}, {{"C", "Back", ""}, {}}, {{"C", "New", ""}, {}}, {{"C", "Two", ""}, {}}};
-    EXPECT_EQ(FindFaults(ReadTsFile(faulty.fileName()), sample),
-              (QStringList{"unfinished: C \"Half\"", "obsolete but used: C \"Back\"", "missing: C \"New\"",
-                           "missing: C \"Two\""}));
 }

@@ -4,11 +4,9 @@
 #include "app/EarlierVersionsDlg.h"
 #include "app/EditorDoc.h"
 #include "app/RecoveryKeeper.h"
-#include "common/FileSizeLimit.h"
-#include "file/Archive.h"
-#include "file/FileAccess.h"
-#include "holmfc/FileName.h"
 #include "common/EditorWindow.h"
+#include "common/FileSizeLimit.h"
+#include "common/LevelFiles.h"
 
 #include <QDir>
 #include <QListWidget>
@@ -16,45 +14,8 @@
 #include <QTemporaryDir>
 
 #include <optional>
-#include <sstream>
 
 namespace {
-
-// A level file, side x side, with its name.
-std::string LevelFile(int side, const std::string& name)
-{
-    CLevel level;
-    level.Init(side, side, name, "me");
-    std::ostringstream bytes;
-    CArchive archive(bytes);
-    level.Store(archive);
-    return bytes.str();
-}
-
-// The name of the level in a file's bytes.
-std::string NameIn(const std::string& bytes)
-{
-    std::istringstream stream(bytes);
-    CArchive archive(stream);
-    CLevel level;
-    return level.Load(archive) ? level.GetName() : "(not a level)";
-}
-
-// Writes the file as another program saves it.
-QString WriteAsAnotherProgram(const QString& path, const std::string& bytes)
-{
-    std::string reason;
-    EXPECT_TRUE(WriteFileAtomically(EncodeFileName(path).toStdString(), bytes, reason)) << reason;
-    return path;
-}
-
-std::string Read(const QString& path)
-{
-    std::string bytes;
-    std::string reason;
-    ReadRegularFile(EncodeFileName(path).toStdString(), bytes, reason);
-    return bytes;
-}
 
 struct WorkSafety : EditorWindow {
     QTemporaryDir dir;
@@ -63,7 +24,7 @@ struct WorkSafety : EditorWindow {
 
     QString Put(const char* name, const std::string& bytes)
     {
-        return WriteAsAnotherProgram(dir.filePath(QLatin1String(name)), bytes);
+        return WriteBytes(dir.filePath(QLatin1String(name)), bytes);
     }
 };
 
@@ -77,7 +38,7 @@ TEST_F(WorkSafety, AFileSavedOverAfterUndoComesBackThroughEarlierVersions)
     Run(CmdEditUndo);
     EXPECT_FALSE(document.IsModified());
     Run(CmdFileSave);
-    ASSERT_EQ(NameIn(Read(path)), "");
+    ASSERT_EQ(NameIn(ReadBytes(path)), "");
 
     int listed = 0;
     {
@@ -99,7 +60,7 @@ TEST_F(WorkSafety, AFileSavedOverAfterUndoComesBackThroughEarlierVersions)
     EXPECT_EQ(document.GetPathName(), path);
     // Save puts it back, and keeps the blank level it replaces as a version too.
     Run(CmdFileSave);
-    EXPECT_EQ(NameIn(Read(path)), "b");
+    EXPECT_EQ(NameIn(ReadBytes(path)), "b");
     EXPECT_EQ(manager.GetVersionStore().List(EncodeFileName(path).toStdString()).size(), 2u);
 }
 
@@ -128,7 +89,7 @@ TEST_F(WorkSafety, AChangeOnDiskReloadsAnUnmodifiedLevelAndAsksForAModifiedOne)
         CModalHandler overwrite(Answer(answer, &question));
         EXPECT_EQ(manager.DoSave(path), answer == QMessageBox::Yes);
         EXPECT_EQ(question, "a.lev has changed on disk since you opened it. Overwrite it?");
-        EXPECT_EQ(NameIn(Read(path)), answer == QMessageBox::Yes ? "second" : "third");
+        EXPECT_EQ(NameIn(ReadBytes(path)), answer == QMessageBox::Yes ? "second" : "third");
     }
 
     // Opening the open file again reads it again.
@@ -157,7 +118,7 @@ TEST_F(WorkSafety, TheRecoveryCopyThreadFollowsTheChangesUntilSaveOrDiscard)
     EXPECT_TRUE(copies().empty());
     change(1);
     ASSERT_EQ(copies().size(), 1);
-    const std::string copy = Read(folder.filePath(copies().front()));
+    const std::string copy = ReadBytes(folder.filePath(copies().front()));
     EXPECT_NE(copy.find(EncodeFileName(path).toStdString() + '\0' + level.WriteText()), std::string::npos);
     Run(CmdFileSave);
     EXPECT_TRUE(copies().empty()) << "Save removes the copy";
@@ -186,8 +147,7 @@ TEST(WorkSafetyStateFolder, AVersionThatCannotBeKeptNeverStopsTheSave)
     const std::string old = LevelFile(60, "old");
     const QByteArray state = qgetenv("XDG_STATE_HOME");
     for (const bool full : {false, true}) {
-        std::string reason;
-        ASSERT_TRUE(WriteFileAtomically(path.toStdString(), old, reason));
+        WriteBytes(path, old);
         QFile(dir.filePath("blocked")).open(QIODevice::WriteOnly);
         if (!full)
             qputenv("XDG_STATE_HOME", dir.filePath("blocked").toLocal8Bit());
@@ -202,7 +162,7 @@ TEST(WorkSafetyStateFolder, AVersionThatCannotBeKeptNeverStopsTheSave)
             saved = frame.GetDocManager().DoSave(path);
         }
         EXPECT_TRUE(saved);
-        EXPECT_EQ(NameIn(Read(path)), "new");
+        EXPECT_EQ(NameIn(ReadBytes(path)), "new");
         EXPECT_TRUE(frame.statusBar()->currentMessage().startsWith("Saved, but no earlier version of level.lev was kept: "))
             << frame.statusBar()->currentMessage().toStdString();
     }

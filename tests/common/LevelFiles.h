@@ -1,0 +1,62 @@
+#pragma once
+// Level files as the GUI tests write and read them: by the file library, under the bytes of the
+// name (which may not be UTF-8).
+#include "file/Archive.h"
+#include "file/FileAccess.h"
+#include "holmfc/FileName.h"
+#include "model/Level.h"
+
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+// The bytes of a .lev file holding the level.
+inline std::string FileBytes(CLevel level)
+{
+    std::ostringstream bytes;
+    CArchive archive(bytes);
+    EXPECT_TRUE(level.Store(archive));
+    return bytes.str();
+}
+
+// A blank level file, side x side, with its name.
+inline std::string LevelFile(int side, const std::string& name)
+{
+    CLevel level;
+    level.Init(side, side, name, "me");
+    return FileBytes(level);
+}
+
+// The file's bytes; empty when it cannot be read.
+inline std::string ReadBytes(const QString& path)
+{
+    std::string bytes;
+    std::string reason;
+    return ReadRegularFile(EncodeFileName(path).toStdString(), bytes, reason) ? bytes : std::string();
+}
+
+// Writes the file whole, as another program saves it.
+inline QString WriteBytes(const QString& path, const std::string& bytes)
+{
+    std::string reason;
+    EXPECT_TRUE(WriteFileAtomically(EncodeFileName(path).toStdString(), bytes, reason)) << reason;
+    return path;
+}
+
+// Reads a level from a file's bytes; false when they are not a complete, accepted level.
+inline bool ReadLevel(const std::string& bytes, CLevel& level)
+{
+    std::istringstream stream(bytes);
+    CArchive archive(stream);
+    return level.Load(archive);
+}
+
+// The name of the level in a file's bytes.
+inline std::string NameIn(const std::string& bytes)
+{
+    CLevel level;
+    return ReadLevel(bytes, level) ? level.GetName() : "(not a level)";
+}
