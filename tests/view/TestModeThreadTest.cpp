@@ -91,7 +91,7 @@ TEST_F(TestModeThread, ShotIntoTheCupEndsTestMode)
     EXPECT_EQ(testMode.GetBall().GetX(), 2.5);
 }
 
-TEST_F(TestModeThread, StopWhileTheBallThreadWaitsInANotification)
+TEST_F(TestModeThread, StopAndSpeedWhileTheBallThreadWaitsInANotification)
 {
     // At Paus the ball stands still but its thread keeps ticking and notifying.
     Shoot(Qt::Key_0);
@@ -103,18 +103,10 @@ TEST_F(TestModeThread, StopWhileTheBallThreadWaitsInANotification)
     EXPECT_TRUE(WaitFor([&] { return !Enabled(CmdStopBall); }));
     EXPECT_EQ(testMode.GetBall().GetX(), 2.5);
 
-    // The next shot starts from where the ball stopped.
-    Shoot(Qt::Key_0);
-    Key(Qt::Key_Space, Qt::NoModifier);
-    EXPECT_FALSE(BallMoving());
-}
-
-TEST_F(TestModeThread, SpeedChangesDuringAShot)
-{
+    // The next shot starts from where the ball stopped; a speed chosen during it takes effect.
     Shoot(Qt::Key_0);
     QApplication::processEvents();
     EXPECT_EQ(testMode.GetBall().GetX(), 2.5);
-
     Key(Qt::Key_2);
     EXPECT_EQ(testMode.GetSpeedLevel(), 0);
     EXPECT_EQ(testMode.GetBall().GetSpeedLevel(), 0);
