@@ -1,16 +1,12 @@
 #include "app/CommandTable.h"
 #include "app/EditorApp.h"
-#include "app/MainFrame.h"
-#include "view/EditorView.h"
-#include "common/QtTestApp.h"
+#include "common/EditorWindow.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -63,37 +59,34 @@ TEST(CommandTable, EveryCommandHasItsSwedishTexts)
     EXPECT_FALSE(CEditorApp::SetLanguage(QStringLiteral("de")));
 }
 
-TEST(MainFrame, ChecksAndStatusFollowTheState)
+TEST_F(EditorWindow, ChecksAndStatusFollowTheState)
 {
-    CMainFrame frame;
-    CEditorView& view = frame.GetView();
-    EXPECT_TRUE(frame.GetAction(CmdToolPlot)->isChecked());
-    frame.GetAction(CmdToolLine)->trigger();
-    EXPECT_EQ(view.GetSession().GetTool(), ToolLine);
-    EXPECT_TRUE(frame.GetAction(CmdToolLine)->isChecked());
-    EXPECT_FALSE(frame.GetAction(CmdToolPlot)->isChecked());
-    EXPECT_TRUE(frame.GetAction(CmdSpeedNormal)->isChecked());
-    EXPECT_FALSE(frame.GetAction(CmdSpeedPaus)->isChecked());
+    EXPECT_TRUE(Checked(CmdToolPlot));
+    Run(CmdToolLine);
+    EXPECT_EQ(session.GetTool(), ToolLine);
+    EXPECT_TRUE(Checked(CmdToolLine));
+    EXPECT_FALSE(Checked(CmdToolPlot));
+    EXPECT_TRUE(Checked(CmdSpeedNormal));
+    EXPECT_FALSE(Checked(CmdSpeedPaus));
 
     const bool grid = view.IsGridShown();
-    frame.GetAction(CmdShowGrid)->trigger();
+    Run(CmdShowGrid);
     EXPECT_EQ(view.IsGridShown(), !grid);
-    EXPECT_EQ(frame.GetAction(CmdShowGrid)->isChecked(), !grid);
-    frame.GetAction(CmdShowGrid)->trigger();
+    EXPECT_EQ(Checked(CmdShowGrid), !grid);
+    Run(CmdShowGrid);
     EXPECT_EQ(view.IsGridShown(), grid);
 
-    frame.show();
-    frame.GetAction(CmdViewToolbar)->trigger();
-    EXPECT_TRUE(frame.GetToolBar()->isHidden());
-    EXPECT_FALSE(frame.GetAction(CmdViewToolbar)->isChecked());
+    Run(CmdViewToolbar);
+    EXPECT_TRUE(frame->GetToolBar()->isHidden());
+    EXPECT_FALSE(Checked(CmdViewToolbar));
 
     // One message pane: the prompt while a command is hovered, then the idle text again.
-    EXPECT_EQ(frame.GetIdleMessage(), "Ready");
-    frame.GetAction(CmdFileNew)->showStatusText(&frame);
-    EXPECT_EQ(frame.statusBar()->currentMessage(), "Create a new document");
+    EXPECT_EQ(frame->GetIdleMessage(), "Ready");
+    frame->GetAction(CmdFileNew)->showStatusText(frame.get());
+    EXPECT_EQ(frame->statusBar()->currentMessage(), "Create a new document");
     // The word that the sound server does not start the sounds.
-    emit view.GetTestMode().GetSounds().Unavailable();
-    EXPECT_EQ(frame.statusBar()->currentMessage(), "Sound is not available");
-    frame.statusBar()->clearMessage();
-    EXPECT_EQ(frame.statusBar()->findChildren<QLabel*>().size(), 1);
+    emit testMode.GetSounds().Unavailable();
+    EXPECT_EQ(frame->statusBar()->currentMessage(), "Sound is not available");
+    frame->statusBar()->clearMessage();
+    EXPECT_EQ(frame->statusBar()->findChildren<QLabel*>().size(), 1);
 }
