@@ -4,6 +4,7 @@
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
 #include "common/EditorWindow.h"
+#include "common/FileSizeLimit.h"
 #include "common/LevelFiles.h"
 
 #include <QDropEvent>
@@ -20,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 namespace {
 
@@ -260,12 +262,26 @@ TEST_F(Document, NamesThatAreNotUtf8OpenAndSaveUnderTheirOwnBytes)
     EXPECT_EQ(document.GetPathName(), name);
     EXPECT_EQ(document.GetLevel().GetName(), "Saved back");
 
-    // A Save As that cannot be written leaves the level modified, under its own name.
+    // A Save As that cannot be written leaves the level modified, under its own name; so does a
+    // New whose save, asked for by its question, finds the disk full.
     Rename(document.GetSession(), "Changed");
+    QString message;
     {
-        const CModalHandler report(Answer(QMessageBox::Ok));
+        const CModalHandler report(Answer(QMessageBox::Ok, &message));
         EXPECT_FALSE(manager.DoSave(dir.path()));
     }
+    EXPECT_EQ(message, "Cannot save " + dir.path() + ".\nIs a directory");
+    {
+        const CFileSizeLimit full(100);
+        std::optional<CModalHandler> report;
+        const CModalHandler question([&](QWidget* modal) {
+            report.emplace(Answer(QMessageBox::Ok, &message));
+            Answer(QMessageBox::Yes)(modal);
+        });
+        manager.OnFileNew();
+    }
+    EXPECT_TRUE(message.endsWith(".lev.\nFile too large")) << message.toStdString();
+    EXPECT_EQ(level.GetName(), "Changed");
     EXPECT_TRUE(document.IsModified());
     EXPECT_EQ(document.GetPathName(), name);
     std::filesystem::remove(raw.toStdString()); // Qt cannot see the name, so it cannot remove it
