@@ -148,6 +148,7 @@ TEST_F(Settings, RecentFilesKeepTheNewestFourWrittenInOneGo)
     CRecentFileList list;
     for (const char* name : {"/l/a.lev", "/l/b.lev", "/l/c.lev", "/l/d.lev", "/l/e.lev", "/l/c.lev"})
         list.Add(name);
+    EXPECT_EQ(list.GetSize(), 4);
     list.WriteList();
     QFile file(QFile::decodeName(m_file));
     EXPECT_FALSE(file.exists());
