@@ -29,12 +29,15 @@
 
 namespace {
 
-// Each test starts from an empty settings store.
+// Each test starts from an empty settings store and no file: what other tests' windows saved is
+// written first, then dropped.
 struct Settings : ::testing::Test {
     void SetUp() override
     {
+        CRegistry::CloseStores();
         Store().clear();
         m_file = QFile::encodeName(Store().fileName());
+        unlink(m_file.constData());
     }
     static QSettings Store()
     {
