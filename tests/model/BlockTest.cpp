@@ -45,10 +45,6 @@ TEST(Material, SlopePullAndBrushShading)
     EXPECT_FALSE(hole.IsSloped());
     EXPECT_EQ(hole.GetColour(), MakeRgb(0, 0, 0));
 
-    CMaterial flat;
-    EXPECT_EQ(flat.GetSlopeX(), 0.0);
-    EXPECT_EQ(flat.GetSlopeY(), 0.0);
-
     CMaterial sloped;
     sloped.SetKind(Sand);
     sloped.SetRotation(3);

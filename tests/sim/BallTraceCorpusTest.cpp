@@ -65,11 +65,7 @@ struct CCourse {
     bool chained = false;
 };
 
-std::string SourceDir()
-{
-    const char* source = std::getenv("QV_SOURCE_DIR");
-    return source ? source : ".";
-}
+std::string SourceDir() { return QV_TEST_SOURCE_DIR; }
 
 std::string Hex(std::uint64_t value)
 {
