@@ -44,12 +44,6 @@ class DeviceContextTest : public ::testing::Test {
 protected:
     DeviceContextTest() : m_image(64, 64, kPaper), m_dc(m_image) {}
 
-    void UseInkBrushOnly()
-    {
-        m_dc.SelectPen(&CPen::Null());
-        m_dc.SelectBrush(&m_ink);
-    }
-
     CRasterImage m_image;
     CDeviceContext m_dc;
     CBrush m_ink = CBrush::MakeSolid(kInk);
@@ -69,7 +63,8 @@ TEST_F(DeviceContextTest, FillRectExcludesRightAndBottomAndClips)
 
 TEST_F(DeviceContextTest, FiguresWithTheNullPenLeaveOutRightColumnAndBottomRow)
 {
-    UseInkBrushOnly();
+    m_dc.SelectPen(&CPen::Null());
+    m_dc.SelectBrush(&m_ink);
     for (int s : {1, 2, 7, 20, 33}) {
         m_image.Fill(kPaper);
         m_dc.Ellipse(5, 6, 5 + s + 1, 6 + s + 1);
