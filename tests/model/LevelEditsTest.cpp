@@ -72,10 +72,8 @@ TEST(FloodFill, RegionFollowsOneSidedEqualityAndEnds)
 TEST(LevelEdits, ShiftMovesBlocksButNotTheBall)
 {
     CLevel level;
-    for (int y = 0; y < 10; ++y) {
-        level.SetBlock(0, y, MakeBlock(Solid, 0, Sand));
-        level.SetBlock(9, y, MakeBlock(Solid, 0, Wall));
-    }
+    level.FillRect(0, 0, 0, 9, MakeBlock(Solid, 0, Sand));
+    level.FillRect(9, 0, 9, 9, MakeBlock(Solid, 0, Wall));
     level.Shift(1, 1);
     EXPECT_EQ(CountKind(level, Wall), 0);
     EXPECT_EQ(CountKind(level, Sand), 9);

@@ -48,8 +48,6 @@ TEST(BallDrawing, ShadowBodyAndDots)
     ball.SetX(5.5);
     ball.SetY(5.5);
     ball.SetCellSize(20);
-    ball.SetOriginX(5);
-    ball.SetOriginY(50);
 
     const std::map<Colour, int> plain = DrawAndCount(ball, false);
     EXPECT_GT(plain.at(MakeRgb(230, 230, 230)), 100);
