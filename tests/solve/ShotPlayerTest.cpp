@@ -135,7 +135,8 @@ TEST(ShotSet, HeadingsInTheSearchOrder)
     }
 }
 
-// Only the strengths the mouse gives along a heading, in the shot set and the solver.
+// Only the strengths the mouse gives along a heading, in the shot set and the solver; none above
+// the strongest the shot set names for the ball's surroundings.
 TEST(ShotSet, OnlyStrengthsTheMouseGivesAlongTheHeading)
 {
     CLevel level = MakeCourse(13, 7, 0, 0);
@@ -147,6 +148,8 @@ TEST(ShotSet, OnlyStrengthsTheMouseGivesAlongTheHeading)
             const std::set<int> mouse = MouseSteps(level, x, y, heading);
             EXPECT_EQ(std::set<int>(steps.begin(), steps.end()), mouse) << x << ", " << y << " at " << heading;
             EXPECT_TRUE(std::is_sorted(steps.begin(), steps.end()));
+            // The bound the cup-reach check takes for any shot from a rectangle around the ball.
+            EXPECT_LE(steps.back(), CShotSet::GetStrongestStep(level, x - 0.3, y - 0.3, x + 0.3, y + 0.3));
         }
     }
     // Up and right from near the top-left corner of a 12 x 12 level: the pointer leaves through
