@@ -7,7 +7,6 @@
 #include "solve/SolveLevels.h"
 
 #include <algorithm>
-#include <regex>
 #include <cstdio>
 
 
@@ -179,8 +178,11 @@ TEST_F(CliTest, ShotmapDrawsOverTheLevelImage)
     const CRun run = RunCli({"shotmap", file, Path("map.png"), "--cell", "10", "--headings", "6"});
     ASSERT_EQ(run.status, 0) << run.err;
     // The strengths the mouse gives along each of the six headings, and how they ended.
-    EXPECT_TRUE(std::regex_match(run.out, std::regex(R"(shots: 32 cup: [1-9]\d* rest: \d+ water: 0 moving: 0\n)")))
-        << run.out;
+    int cup = 0;
+    int rest = 0;
+    ASSERT_EQ(std::sscanf(run.out.c_str(), "shots: 32 cup: %d rest: %d", &cup, &rest), 2) << run.out;
+    EXPECT_EQ(run.out, "shots: 32 cup: " + std::to_string(cup) + " rest: " + std::to_string(rest) + " water: 0 moving: 0\n");
+    EXPECT_GT(cup, 0);
     // The same image size, other pixels.
     const std::string map = Slurp(Path("map.png"));
     EXPECT_EQ(PngHeader(map), "91 x 61 8/2");
