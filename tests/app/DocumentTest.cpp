@@ -55,7 +55,7 @@ struct Document : EditorWindow {
 
 TEST_F(Document, StartsEmptyThenNewAsksForTheSize)
 {
-    // The first new document of the run: no dialog, the empty 10 x 10 level.
+    // The first new document of the window: no dialog, the empty 10 x 10 level.
     manager.OnFileNew();
     EXPECT_EQ(document.GetLevel().GetWidth(), 10);
     EXPECT_EQ(document.GetLevel().GetHeight(), 10);

@@ -128,7 +128,7 @@ TEST_F(TestModeThread, LeavingTestModeNewOpenAndClosingStopTheBall)
 
     Shoot(Qt::Key_2);
     {
-        // Unless it is the first New of the run, the Level Properties dialog asks for the size.
+        // Unless it is the first New of the window, the Level Properties dialog asks for the size.
         const CModalHandler accept([](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); });
         frame->GetDocManager().OnFileNew();
     }
