@@ -76,6 +76,9 @@ TEST_F(EditorWindow, ChecksAndStatusFollowTheState)
     Run(CmdShowGrid);
     EXPECT_EQ(view.IsGridShown(), grid);
 
+    // Every toolbar button has its icon from the resources.
+    for (const QAction* item : frame->GetToolBar()->actions())
+        EXPECT_TRUE(item->isSeparator() || !item->icon().pixmap(16).isNull()) << item->text().toStdString();
     Run(CmdViewToolbar);
     EXPECT_TRUE(frame->GetToolBar()->isHidden());
     EXPECT_FALSE(Checked(CmdViewToolbar));
