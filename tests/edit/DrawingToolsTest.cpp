@@ -68,21 +68,6 @@ TEST_F(DrawingTools, RectangleAndFrameCoverTheCellsOfTheDrag)
     EXPECT_EQ(Level().GetBlock(9, 9), kWall);
 }
 
-TEST_F(DrawingTools, FillStopsAtARingOfWalls)
-{
-    session.SetTool(ToolFrame);
-    Drag({{100, 140}, {260, 300}}); // walls around columns 3 to 5, rows 3 to 5
-    session.SetTool(ToolFill);
-    Click({25, 70});
-    // Everything but the enclosed 3 x 3 cells became wall.
-    EXPECT_EQ(NonEmptyCells(Level()).size(), 100u - 9u);
-    EXPECT_TRUE(Level().GetBlock(4, 4).IsEmpty());
-    // A fill on the enclosed cells then covers exactly them.
-    Click({190, 230});
-    EXPECT_EQ(NonEmptyCells(Level()).size(), 100u);
-    EXPECT_EQ(UndoHead(), 3);
-}
-
 TEST_F(DrawingTools, SetBallRoundsToHalfBlocksWithShiftAndStaysInside)
 {
     session.SetTool(ToolSetBall);

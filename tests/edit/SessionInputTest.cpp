@@ -38,27 +38,6 @@ TEST_F(SessionInput, ADragGrabsTheMouseKeepsInsideAndRepaintsItsRubberBand)
     EXPECT_EQ(NonEmptyCells(Level()).size(), 14u); // columns 3 to 9 of rows 0 and 1
 }
 
-TEST_F(SessionInput, ACancelledDragDrawsNothingAndItsReleaseDoesNothing)
-{
-    session.SetTool(ToolLine);
-    session.LeftButtonDown({25, 70}, false);
-    session.MouseMove({25, 70}, true);
-    session.MouseMove({185, 70}, true);
-    const CInputReply cancel = session.CancelDrag();
-    EXPECT_EQ(cancel.mouse, CInputReply::Mouse::Release);
-    EXPECT_EQ(cancel.repaint, (CRect{5, 50, 205, 90}));
-    EXPECT_EQ(session.CancelDrag().mouse, CInputReply::Mouse::Keep);
-    // The button is still held: neither its moves nor its release draw, not even in test mode.
-    session.MouseMove({300, 70}, true);
-    session.SetTestMode(true);
-    EXPECT_FALSE(session.LeftButtonUp({300, 70}, false).shoot);
-    EXPECT_EQ(NonEmptyCells(Level()), CCellSet{});
-    // The snapshot of the press stays.
-    EXPECT_EQ(UndoHead(), 1);
-    // The next release shoots again.
-    EXPECT_TRUE(session.LeftButtonUp({300, 70}, false).shoot);
-}
-
 TEST_F(SessionInput, PaletteAndSampleClicksChangeOnlyTheCurrentBlock)
 {
     // A new session plots solid grass on wall, the first shape marked.

@@ -80,9 +80,6 @@ TEST(BlockDrawingTest, FiguresAreTheRoundedGdiCallsAtCellSize20)
         void (*draw)(CDeviceContext& dc, int x, int y);
     };
     const CCase cases[] = {
-        {Circle, 2, [](CDeviceContext& dc, int x, int y) { dc.Ellipse(x, y, x + 21, y + 21); }},
-        {QuarterDisc, 3,
-         [](CDeviceContext& dc, int x, int y) { dc.Pie(x, y, x + 41, y + 41, x + 21, y, x, y + 21); }},
         {HalfDisc, 2, [](CDeviceContext& dc, int x, int y) { dc.Pie(x - 10, y, x + 11, y + 21, x, y + 21, x, y); }},
         {Triangle, 1,
          [](CDeviceContext& dc, int x, int y) {
