@@ -66,15 +66,6 @@ TEST_F(EditorWindow, ChecksAndStatusFollowTheState)
     EXPECT_EQ(session.GetTool(), ToolLine);
     EXPECT_TRUE(Checked(CmdToolLine));
     EXPECT_FALSE(Checked(CmdToolPlot));
-    EXPECT_TRUE(Checked(CmdSpeedNormal));
-    EXPECT_FALSE(Checked(CmdSpeedPaus));
-
-    const bool grid = view.IsGridShown();
-    Run(CmdShowGrid);
-    EXPECT_EQ(view.IsGridShown(), !grid);
-    EXPECT_EQ(Checked(CmdShowGrid), !grid);
-    Run(CmdShowGrid);
-    EXPECT_EQ(view.IsGridShown(), grid);
 
     // Every toolbar button has its icon from the resources.
     for (const QAction* item : frame->GetToolBar()->actions())

@@ -6,11 +6,9 @@
 #include "common/QtTestApp.h"
 
 #include <QAction>
-#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QListView>
-#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -21,7 +19,6 @@ struct CDialogTexts {
     QString lookIn;
     QString fileName;
     QString firstPlace;
-    QString cancel;
     QStringList filters;
 };
 
@@ -36,7 +33,6 @@ CDialogTexts ReadDialogs()
         texts.lookIn = dialog->findChild<QLabel*>("lookInLabel")->text();
         texts.fileName = dialog->findChild<QLabel*>("fileNameLabel")->text();
         texts.firstPlace = dialog->findChild<QListView*>("sidebar")->model()->index(0, 0).data().toString();
-        texts.cancel = dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Cancel)->text();
         texts.filters = dialog->nameFilters();
         dialog->reject();
     });
@@ -57,7 +53,6 @@ TEST(SwedishDialogs, QtDialogsAndButtonsFollowTheInterfaceLanguage)
     EXPECT_EQ(swedish.lookIn, "Leta i:");
     EXPECT_EQ(swedish.fileName, "Fil&namn:"); // from the Swedish catalogue of the system's Qt
     EXPECT_EQ(swedish.firstPlace, "Dator");
-    EXPECT_EQ(swedish.cancel, "Avbryt");
     EXPECT_EQ(swedish.filters, (QStringList{"Banfil (*.lev)", "Alla filer (*)"}));
 
     // And back in English.

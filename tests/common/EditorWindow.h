@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 // Handles events until the condition holds or five seconds have passed. The condition is asked
 // once a round and its last answer returned: a condition that acts (a click) is not run again.
@@ -74,11 +75,11 @@ struct EditorWindow : ::testing::Test {
         return {CEditingSession::kOrigin.x + x * c + c / 2, CEditingSession::kOrigin.y + y * c + c / 2};
     }
     void Run(int id) { frame->GetAction(id)->trigger(); }
-    // The pixels of that colour in the level area as the view shows it now.
-    int CountPixels(Colour colour)
+    // The pixels of that colour in the rectangle (else the level area) as the view shows it now.
+    int CountPixels(Colour colour, std::optional<CRect> in = std::nullopt)
     {
         view.repaint();
-        const CRect area = view.GetGeometry().GetLevelArea();
+        const CRect area = in.value_or(view.GetGeometry().GetLevelArea());
         int count = 0;
         for (int y = area.top; y < area.bottom; ++y)
             for (int x = area.left; x < area.right; ++x)

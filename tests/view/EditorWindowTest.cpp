@@ -55,19 +55,6 @@ TEST_F(Dragging, TheMouseDrawsAndWhatTakesTheInputCancels)
     SendMouse(&view, QEvent::MouseMove, {60, 30});
     EXPECT_EQ(view.cursor().shape(), Qt::ArrowCursor);
 
-    // Dialogs opened by keys while the button is held: Properties and Open.
-    for (const auto& [key, modifiers] :
-         {std::pair{Qt::Key_Return, Qt::AltModifier}, std::pair{Qt::Key_O, Qt::ControlModifier}}) {
-        StartDrag();
-        const CModalHandler dialog([&](QWidget* modal) {
-            EXPECT_TRUE(!session.GetDrag().IsActive() && QWidget::mouseGrabber() == nullptr) << "the mouse is held";
-            modal->close();
-        });
-        Key(key, modifiers);
-        EXPECT_TRUE(dialog.WasShown());
-        ExpectCancelled("a dialog");
-    }
-
     // Another window becomes the active one, after the editor's.
     QApplication::setActiveWindow(frame.get());
     StartDrag();

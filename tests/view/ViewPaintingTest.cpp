@@ -1,3 +1,4 @@
+#include "app/CommandTable.h"
 #include "common/EditorWindow.h"
 #include "render/DeviceContext.h"
 
@@ -64,9 +65,10 @@ TEST_F(ViewPainting, GridFollowsTheSetting)
         return view.GetWindowImage().GetPixel(45, 70) == black;
     };
     EXPECT_EQ(lineShown(), grid);
-    view.OnShowGrid();
+    Run(CmdShowGrid);
     EXPECT_EQ(lineShown(), !grid);
-    view.OnShowGrid();
+    EXPECT_EQ(Checked(CmdShowGrid), !grid);
+    Run(CmdShowGrid);
     EXPECT_EQ(lineShown(), grid);
 }
 
