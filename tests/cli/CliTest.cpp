@@ -58,7 +58,6 @@ TEST_F(CliTest, DashIsStandardInputOrOutput)
     ASSERT_EQ(saved.status, 0) << saved.err;
     EXPECT_TRUE(saved.out.empty());
     const std::string bytes = Slurp(Path("b.lev"));
-    ASSERT_FALSE(bytes.empty());
     EXPECT_NE(bytes.find("{S0S8}{S0T8}"), std::string::npos);
     EXPECT_EQ(bytes.find("-28330017200403065140509"), std::string::npos);
     const CRun piped = RunCli({"save", "-", "-", "fill", "0", "0", "S0S8"}, Archived(kExample));
@@ -119,14 +118,12 @@ TEST_F(CliTest, FailuresUseTheirExitStatusesAndSayWhy)
         {{"shoot", good, "--strength"}, 64, "missing a value for --strength"},
         {{"shoot", good, "--strength", "1", "--angle", "0", "--bounce"}, 64, "unexpected argument '--bounce'"},
         {{"render", good, Path("x.png"), "--cell", "0"}, 64, "--cell needs a whole number from 1 to 200, not '0'"},
-        {{"render", good, Path("x.png"), "--cell", "201"}, 64, "not '201'"},
         {{"render", good, Path("x.jpg")}, 64, "x.jpg: the image is written as PNG"},
         {{"render", good, Path("no/such/dir/x.png")}, 1, "no/such/dir/x.png: No such file"},
         {{"random", "--seed", "3"}, 64, "missing OUT"},
         {{"random", Path("r.lev"), "--seed", "-1"}, 64, "--seed needs a whole number from 0 to 4294967295, not '-1'"},
         {{"random", Path("r.lev"), Path("p.lev")}, 64, "unexpected argument"},
         {{"random", Path("r.lev"), "--playable", "0"}, 64, "--playable needs a whole number from 1 to 100, not '0'"},
-        {{"solve", good, "--max-shots", "0"}, 64, "--max-shots needs a whole number from 1 to 100, not '0'"},
         {{"solve", good, "--headings", "x"}, 64, "--headings needs a whole number from 1 to 1048576, not 'x'"},
         {{"solve", good, "--time-limit", "-1"}, 64, "--time-limit needs a number of seconds above 0, not '-1'"},
         {{"play", good}, 64, "missing SHOT"},

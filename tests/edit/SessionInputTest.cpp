@@ -23,7 +23,6 @@ TEST_F(SessionInput, ADragGrabsTheMouseKeepsInsideAndRepaintsItsRubberBand)
     session.SetBackKind(Wall);
     session.SetTool(ToolRectangle);
     EXPECT_EQ(session.LeftButtonDown({100, 100}, false).mouse, CInputReply::Mouse::Grab);
-    EXPECT_TRUE(session.GetDrag().IsActive());
     // The first move re-anchors the drag; each move repaints the old and the new preview, whole
     // cells, and the pointer is kept inside the level area.
     EXPECT_EQ(session.MouseMove({130, 100}, true).repaint, (CRect{125, 90, 165, 130}));
@@ -33,7 +32,6 @@ TEST_F(SessionInput, ADragGrabsTheMouseKeepsInsideAndRepaintsItsRubberBand)
     const CInputReply release = session.LeftButtonUp({1000, 20}, false);
     EXPECT_EQ(release.mouse, CInputReply::Mouse::Release);
     EXPECT_EQ(release.repaint, (CRect{125, 50, 405, 130}));
-    EXPECT_FALSE(release.shoot);
     EXPECT_FALSE(session.GetDrag().IsActive());
     EXPECT_EQ(NonEmptyCells(Level()).size(), 14u); // columns 3 to 9 of rows 0 and 1
 }
@@ -87,7 +85,6 @@ TEST_F(SessionInput, RightButtonPicksOrTurnsACell)
     session.RightButtonUp(CellCentre(2, 3), true, false);
     EXPECT_EQ(Values(Level().GetBlock(2, 3)), Values(MakeBlock(QuarterDisc, 2, Ice, 3, Sand, 1)));
     EXPECT_EQ(listener.changes.back().cells, (CCellRect{2, 3, 3, 4}));
-    EXPECT_EQ(UndoHead(), 1);
     session.RightButtonUp(CellCentre(2, 3), true, true);
     EXPECT_EQ(Values(Level().GetBlock(2, 3)), Values(MakeBlock(QuarterDisc, 3, Ice, 1, Sand, 7)));
     EXPECT_EQ(UndoHead(), 2);

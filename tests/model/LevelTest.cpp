@@ -22,7 +22,6 @@ TEST(Level, NewLevelAndResizeKeepTheOverlap)
     level.Resize(3, 4);
     level.Resize(5, 2);
     EXPECT_EQ(level.GetCellShape(1, 1), Circle);
-    EXPECT_EQ(level.GetHeight(), 2);
     EXPECT_EQ(level.GetCellShape(1, 2), -1);
     EXPECT_TRUE(level.GetBlock(3, 0).IsEmpty() && level.GetBlock(4, 1).IsEmpty());
     EXPECT_TRUE(level.IsModified());
