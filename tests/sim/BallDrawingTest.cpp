@@ -42,7 +42,7 @@ std::map<Colour, int> DrawAndCount(CBall& ball, bool dimmed)
 
 TEST(BallDrawing, ShadowBodyAndDots)
 {
-    const CLevel level = MakeGrassLevel();
+    const CLevel level; // 10 x 10 grass, the border its only wall
     CBall ball(0);
     ball.AttachLevel(&level);
     ball.SetX(5.5);
@@ -64,7 +64,7 @@ TEST(BallDrawing, ShadowBodyAndDots)
 
 TEST(BallDrawing, DotsRollWithTheBallAndTheSunkBallVanishes)
 {
-    CLevel level = MakeGrassLevel();
+    CLevel level;
     SetCell(level, 6, 5, Hole);
     CBall ball(0);
     ball.AttachLevel(&level);

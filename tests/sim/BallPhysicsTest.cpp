@@ -45,7 +45,7 @@ struct CShot {
 
 TEST(BallPhysics, FirstStepsOnFlatGrassAndSlopedIce)
 {
-    CLevel level = MakeGrassLevel();
+    CLevel level; // 10 x 10 grass, the border its only wall
     CShot shot(level, 5.5, 5.5, 1.0, 0.0);
     shot.ball.SetCellSize(20);
     shot.ball.SetOriginX(5);
@@ -70,7 +70,7 @@ TEST(BallPhysics, FirstStepsOnFlatGrassAndSlopedIce)
 // Whole shots to their end: how many steps, where and how the ball ends, what was heard.
 TEST(BallPhysics, ShotsToTheirEnd)
 {
-    CLevel level = MakeGrassLevel();
+    CLevel level;
     SetCell(level, 7, 5, Water);
     level.FillRect(1, 7, 3, 9, Solid, 0, Hole, NoSlope, Hole, NoSlope);
     struct CCase {
@@ -122,7 +122,7 @@ TEST(BallPhysics, ShotsToTheirEnd)
 
 TEST(BallPhysics, HeadOnWallReversesDampsAndIsHeard)
 {
-    CLevel level = MakeGrassLevel();
+    CLevel level;
     level.FillRect(6, 0, 9, 9, Solid, 0, Wall, NoSlope, Wall, NoSlope);
     // The wall is heard unless the sound is off or the ball runs at Ultra speed.
     const std::vector<std::string> heard{CBall::kHitWallSound};

@@ -12,7 +12,7 @@
 // A tick at each speed level performs as many steps as that many calls of Advance.
 TEST(BallThread, StepsPerTick)
 {
-    const CLevel level = MakeGrassLevel();
+    const CLevel level; // 10 x 10 grass, the border its only wall
     const std::pair<int, int> stepsByLevel[] = {{-2, 0}, {-1, 1}, {0, 2}, {1, 4}, {2, 6}, {3, 8}, {4, 10}, {5, 20}};
     for (const auto& [speedLevel, steps] : stepsByLevel) {
         CBall ticked(0);
@@ -37,7 +37,7 @@ TEST(BallThread, StepsPerTick)
 
 TEST(BallThread, ShotsEndWithTheirNotification)
 {
-    CLevel level = MakeGrassLevel();
+    CLevel level;
     SetCell(level, 8, 5, Hole);
     // Views and players outlive the balls that report to them.
     CRecordingPlayer player;
@@ -80,7 +80,7 @@ TEST(BallThread, ShotsEndWithTheirNotification)
 
 TEST(BallThread, StopAndCloseWhileTheThreadWaitsInANotification)
 {
-    const CLevel level = MakeGrassLevel();
+    const CLevel level;
     CFakeView view;
     CBall ball(0);
     ball.AttachLevel(&level);
@@ -134,7 +134,7 @@ TEST(BallThread, PaintingAndSettingsWhileTheBallRolls)
         bool PumpEvents() override { return true; }
         std::atomic<int> notified = 0;
     };
-    CLevel level = MakeGrassLevel();
+    CLevel level;
     level.FillRect(3, 3, 6, 6, Solid, 0, Ice, 1, Ice, 1);
     SetCell(level, 8, 8, Hole);
     CRecordingPlayer player;

@@ -96,11 +96,3 @@ private:
     bool m_closing = false;
     std::vector<int> m_codes;
 };
-
-// An open 10 x 10 grass level; the border of the level is its only wall.
-inline CLevel MakeGrassLevel()
-{
-    CLevel level;
-    level.Clear();
-    return level;
-}
