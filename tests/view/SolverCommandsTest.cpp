@@ -157,16 +157,6 @@ TEST_F(SolverCommands, ShotMapAndFindParShowUntilTheNextEdit)
     // Undo brings that level back, not what was found for it.
     Key(Qt::Key_Z);
     EXPECT_EQ(CountPixels(kPathColour), 0);
-
-    // A cup in a ring of wall that no shot here is strong enough to pass: answered at once.
-    CLevel walled = MakeCourse(7, 5, 1.5, 2.5);
-    walled.DrawFrame(3, 1, 5, 3, Solid, 0, Wall, NoSlope, Wall, NoSlope);
-    SetCell(walled, 4, 2, Hole);
-    Load(walled, 4, 2);
-    Key(Qt::Key_F5, Qt::NoModifier);
-    ASSERT_TRUE(WaitForSearchEnd());
-    EXPECT_EQ(Status(), "The cup cannot be reached");
-    EXPECT_FALSE(Enabled(CmdPlaySolution));
 }
 
 TEST_F(SolverCommandsThread, PlaySolutionPlaysTheSolutionShownShotByShot)
