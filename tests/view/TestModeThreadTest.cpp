@@ -19,9 +19,7 @@ struct TestModeThread : EditorWindow {
     TestModeThread()
     {
         CLevel course;
-        for (int x = 7; x <= 8; ++x)
-            for (int y = 4; y <= 5; ++y)
-                course.SetBlock(x, y, MakeBlock(Solid, 0, Hole));
+        course.FillRect(7, 4, 8, 5, MakeBlock(Solid, 0, Hole));
         course.SetBall(2.5, 5.0);
         Put(course);
     }
