@@ -39,11 +39,6 @@ inline CRun RunCli(const std::vector<std::string>& args, const std::string& inpu
     return run;
 }
 
-inline std::string ProgramFile()
-{
-    return QV_TEST_PROGRAM;
-}
-
 // A shell command line: its standard output and exit status.
 inline CRun RunProgram(const std::string& command)
 {
@@ -57,11 +52,6 @@ inline CRun RunProgram(const std::string& command)
     const int raw = pclose(pipe);
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     return run;
-}
-
-inline std::string SourceDir()
-{
-    return QV_TEST_SOURCE_DIR;
 }
 
 // "width x height depth/colour type" from the header chunk of a PNG file's bytes.

@@ -66,7 +66,7 @@ TEST_F(CliTest, DashIsStandardInputOrOutput)
     EXPECT_EQ(piped.out.substr(piped.out.find("{Test}")), bytes.substr(bytes.find("{Test}")));
 
     // random: the level on standard output, so the seed goes with the messages.
-    const CRun random = RunCli({"random", "-", "--seed", "42", "--bites", SourceDir() + "/data/RBites"});
+    const CRun random = RunCli({"random", "-", "--seed", "42", "--bites", QV_TEST_SOURCE_DIR "/data/RBites"});
     EXPECT_EQ(random.status, 0);
     EXPECT_EQ(random.err, "seed: 42\n");
     EXPECT_NE(RunCli({"info", "-"}, random.out).out.find("size: 50x50\n"), std::string::npos);
@@ -239,7 +239,7 @@ TEST_F(CliTest, HelpAndVersionGoToStandardOutput)
 TEST_F(CliTest, RandomLevelsComeFromTheSeedAndTheBites)
 {
     // The generator's level for the seed, from the size on: identity, name and creator aside.
-    const std::string bites = SourceDir() + "/data/RBites/";
+    const std::string bites = QV_TEST_SOURCE_DIR "/data/RBites/";
     CRandomLevelGenerator generator;
     generator.SetBiteFolder(bites);
     std::srand(42);
@@ -274,7 +274,7 @@ TEST_F(CliTest, RandomGivesUpAndChecksItsOutput)
                                " cannot make a playable one\n");
     EXPECT_FALSE(fs::exists(m_dir / "p.lev"));
 
-    const CRun full = RunProgram(ProgramFile() + " random " + Path("r.lev") + " --seed 1 2>" + Path("err") +
+    const CRun full = RunProgram(QV_TEST_PROGRAM " random " + Path("r.lev") + " --seed 1 2>" + Path("err") +
                                  " >/dev/full; echo $?");
     EXPECT_EQ(full.out, "1\n");
     EXPECT_EQ(Slurp(Path("err")), "quorvale-level: error: standard output: write failed\n");
@@ -302,7 +302,7 @@ TEST_F(CliTest, ImagesShotMapsAndThreadsAreBounded)
     GTEST_SKIP() << "the sanitizers need more address space than the thread check leaves";
 #else
     // In 400 MB of address space 256 threads' stacks do not fit.
-    const CRun threads = RunProgram("ulimit -v 400000; " + ProgramFile() + " solve " + level + " --jobs 256 2>&1; echo $?");
+    const CRun threads = RunProgram("ulimit -v 400000; " QV_TEST_PROGRAM " solve " + level + " --jobs 256 2>&1; echo $?");
     EXPECT_TRUE(threads.out.starts_with("quorvale-level: error: --jobs: only ")) << threads.out;
     EXPECT_TRUE(threads.out.ends_with(" of 256 threads can run here (Resource temporarily unavailable)\n1\n"))
         << threads.out;

@@ -59,7 +59,6 @@ TEST(BallThread, ShotsEndWithTheirNotification)
 
     // Rolls gently to a stop short of the cup, at Super speed without sleeping.
     EXPECT_TRUE(ball.Start(2.0, 0.0, &view, CBall::kSuper));
-    EXPECT_TRUE(ball.IsMoving());
     // Refused while the ball moves.
     EXPECT_FALSE(ball.Start(50.0, 3.0, &view, CBall::kSuper));
     view.RunUntilStopped();
