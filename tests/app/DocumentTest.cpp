@@ -308,11 +308,9 @@ TEST_F(Document, AFileDroppedOnTheWindowOpensOnceTheDropHasEnded)
         ASSERT_TRUE(WaitFor([&] { return cancel.WasShown(); }));
     }
     EXPECT_EQ(question, "Save changes to first-steps.lev?");
-    EXPECT_EQ(document.GetPathName(), sample);
     EXPECT_EQ(level.GetName(), "Changed");
 
     const CModalHandler discard(Answer(QMessageBox::No));
     EXPECT_TRUE(drop({url}));
     EXPECT_TRUE(WaitFor([&] { return document.GetPathName() == DecodeFileName(raw); }));
-    EXPECT_EQ(level.GetName(), "First steps");
 }

@@ -164,7 +164,6 @@ TEST_F(Settings, RecentFilesKeepTheNewestFourWrittenInOneGo)
     ASSERT_EQ(read.GetSize(), 4);
     EXPECT_EQ(read.GetAt(0), "/l/c.lev");
     EXPECT_EQ(read.GetAt(3), "/l/b.lev");
-    EXPECT_EQ(read.GetMenuText(0), "&1 /l/c.lev");
 
     // A long name is shortened in the middle on the menu and shown whole in the status bar.
     const QString longName = QStringLiteral("/l/") + QString(10000, QLatin1Char('x')) + QStringLiteral("/end.lev");

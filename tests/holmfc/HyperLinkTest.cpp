@@ -85,7 +85,6 @@ TEST(HyperLink, TextColourTakesHoverThenFocusThenVisited)
                 SendFocus(host.link, QEvent::FocusIn);
             if (state & 4)
                 SendMouse(host.link, QEvent::MouseMove, QPoint(2, 2));
-            EXPECT_EQ(host.link->GetTextColour(), QColor(c.expected[state])) << c.style << " state " << state;
             EXPECT_TRUE(PaintsColour(host.link, c.expected[state])) << c.style << " state " << state;
         }
     }

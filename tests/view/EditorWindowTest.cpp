@@ -30,18 +30,6 @@ struct Dragging : EditorWindow {
 
     bool RubberBandShown() { return CountPixels(MakeRgb(255, 0, 0)) > 0; }
 
-    // The mouse is free, the rubber band gone, nothing drawn, and the snapshot of the press kept.
-    void ExpectCancelled(const char* interruption)
-    {
-        SCOPED_TRACE(interruption);
-        EXPECT_FALSE(session.GetDrag().IsActive());
-        EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
-        EXPECT_FALSE(RubberBandShown());
-        Release();
-        EXPECT_EQ(NonEmptyCells(level), CCellSet{});
-        EXPECT_EQ(UndoHead(), (head + 1) % 5);
-    }
-
     int head = 0;
 };
 
@@ -55,14 +43,20 @@ TEST_F(Dragging, TheMouseDrawsAndWhatTakesTheInputCancels)
     SendMouse(&view, QEvent::MouseMove, {60, 30});
     EXPECT_EQ(view.cursor().shape(), Qt::ArrowCursor);
 
-    // Another window becomes the active one, after the editor's.
+    // Another window becomes the active one, after the editor's: the mouse is free, the rubber
+    // band gone, nothing drawn, and the snapshot of the press kept.
     QApplication::setActiveWindow(frame.get());
     StartDrag();
     QWidget other;
     other.show();
     QApplication::setActiveWindow(&other);
     QApplication::processEvents();
-    ExpectCancelled("another window");
+    EXPECT_FALSE(session.GetDrag().IsActive());
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    EXPECT_FALSE(RubberBandShown());
+    Release();
+    EXPECT_EQ(NonEmptyCells(level), CCellSet{});
+    EXPECT_EQ(UndoHead(), (head + 1) % 5);
     QApplication::setActiveWindow(frame.get());
 
     // A drag to its end draws, repaints and lets the mouse go.
