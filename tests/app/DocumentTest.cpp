@@ -32,16 +32,7 @@ void Rename(CEditingSession& session, const char* name)
     session.SetProperties(level.GetWidth(), level.GetHeight(), level.GetCreator(), name);
 }
 
-struct Document : EditorWindow {
-    QTemporaryDir dir;
-    CEditorDoc& document = frame->GetDocument();
-    CDocManager& manager = frame->GetDocManager();
-
-    QString WriteFile(const char* name, const std::string& bytes)
-    {
-        return WriteBytes(dir.filePath(QLatin1String(name)), bytes);
-    }
-    static std::string ArchiveOf(const std::string& text) { return CArchive::EncodeLength(text.size()) + text; }
+struct Document : DocumentWindow {
     // A copy of the sample level, which the tests may overwrite.
     QString sample;
     void SetUp() override
@@ -163,7 +154,7 @@ TEST_F(Document, UnreadableFilesAreReportedRejectedOnesAreNot)
     ASSERT_TRUE(manager.OpenDocumentFile(sample));
     const std::string before = document.GetLevel().WriteText();
     const QString missing = dir.filePath("missing.lev");
-    const QString truncated = WriteFile("truncated.lev", ArchiveOf("{Quorvale1}").substr(0, 5));
+    const QString truncated = Put("truncated.lev", ArchiveOf("{Quorvale1}").substr(0, 5));
     // What files are read is FileAccess's to check; here each kind of reason as the user reads it.
     const std::pair<QString, QString> cases[] = {
         {missing, "No such file or directory"},
@@ -188,7 +179,7 @@ TEST_F(Document, UnreadableFilesAreReportedRejectedOnesAreNot)
     CEditorApp::SetLanguage("en");
 
     // A text the reader refuses: opened without a word, the level stays under the new name.
-    const QString rejected = WriteFile("rejected.lev", ArchiveOf("{Not a level}{1}{x}{y}"));
+    const QString rejected = Put("rejected.lev", ArchiveOf("{Not a level}{1}{x}{y}"));
     EXPECT_TRUE(manager.OpenDocumentFile(rejected));
     EXPECT_EQ(document.GetPathName(), rejected);
     EXPECT_EQ(document.GetLevel().WriteText(), before);

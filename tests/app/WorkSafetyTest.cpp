@@ -26,16 +26,7 @@
 
 namespace {
 
-struct WorkSafety : EditorWindow {
-    QTemporaryDir dir;
-    CEditorDoc& document = frame->GetDocument();
-    CDocManager& manager = frame->GetDocManager();
-
-    QString Put(const char* name, const std::string& bytes)
-    {
-        return WriteBytes(dir.filePath(QLatin1String(name)), bytes);
-    }
-};
+using WorkSafety = DocumentWindow;
 
 } // namespace
 
@@ -153,13 +144,11 @@ TEST(WorkSafetyStateFolder, AVersionThatCannotBeKeptNeverStopsTheSave)
         qputenv("XDG_STATE_HOME", state);
         ASSERT_TRUE(frame.GetDocManager().OpenDocumentFile(path));
         frame.GetDocument().GetSession().SetProperties(10, 10, "", "new");
-        bool saved = false;
         {
             const std::optional<CFileSizeLimit> limit =
                 full ? std::optional<CFileSizeLimit>(std::in_place, old.size() / 2) : std::nullopt;
-            saved = frame.GetDocManager().DoSave(path);
+            EXPECT_TRUE(frame.GetDocManager().DoSave(path));
         }
-        EXPECT_TRUE(saved);
         EXPECT_EQ(NameIn(ReadBytes(path)), "new");
         EXPECT_TRUE(frame.statusBar()->currentMessage().startsWith("Saved, but no earlier version of level.lev was kept: "))
             << frame.statusBar()->currentMessage().toStdString();
@@ -335,7 +324,7 @@ TEST_F(SaveSafety, OpeningAndDiscardingNeverWriteTheFile)
     const std::string oldText = "{Quorvael alfa1}{}{old}{}{2}{2}{1}{1}{T1G2W8}{$}{$}{S0I9}";
     const std::string refusedText = "{Quorvale2}{}{x}{}{2}{2}{1}{1}{$}{$}{$}{$}";
     for (const auto& [file, text] : {std::pair{old, oldText}, std::pair{refused, refusedText}})
-        WriteBytes(file, CArchive::EncodeLength(static_cast<std::uint32_t>(text.size())) + text);
+        WriteBytes(file, ArchiveOf(text));
     QMap<QString, std::pair<std::string, QDateTime>> before;
     for (const QString& name : FilesIn(dir.path())) {
         const QString file = dir.filePath(name);

@@ -1,12 +1,15 @@
 #pragma once
 // Level files as the GUI tests write and read them: by the file library, under the bytes of the
-// name (which may not be UTF-8).
+// name (which may not be UTF-8); the window fixture of the document tests.
+#include "app/DocManager.h"
+#include "common/EditorWindow.h"
 #include "file/Archive.h"
 #include "file/FileAccess.h"
 #include "holmfc/FileName.h"
 #include "model/Level.h"
 
 #include <QString>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -20,6 +23,12 @@ inline std::string FileBytes(CLevel level)
     CArchive archive(bytes);
     EXPECT_TRUE(level.Store(archive));
     return bytes.str();
+}
+
+// The bytes of a .lev file holding that text as it stands.
+inline std::string ArchiveOf(const std::string& text)
+{
+    return CArchive::EncodeLength(static_cast<std::uint32_t>(text.size())) + text;
 }
 
 // A blank level file, side x side, with its name.
@@ -60,3 +69,16 @@ inline std::string NameIn(const std::string& bytes)
     CLevel level;
     return ReadLevel(bytes, level) ? level.GetName() : "(not a level)";
 }
+
+// The editor window with its document and a scratch folder for level files.
+struct DocumentWindow : EditorWindow {
+    QTemporaryDir dir;
+    CEditorDoc& document = frame->GetDocument();
+    CDocManager& manager = frame->GetDocManager();
+
+    // Writes the file of that name in the scratch folder.
+    QString Put(const char* name, const std::string& bytes)
+    {
+        return WriteBytes(dir.filePath(QLatin1String(name)), bytes);
+    }
+};

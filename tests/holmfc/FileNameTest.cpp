@@ -44,7 +44,6 @@ TEST(FileName, EveryByteSurvivesTheRoundTripAndUtf8ReadsAsQtReadsIt)
         }
     }
     EXPECT_EQ(DisplayFileName(DecodeFileName("a\xFF.lev")), QString::fromUtf8("a\uFFFD.lev"));
-    EXPECT_EQ(FileNameToSetting("/l/a.lev"), "/l/a.lev");
 }
 
 TEST(FileName, DialogAnswersAndRelativeNamesFindTheFileTheyMean)
