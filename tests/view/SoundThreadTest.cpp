@@ -143,7 +143,6 @@ TEST(SoundModule, FoundInTheCurrentFolderThenBesideTheProgram)
     // The build folder's copy beside the program.
     const QString beside = CSoundModule::FindSoundFile(QStringLiteral("sounds/InCup.wav"));
     EXPECT_TRUE(beside.endsWith(QStringLiteral("/sounds/InCup.wav")));
-    EXPECT_FALSE(beside.startsWith(folder.path()));
     EXPECT_TRUE(CSoundModule::FindSoundFile(QStringLiteral("sounds/none.wav")).isEmpty());
 
     QDir(folder.path()).mkdir(QStringLiteral("sounds"));
