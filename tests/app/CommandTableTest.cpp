@@ -60,7 +60,6 @@ TEST_F(EditorWindow, ChecksAndStatusFollowTheState)
 {
     EXPECT_TRUE(Checked(CmdToolPlot));
     Run(CmdToolLine);
-    EXPECT_EQ(session.GetTool(), ToolLine);
     EXPECT_TRUE(Checked(CmdToolLine));
     EXPECT_FALSE(Checked(CmdToolPlot));
 

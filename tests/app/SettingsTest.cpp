@@ -66,20 +66,6 @@ struct Settings : ::testing::Test {
 
 } // namespace
 
-TEST_F(Settings, GridAndSoundRoundTripUnderMisc)
-{
-    // Any non-zero number reads as true and is written back as 1; zero reads as false.
-    Store().setValue("Software/Brannholt/Quorvale/Quorvale Editor/misc/grid", 7);
-    Store().setValue("Software/Brannholt/Quorvale/Quorvale Editor/misc/sound", 0);
-    CEditorSettings loaded;
-    loaded.LoadSettings();
-    EXPECT_TRUE(loaded.m_showGrid);
-    EXPECT_FALSE(loaded.m_playSound);
-    loaded.SaveSettings();
-    EXPECT_EQ(Value("grid").toInt(), 1);
-    EXPECT_EQ(Value("sound").toInt(), 0);
-}
-
 // A settings file that is a FIFO, or far larger than settings are, is not opened: the settings
 // keep their defaults, and the file is left as it is.
 TEST_F(Settings, OnlyARegularFileOfSaneSizeIsRead)
@@ -179,8 +165,11 @@ TEST_F(Settings, RecentFilesKeepTheNewestFourWrittenInOneGo)
     EXPECT_EQ((*entry)->statusTip(), longName);
 }
 
-TEST_F(Settings, BarsAndWindowPlacementAreRestored)
+TEST_F(Settings, ViewSettingsBarsAndWindowPlacementAreRestored)
 {
+    // Any non-zero number reads as true and is written back as 1; zero reads as false.
+    Store().setValue("Software/Brannholt/Quorvale/Quorvale Editor/misc/grid", 7);
+    Store().setValue("Software/Brannholt/Quorvale/Quorvale Editor/misc/sound", 0);
     const QRect placed(40, 60, 640, 480);
     {
         CMainFrame frame;
@@ -192,6 +181,7 @@ TEST_F(Settings, BarsAndWindowPlacementAreRestored)
     }
     // Closing the editor also saved the view's settings.
     EXPECT_EQ(Value("grid").toInt(), 1);
+    EXPECT_EQ(Value("sound").toInt(), 0);
     {
         CMainFrame frame;
         frame.show();
