@@ -31,7 +31,6 @@ struct ViewPainting : EditorWindow {
 
 TEST_F(ViewPainting, WindowShowsThePalettesAndTheLevelInTheirPlaces)
 {
-    ASSERT_EQ(view.GetCellSize(), 40);
     const CRasterImage& shown = view.GetWindowImage();
 
     // Each palette item as it draws itself.
