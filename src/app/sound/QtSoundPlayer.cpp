@@ -1,14 +1,44 @@
 #include "app/sound/QtSoundPlayer.h"
 
 #include <QAudioDevice>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QString>
+#include <QThread>
 #include <QUrl>
+
+#include <algorithm>
+
+namespace {
+
+// How long the sound thread waits, as it ends, for wave files still loading; within the time the
+// sound module gives the thread to end.
+constexpr int kLoadWaitMs = 600;
+
+} // namespace
 
 CQtSoundPlayer::CQtSoundPlayer() = default;
 
-CQtSoundPlayer::~CQtSoundPlayer() = default;
+CQtSoundPlayer::~CQtSoundPlayer()
+{
+    // Multimedia decodes a wave file on a loading thread of its own, which, when the file is done,
+    // takes the lock of the library's sample cache. Should the process end during that, the
+    // cache's clean-up at exit holds that lock while it waits for the loading thread, and the
+    // process never ends. So the sound thread lets the loads it started finish first: their
+    // status turns Ready (or Error) through its own events, after the lock was taken and given
+    // back.
+    const QDeadlineTimer deadline(kLoadWaitMs);
+    const auto loading = [this] {
+        return std::any_of(m_effects.begin(), m_effects.end(),
+                           [](const auto& entry) { return entry.second->status() == QSoundEffect::Loading; });
+    };
+    while (loading() && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        QThread::msleep(2);
+    }
+}
 
 void CQtSoundPlayer::Play(const std::string& path, std::function<void()> started)
 {
