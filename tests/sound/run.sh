@@ -10,7 +10,7 @@ test_view=$(realpath "$1")
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/stalled-server.sh"
 
-filter='TestModeThread.ShotIntoTheCupEndsTestMode:SolverCommandsThread.PlaySolutionSinksTheBallShotByShot'
+filter='TestModeThread.*:SolverCommandsThread.PlaySolution*'
 filter+=':SoundThread.*:SoundModule.*'
 work=$(mktemp -d "${TMPDIR:-/tmp}/qv-sound.XXXXXX")
 trap 'stop_stalled_server; rm -rf "$work"' EXIT
