@@ -140,15 +140,3 @@ TEST(Block, DistanceToFrontEdgeBoundsTheDistanceToEitherSide)
     EXPECT_DOUBLE_EQ(CBlock::DistanceToFrontEdge(Triangle, 0, 0.0, 1.0), std::sqrt(0.5));
     EXPECT_EQ(CBlock::DistanceToFrontEdge(Solid, 0, 0.5, 0.5), INFINITY);
 }
-
-TEST(Block, WallCoverAgreesWithEveryPoint)
-{
-    EXPECT_EQ(MakeBlock(Solid, 0, Wall, 3).GetWallCover(), WallCover::All);
-    // A solid block shows its back only, whatever its front.
-    EXPECT_EQ(MakeBlock(Solid, 0, Grass, 8, Wall, 8).GetWallCover(), WallCover::None);
-    EXPECT_EQ(MakeBlock(Circle, 0, Grass, 8, Wall, 8).GetWallCover(), WallCover::Part);
-    EXPECT_EQ(MakeBlock(QuarterDisc, 2, Wall, 8, Ice, 1).GetWallCover(), WallCover::Part);
-    // Two walls of different slopes: not uniform, but wall everywhere.
-    EXPECT_EQ(MakeBlock(Triangle, 1, Wall, 0, Wall, 4).GetWallCover(), WallCover::All);
-    EXPECT_EQ(MakeBlock(HalfDisc, 3, Ice, 0, Water, 8).GetWallCover(), WallCover::None);
-}

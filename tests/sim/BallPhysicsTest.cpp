@@ -118,19 +118,16 @@ TEST(BallPhysics, ShotsToTheirEnd)
     EXPECT_TRUE(shot.ball.Advance());
 }
 
-TEST(BallPhysics, HeadOnWallReversesDampsAndIsHeard)
+// A wall heard, or silent at Ultra speed, is in the trace corpus's steps; here the head-on loss
+// and a wall unheard with the sound off.
+TEST(BallPhysics, HeadOnWallReversesAndDamps)
 {
     CLevel level;
     level.FillRect(6, 0, 9, 9, Solid, 0, Wall, NoSlope, Wall, NoSlope);
-    // The wall is heard unless the sound is off or the ball runs at Ultra speed.
-    const std::vector<std::string> heard{CBall::kHitWallSound};
-    for (const auto& [speedLevel, soundOn] : {std::pair{CBall::kNormal, true}, {CBall::kUltra, true},
-                                              {CBall::kNormal, false}}) {
-        CShot shot(level, 5.7, 5.5, 1.0, 0.0, speedLevel);
-        shot.ball.SetSoundOn(soundOn);
-        shot.ball.Step();
-        EXPECT_NEAR(std::abs(shot.ball.GetAngle()), kPi, 1e-9);
-        EXPECT_NEAR(shot.ball.GetSpeed() / (1.0 - kGrassFriction), 0.8134, 5e-4);
-        EXPECT_EQ(shot.player.Played(), speedLevel == CBall::kNormal && soundOn ? heard : std::vector<std::string>{});
-    }
+    CShot shot(level, 5.7, 5.5, 1.0, 0.0);
+    shot.ball.SetSoundOn(false);
+    shot.ball.Step();
+    EXPECT_NEAR(std::abs(shot.ball.GetAngle()), kPi, 1e-9);
+    EXPECT_NEAR(shot.ball.GetSpeed() / (1.0 - kGrassFriction), 0.8134, 5e-4);
+    EXPECT_TRUE(shot.player.Played().empty());
 }
