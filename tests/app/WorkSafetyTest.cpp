@@ -104,9 +104,8 @@ TEST_F(WorkSafety, TheRecoveryCopyComesAtTheTwentiethChangeAndGoesWithADiscard)
         return folder.entryList({"*.recovery"}, QDir::Files);
     };
     auto change = [&](int times) {
-        for (int i = 0; i < times; ++i) {
+        for (int i = 0; i < times; ++i)
             session.ShiftLevel(i % 2 == 0 ? 1 : -1, 0);
-        }
     };
     // Twenty changes write the copy at once; fewer wait for the time to run out.
     change(19);

@@ -82,7 +82,6 @@ TEST(ParStatus, SaysWhatTheSearchHasFoundAndRuledOut)
         p.seconds = seconds;
         return CParSearch::DescribeProgress(p, 6).toStdString();
     };
-    EXPECT_EQ(progress(0, 0, 0.4), "Finding par within 6 shots… 0 s");
     EXPECT_EQ(progress(0, 1, 12.7), "Finding par within 6 shots: none of 1 shot or fewer… 12 s");
     EXPECT_EQ(progress(4, 2, 12.7), "Par at most 4, proving… 12 s");
     EXPECT_EQ(CParSearch::DescribeProgress(CSolveProgress{}, 1).toStdString(), "Finding par within 1 shot… 0 s");
