@@ -1,8 +1,8 @@
 #pragma once
 // quorvale-level run in-process, each test in a scratch folder of its own.
 #include "cli/QuorvaleLevel.h"
-#include "file/Archive.h"
 
+#include "common/LevelBytes.h"
 #include "common/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -18,14 +18,6 @@ struct CRun {
     std::string out;
     std::string err;
 };
-
-inline std::string Archived(const std::string& text)
-{
-    std::ostringstream bytes;
-    CArchive archive(bytes);
-    archive.WriteString(text);
-    return bytes.str();
-}
 
 inline CRun RunCli(const std::vector<std::string>& args, const std::string& input = {}, bool errIsTerminal = false)
 {
@@ -70,5 +62,5 @@ inline std::string PngHeader(const std::string& bytes)
 
 class CliTest : public CScratchTest {
 protected:
-    std::string WriteLevel(const std::string& name, const std::string& text) { return Write(name, Archived(text)); }
+    std::string WriteLevel(const std::string& name, const std::string& text) { return Write(name, ArchiveOf(text)); }
 };

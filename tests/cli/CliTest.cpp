@@ -50,17 +50,17 @@ TEST_F(CliTest, CatAppliesOperationsInOrderAndKeepsTheIdentity)
 
 TEST_F(CliTest, DashIsStandardInputOrOutput)
 {
-    EXPECT_EQ(RunCli({"info", "-"}, Archived(kExample)).out, RunCli({"info", WriteLevel("a.lev", kExample)}).out);
+    EXPECT_EQ(RunCli({"info", "-"}, ArchiveOf(kExample)).out, RunCli({"info", WriteLevel("a.lev", kExample)}).out);
 
     // save: a new identity, the same bytes into a file as onto standard output apart from the
     // identity's date and time.
-    const CRun saved = RunCli({"save", "-", Path("b.lev"), "fill", "0", "0", "S0S8"}, Archived(kExample));
+    const CRun saved = RunCli({"save", "-", Path("b.lev"), "fill", "0", "0", "S0S8"}, ArchiveOf(kExample));
     ASSERT_EQ(saved.status, 0) << saved.err;
     EXPECT_TRUE(saved.out.empty());
     const std::string bytes = Slurp(Path("b.lev"));
     EXPECT_NE(bytes.find("{S0S8}{S0T8}"), std::string::npos);
     EXPECT_EQ(bytes.find("-28330017200403065140509"), std::string::npos);
-    const CRun piped = RunCli({"save", "-", "-", "fill", "0", "0", "S0S8"}, Archived(kExample));
+    const CRun piped = RunCli({"save", "-", "-", "fill", "0", "0", "S0S8"}, ArchiveOf(kExample));
     EXPECT_EQ(piped.status, 0) << piped.err;
     EXPECT_EQ(piped.out.size(), bytes.size());
     EXPECT_EQ(piped.out.substr(piped.out.find("{Test}")), bytes.substr(bytes.find("{Test}")));
@@ -196,7 +196,7 @@ TEST_F(CliTest, VersionsListsTheCopiesTheEditorKeptAndSaveKeepsNone)
         EXPECT_EQ(text.substr(pattern.size(), space - pattern.size()), std::to_string(Slurp(copy).size()));
         contents.push_back(Slurp(copy));
     }
-    EXPECT_EQ(contents, (std::vector<std::string>{second, Archived(kExample)}));
+    EXPECT_EQ(contents, (std::vector<std::string>{second, ArchiveOf(kExample)}));
     EXPECT_EQ(RunCli({"versions", "-"}).status, 64);
 }
 

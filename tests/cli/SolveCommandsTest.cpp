@@ -78,7 +78,7 @@ TEST_F(CliTest, SolveFindsParAndPlayReplaysTheSolution)
               "shot 1: " + RunCli({"shoot", straightFile, "--strength", "3", "--angle", "0"}).out);
 
     // A solution of several shots: one line a shot, "rest" until the last, then the par.
-    const CRun solved = RunCli({"solve", "-", "--headings", "8"}, Archived(MakeBankLevel().WriteText()));
+    const CRun solved = RunCli({"solve", "-", "--headings", "8"}, ArchiveOf(MakeBankLevel().WriteText()));
     ASSERT_EQ(solved.status, 0) << solved.err;
     const std::vector<std::string> lines = Lines(solved.out);
     ASSERT_GE(lines.size(), 3u) << solved.out;
@@ -96,9 +96,9 @@ TEST_F(CliTest, SolveEndsWithWhatItKnows)
     EXPECT_EQ(none.status, 0);
     EXPECT_EQ(none.out, "par: none, the cup cannot be reached\n");
     const std::string bank = MakeBankLevel().WriteText();
-    EXPECT_EQ(RunCli({"solve", "-", "--headings", "8", "--max-shots", "1"}, Archived(bank)).out,
+    EXPECT_EQ(RunCli({"solve", "-", "--headings", "8", "--max-shots", "1"}, ArchiveOf(bank)).out,
               "par: none within 1 shot\n");
-    EXPECT_EQ(RunCli({"solve", "-", "--time-limit", "0.000001", "--quiet"}, Archived(bank)).out,
+    EXPECT_EQ(RunCli({"solve", "-", "--time-limit", "0.000001", "--quiet"}, ArchiveOf(bank)).out,
               "par: none found in 1e-06 s, none of 0 shots or fewer\n");
 }
 

@@ -3,33 +3,16 @@
 // name (which may not be UTF-8); the window fixture of the document tests.
 #include "app/DocManager.h"
 #include "common/EditorWindow.h"
-#include "file/Archive.h"
+#include "common/LevelBytes.h"
 #include "file/FileAccess.h"
 #include "holmfc/FileName.h"
-#include "model/Level.h"
 
 #include <QString>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
-
-// The bytes of a .lev file holding the level.
-inline std::string FileBytes(CLevel level)
-{
-    std::ostringstream bytes;
-    CArchive archive(bytes);
-    EXPECT_TRUE(level.Store(archive));
-    return bytes.str();
-}
-
-// The bytes of a .lev file holding that text as it stands.
-inline std::string ArchiveOf(const std::string& text)
-{
-    return CArchive::EncodeLength(static_cast<std::uint32_t>(text.size())) + text;
-}
 
 // A blank level file, side x side, with its name.
 inline std::string LevelFile(int side, const std::string& name)
@@ -53,14 +36,6 @@ inline QString WriteBytes(const QString& path, const std::string& bytes)
     std::string reason;
     EXPECT_TRUE(WriteFileAtomically(EncodeFileName(path).toStdString(), bytes, reason)) << reason;
     return path;
-}
-
-// Reads a level from a file's bytes; false when they are not a complete, accepted level.
-inline bool ReadLevel(const std::string& bytes, CLevel& level)
-{
-    std::istringstream stream(bytes);
-    CArchive archive(stream);
-    return level.Load(archive);
 }
 
 // The name of the level in a file's bytes.

@@ -1,7 +1,6 @@
-#include "file/Archive.h"
-#include "model/Level.h"
 #include "random/RandomLevelGenerator.h"
 
+#include "common/LevelBytes.h"
 #include "common/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -32,9 +31,7 @@ protected:
         CLevel bite;
         ASSERT_TRUE(bite.LoadFromFile(m_bites + file));
         change(bite);
-        std::ofstream out(m_bites + file, std::ios::binary | std::ios::trunc);
-        CArchive archive(out);
-        bite.Store(archive);
+        std::ofstream(m_bites + file, std::ios::binary | std::ios::trunc) << FileBytes(bite);
     }
 
     std::string m_bites;
