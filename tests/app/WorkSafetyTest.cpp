@@ -160,17 +160,6 @@ namespace {
 constexpr int kLargeSide = 400;
 constexpr int kNobody = 65534;
 
-CLevel MakeLevel(int side, const std::string& name, int seed)
-{
-    CLevel level;
-    level.Init(side, side, name, "save safety");
-    for (int x = 0; x < side; ++x)
-        for (int y = 0; y < side; ++y)
-            level.SetBlock(x, y, (x + y + seed) % 5, (x * y) % 4, (x + seed) % 6, (y + seed) % 9, (x * 7 + y) % 6,
-                           (x + 3 * y) % 9);
-    return level;
-}
-
 // The level text without the identity, which every save rebuilds.
 std::string ContentOf(CLevel level)
 {
@@ -215,8 +204,8 @@ private:
 
 struct SaveSafety : ::testing::Test {
     QTemporaryDir dir;
-    const CLevel saved = MakeLevel(kLargeSide, "saved", 0);
-    const CLevel edited = MakeLevel(kLargeSide, "edited", 1);
+    const CLevel saved = MixedLevel(kLargeSide, kLargeSide, 0);
+    const CLevel edited = MixedLevel(kLargeSide, kLargeSide, 1);
     QString path;
 
     void SetUp() override

@@ -20,6 +20,31 @@ inline void SetCell(CLevel& level, int x, int y, int kind, int rotation = NoSlop
     level.SetBlock(x, y, Solid, 0, kind, rotation, kind, rotation);
 }
 
+// A level whose neighbouring cells all differ, with every shape, turn, material and slope in it and
+// the ball off every axis: one on which a wrong turn, a misplaced cell or a lost value shows.
+inline CLevel MixedLevel(int width, int height, int seed = 0)
+{
+    CLevel level;
+    level.Resize(width, height);
+    for (int x = 0; x < width; ++x)
+        for (int y = 0; y < height; ++y)
+            level.SetBlock(x, y, (x * 7 + y + seed) % 5, (x + y) % 4, (x + 3 * y + seed) % 6, (x * y) % 9,
+                           (2 * x + y) % 6, (x + 2 * y + seed) % 9);
+    level.SetBall(1.25, 0.75);
+    return level;
+}
+
+// Grass inside a wall border, the ball where given: small courses whose shots stay short.
+inline CLevel MakeCourse(int width, int height, double ballX, double ballY)
+{
+    CLevel level;
+    level.Init(width, height, "course", "tests");
+    level.Clear();
+    level.DrawFrame(0, 0, width - 1, height - 1, Solid, 0, Wall, NoSlope, Wall, NoSlope);
+    level.SetBall(ballX, ballY);
+    return level;
+}
+
 using CCellSet = std::set<std::pair<int, int>>;
 
 // The cells of the level whose block is not empty.

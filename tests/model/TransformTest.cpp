@@ -6,19 +6,6 @@
 
 namespace {
 
-// Every cell differs, every shape and slope occurs: a level on which a wrong turn shows.
-CLevel MixedLevel(int width, int height)
-{
-    CLevel level;
-    level.Resize(width, height);
-    for (int x = 0; x < width; ++x)
-        for (int y = 0; y < height; ++y)
-            level.SetBlock(x, y, MakeBlock((x + y) % 5, (x * 3 + y) % 4, (x + 2 * y) % 6, (x * y) % 9, (x + 1) % 6,
-                                      (y * 5 + x) % 9));
-    level.SetBall(1.25, 0.75);
-    return level;
-}
-
 bool SameCells(const CLevel& a, const CLevel& b, bool ignoreSolidAndCircleRotation = false)
 {
     if (a.GetWidth() != b.GetWidth() || a.GetHeight() != b.GetHeight())

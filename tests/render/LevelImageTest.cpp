@@ -5,6 +5,8 @@
 #include "render/LevelImage.h"
 #include "render/SlopeArrow.h"
 
+#include "common/TestBlocks.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -39,12 +41,7 @@ TEST(LevelImageTest, MixedLevelMatchesBlocksDrawnOneByOne)
 {
     // Every shape, rotation and slope; each block drawn by a fresh device context must give the
     // pixels of one context drawing them all (which replays the figures it has recorded).
-    CLevel level;
-    level.Init(13, 11, "", "");
-    for (int x = 0; x < 13; ++x)
-        for (int y = 0; y < 11; ++y)
-            level.SetBlock(x, y, (x * 7 + y) % 5, (x + y) % 4, (x + 3 * y) % 6, (x * y) % 9, (2 * x + y) % 6,
-                           (x + 2 * y) % 9);
+    const CLevel level = MixedLevel(13, 11);
     for (int cell : {5, 12, 17}) {
         CRasterImage image;
         ASSERT_TRUE(RenderLevelImage(level, cell, false, image));

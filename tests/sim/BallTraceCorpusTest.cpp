@@ -99,20 +99,11 @@ CCourse LoadedCourse(const std::string& name, const std::string& path)
     return course;
 }
 
-CLevel WalledLevel(int width, int height)
-{
-    CLevel level;
-    level.Init(width, height, "corpus", "tests");
-    level.Clear();
-    level.DrawFrame(0, 0, width - 1, height - 1, Solid, 0, Wall, NoSlope, Wall, NoSlope);
-    return level;
-}
-
 // Every shape in every rotation as wall on grass, as grass on wall, and as two walls of different
 // slopes, on the odd cells of a walled level; the ball starts in the lanes between them.
 CCourse ShapeGallery()
 {
-    CCourse course{"shapes", WalledLevel(17, 17), {}, false};
+    CCourse course{"shapes", MakeCourse(17, 17, 1.5, 1.5), {}, false};
     int slot = 0;
     const auto place = [&](int shape, int rotation, int back, int backRotation, int front, int frontRotation) {
         course.level.SetBlock(1 + 2 * (slot % 7), 1 + 2 * (slot / 7), shape, rotation, back, backRotation, front,
@@ -136,7 +127,7 @@ CCourse ShapeGallery()
 // shot along at grazing angles and against their ends.
 CCourse Corridors()
 {
-    CCourse course{"corridors", WalledLevel(22, 14), {}, false};
+    CCourse course{"corridors", MakeCourse(22, 14, 1.5, 1.5), {}, false};
     CLevel& level = course.level;
     level.FillRect(1, 1, 20, 12, Solid, 0, Wall, NoSlope, Wall, NoSlope);
     level.FillRect(1, 2, 20, 2, Solid, 0, Grass, NoSlope, Grass, NoSlope);
@@ -166,7 +157,7 @@ CCourse Corridors()
 // strength at all and leave the slope to move the ball.
 CCourse SlopesAlongWalls()
 {
-    CCourse course{"slopes", WalledLevel(40, 24), {}, false};
+    CCourse course{"slopes", MakeCourse(40, 24, 1.5, 1.5), {}, false};
     CLevel& level = course.level;
     level.FillRect(1, 1, 38, 5, Solid, 0, Grass, 2, Grass, 2);
     level.FillRect(1, 18, 38, 22, Solid, 0, Ice, 6, Ice, 6);

@@ -1,16 +1,7 @@
 #pragma once
 #include "common/TestBlocks.h"
 
-// Small courses for the solver's tests: grass inside a wall border, so that shots stay short.
-inline CLevel MakeCourse(int width, int height, double ballX, double ballY)
-{
-    CLevel level;
-    level.Init(width, height, "solve", "tests");
-    level.Clear();
-    level.DrawFrame(0, 0, width - 1, height - 1, Solid, 0, Wall, NoSlope, Wall, NoSlope);
-    level.SetBall(ballX, ballY);
-    return level;
-}
+// Courses for the solver's tests, on MakeCourse's grass inside a wall border.
 
 // The cup behind a wall from the top border down to row 4; the way round is the gap in row 5.
 inline CLevel MakeBankLevel()
