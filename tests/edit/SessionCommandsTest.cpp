@@ -60,6 +60,12 @@ TEST_F(SessionCommands, UndoPutsBackTheLevelAndItsSize)
     EXPECT_EQ(session.GetCellSize(), 40);
     EXPECT_EQ(listener.Take(), (std::vector{CEditChange::LevelReplaced, CEditChange::LevelReplaced,
                                             CEditChange::LevelReplaced}));
+    // Nothing to crop: the level stays as it is, nothing is reported, the snapshot is still recorded.
+    const int head = UndoHead();
+    session.MakeFit();
+    EXPECT_EQ(Level().GetWidth(), 10);
+    EXPECT_TRUE(listener.Take().empty());
+    EXPECT_EQ(UndoHead(), (head + 1) % 5);
 }
 
 TEST_F(SessionCommands, BlockCommandsChangeOnlyTheCurrentBlock)
@@ -93,18 +99,7 @@ TEST_F(SessionCommands, BlockCommandsChangeOnlyTheCurrentBlock)
         EXPECT_EQ(change.kind, CEditChange::CurrentBlockChanged);
 }
 
-// Nothing to crop: the level stays as it is, nothing is reported, the snapshot is still recorded.
-TEST_F(SessionCommands, MakeFitAlwaysRecordsASnapshot)
-{
-    Open(CLevel());
-    session.MakeFit();
-    EXPECT_EQ(Level().GetWidth(), 10);
-    EXPECT_FALSE(Level().IsModified());
-    EXPECT_TRUE(listener.Take().empty());
-    EXPECT_EQ(UndoHead(), 1);
-}
-
-TEST_F(SessionCommands, PropertiesResizeWithoutSnapshot)
+TEST_F(SessionCommands, PropertiesAndRandomLevelReplaceTheLevelWithoutSnapshot)
 {
     Open(Sized(10, 10, "", 2, 2));
     session.RotateLevel(); // the snapshot before the dialog: (2, 2) still unturned, at (2, 2)
@@ -112,6 +107,11 @@ TEST_F(SessionCommands, PropertiesResizeWithoutSnapshot)
     EXPECT_EQ(Level().GetWidth(), 5);
     EXPECT_EQ(Level().GetName(), "small");
     EXPECT_EQ(session.GetCellSize(), 80);
+    listener.Take();
+    session.CreateRandomLevel();
+    EXPECT_EQ(Level().GetWidth(), 50);
+    EXPECT_EQ(session.GetCellSize(), 8);
+    EXPECT_EQ(listener.Take(), std::vector{CEditChange::LevelReplaced});
     EXPECT_EQ(UndoHead(), 1);
     session.Undo();
     EXPECT_EQ(NonEmptyCells(Level()), (CCellSet{{2, 2}}));
@@ -122,7 +122,7 @@ TEST_F(SessionCommands, PropertiesResizeWithoutSnapshot)
     EXPECT_TRUE(Level().IsModified());
 }
 
-TEST_F(SessionCommands, RotateAndFlipTheWholeLevel)
+TEST_F(SessionCommands, RotateFlipAndShiftTheWholeLevel)
 {
     Open(Sized(10, 20, "", 0, 0));
     session.SetClientSize(805, 450);
@@ -144,6 +144,13 @@ TEST_F(SessionCommands, RotateAndFlipTheWholeLevel)
     EXPECT_EQ(Level().GetWidth(), 10);
     EXPECT_EQ(NonEmptyCells(Level()), (CCellSet{{0, 0}}));
     EXPECT_EQ(session.GetCellSize(), 20);
+    // What a shift does to the blocks is the level's (LevelEditsTest); the arrow keys' shift
+    // reaches it as asked and records one snapshot a shift.
+    const int head = UndoHead();
+    session.ShiftLevel(2, 0);
+    session.ShiftLevel(0, 1);
+    EXPECT_EQ(NonEmptyCells(Level()), (CCellSet{{2, 1}}));
+    EXPECT_EQ(UndoHead(), head + 2);
 }
 
 TEST_F(SessionCommands, TestModeKeepsTheMouseAndSomeCommandsOffTheLevel)
@@ -171,14 +178,4 @@ TEST_F(SessionCommands, TestModeKeepsTheMouseAndSomeCommandsOffTheLevel)
     EXPECT_EQ(listener.warnings, 4);
     EXPECT_EQ(listener.Take(), (std::vector{CEditChange::CellsChanged, CEditChange::LevelReplaced,
                                             CEditChange::LevelReplaced, CEditChange::LevelReplaced}));
-}
-
-TEST_F(SessionCommands, RandomLevelReplacesTheLevelWithoutSnapshot)
-{
-    Open(Sized(10, 20, "", 0, 0));
-    session.CreateRandomLevel();
-    EXPECT_EQ(Level().GetWidth(), 50);
-    EXPECT_EQ(session.GetCellSize(), 8);
-    EXPECT_EQ(UndoHead(), 0);
-    EXPECT_EQ(listener.Take(), std::vector{CEditChange::LevelReplaced});
 }

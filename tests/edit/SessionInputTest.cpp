@@ -89,17 +89,3 @@ TEST_F(SessionInput, RightButtonPicksOrTurnsACell)
     EXPECT_EQ(Values(Level().GetBlock(2, 3)), Values(MakeBlock(QuarterDisc, 3, Ice, 1, Sand, 7)));
     EXPECT_EQ(UndoHead(), 2);
 }
-
-// What a shift does to the blocks is the level's (LevelEditsTest); here the session's part: the
-// shift reaches the level as asked, marks it modified and records one snapshot a shift.
-TEST_F(SessionInput, ArrowKeysShiftTheLevel)
-{
-    CLevel level;
-    level.SetBlock(0, 9, MakeBlock(Solid, 0, Wall));
-    Open(level);
-    session.ShiftLevel(1, 0);
-    session.ShiftLevel(0, -1);
-    EXPECT_EQ(NonEmptyCells(Level()), (CCellSet{{1, 8}}));
-    EXPECT_TRUE(Level().IsModified());
-    EXPECT_EQ(UndoHead(), 2);
-}

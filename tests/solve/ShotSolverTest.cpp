@@ -43,32 +43,28 @@ void ExpectReplaysIntoTheCup(const CLevel& level, const CSolveResult& result)
 
 } // namespace
 
-TEST(ShotSolver, StraightShotIsParOne)
+TEST(ShotSolver, ParOfAStraightShotAndOfABankShot)
 {
-    CLevel level = MakeCourse(10, 5, 2.5, 2.5);
-    SetCell(level, 7, 2, Hole);
-    CShotSolver solver(level);
-    const CSolveResult result = solver.Solve(Options(8, 3));
+    CLevel straight = MakeCourse(10, 5, 2.5, 2.5);
+    SetCell(straight, 7, 2, Hole);
+    CSolveResult result = CShotSolver(straight).Solve(Options(8, 3));
     EXPECT_EQ(result.ending, SolvePar);
-    ExpectReplaysIntoTheCup(level, result);
+    ExpectReplaysIntoTheCup(straight, result);
+    // The first heading (0, straight at the cup) with the weakest strength that sinks it, found
+    // after the one weaker shot, with nothing to rule out.
     ASSERT_EQ(result.shots.size(), 1u);
-    // The first heading (0, straight at the cup) with the weakest strength that sinks it.
     EXPECT_EQ(result.shots[0].shot, (CShot{3, 0}));
     EXPECT_EQ(result.depthProved, 0);
     EXPECT_EQ(result.shotsPlayed, 2);
-}
 
-TEST(ShotSolver, WallInTheWayNeedsMoreShots)
-{
-    const CLevel level = MakeBankLevel();
-    // Merged or not, aimed or in the plain order: two shots, none of one.
+    // A wall in the way: merged or not, aimed or in the plain order, two shots, none of one.
+    const CLevel bank = MakeBankLevel();
     for (const auto& [mergeGrid, aim] : {std::pair{16, true}, {0, true}, {0, false}}) {
         CSolveOptions options = Options(8, 3, 1, mergeGrid);
         options.aim = aim;
-        CShotSolver solver(level);
-        const CSolveResult result = solver.Solve(options);
+        result = CShotSolver(bank).Solve(options);
         EXPECT_EQ(result.ending, SolvePar);
-        ExpectReplaysIntoTheCup(level, result);
+        ExpectReplaysIntoTheCup(bank, result);
         EXPECT_EQ(result.shots.size(), 2u) << mergeGrid << aim;
         EXPECT_EQ(result.depthProved, 1);
     }
