@@ -3,6 +3,7 @@
 #include "model/Level.h"
 
 #include "common/AllocationMeter.h"
+#include "common/LevelBytes.h"
 #include "common/TestBlocks.h"
 
 #include <gtest/gtest.h>
@@ -125,9 +126,7 @@ TEST(LevelText, RejectedHeadersAndSizesLeaveTheLevelAlone)
     EXPECT_TRUE(level.IsModified());
 
     // Load clears the flag whatever the verdict.
-    std::istringstream in(CArchive::EncodeLength(Header(1, 5).size()) + Header(1, 5));
-    CArchive archive(in);
-    EXPECT_FALSE(level.Load(archive));
+    EXPECT_FALSE(ReadLevel(ArchiveOf(Header(1, 5)), level));
     EXPECT_FALSE(level.IsModified());
 }
 

@@ -14,7 +14,6 @@ namespace {
 
 constexpr Colour kPathColour = MakeRgb(255, 150, 0);
 constexpr Colour kRestDotColour = MakeRgb(245, 245, 245);
-constexpr Colour kCupDotColour = MakeRgb(255, 230, 0);
 
 // The window on a small walled course, the solver's commands taking the headings given.
 struct SolverCommands : EditorWindow {
